@@ -1,0 +1,56 @@
+// 干支 — stems, branches and the sixty-pair cycle, as plain integers.
+//   StemIndex   [1, 10]: 1 甲 … 10 癸, odd = yang.
+//   BranchIndex [1, 12]: 1 子 … 12 亥, odd = yang.
+//   CycleIndex  [0, 59]: 1 甲子 … 59 壬戌, 0 = 癸亥 (the 60th), as every pillar is stored.
+//   Element     [1, 5]:  1 wood, 2 fire, 3 earth, 4 metal, 5 water (generating order).
+#pragma once
+
+namespace orvane {
+
+// Remainder in [0, m) for any sign of n.
+constexpr int wrap(int n, int m) {
+    int r = n % m;
+    return r < 0 ? r + m : r;
+}
+
+// Remainder in [1, m]: a remainder of 0 reads as m (癸 for stems, 亥 for branches, 60 for cycles).
+constexpr int wrap1(int n, int m) {
+    int r = wrap(n, m);
+    return r == 0 ? m : r;
+}
+
+// Stores any cycle ordinal as a pillar value [0, 59].
+constexpr int cycle(int n) { return wrap(n, 60); }
+// A pillar read as its ordinal [1, 60] (0 reads as 60).
+constexpr int cycleOrdinal(int n) { return wrap1(n, 60); }
+
+constexpr int stemOf(int cycleIndex) { return wrap1(cycleIndex, 10); }
+constexpr int branchOf(int cycleIndex) { return wrap1(cycleIndex, 12); }
+
+// The pillar of a stem and a branch of the same polarity; -1 when they differ.
+constexpr int cycleOf(int stem, int branch) {
+    if ((stem + branch) % 2 != 0) return -1;
+    for (int n = 0; n < 60; ++n)
+        if (stemOf(n) == stem && branchOf(n) == branch) return n;
+    return -1;
+}
+
+constexpr bool isYang(int n) { return wrap(n, 2) == 1; }
+
+// 五行 of a stem [1, 10] → element [1, 5].
+constexpr int elementOfStem(int stem) { return (stem + 1) / 2; }
+
+// 季节五行 of a branch: 寅卯 wood, 巳午 fire, 申酉 metal, 亥子 water, 辰未戌丑 earth.
+constexpr int seasonalElementOfBranch(int branch) {
+    constexpr int table[13] = {0, 5, 3, 1, 1, 3, 2, 2, 3, 4, 4, 3, 5};
+    return table[wrap1(branch, 12)];
+}
+
+// Element e generates e + 1 and controls e + 2 (water generates wood).
+constexpr int generatedBy(int element) { return wrap1(element + 1, 5); }
+constexpr int controlledBy(int element) { return wrap1(element + 2, 5); }
+
+// 纳音 code [0, 29] of a pillar.
+constexpr int nayinCode(int cycleIndex) { return ((wrap(cycleIndex, 60) + 1) / 2) % 30; }
+
+}  // namespace orvane

@@ -1,0 +1,65 @@
+#include "platform/encoding.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <vector>
+
+namespace platform {
+namespace {
+
+// One conversion of a whole buffer; stops at the first byte that does not convert.
+struct Converted {
+    std::string text;
+    size_t consumed = 0;
+    bool complete = false;
+};
+
+Converted convert(const char* to, const char* from, std::string_view input) {
+    Converted result;
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) return result;
+    std::vector<char> out(input.size() * 4 + 16);
+    char* inPtr = const_cast<char*>(input.data());
+    size_t inLeft = input.size();
+    char* outPtr = out.data();
+    size_t outLeft = out.size();
+    size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    if (rc != static_cast<size_t>(-1)) {
+        // Flush any shift state.
+        rc = iconv(cd, nullptr, nullptr, &outPtr, &outLeft);
+    }
+    iconv_close(cd);
+    result.text.assign(out.data(), outPtr);
+    result.consumed = input.size() - inLeft;
+    result.complete = rc != static_cast<size_t>(-1) && inLeft == 0;
+    return result;
+}
+
+}  // namespace
+
+std::optional<std::string> gbk_to_utf8(std::string_view gbk) {
+    Converted c = convert("UTF-8", "GBK", gbk);
+    if (!c.complete) return std::nullopt;
+    return std::move(c.text);
+}
+
+std::optional<std::string> utf8_to_gbk(std::string_view utf8) {
+    Converted c = convert("GBK", "UTF-8", utf8);
+    if (!c.complete) return std::nullopt;
+    return std::move(c.text);
+}
+
+std::string gbk_to_utf8_lossy(std::string_view gbk) {
+    std::string out;
+    while (!gbk.empty()) {
+        Converted c = convert("UTF-8", "GBK", gbk);
+        out += c.text;
+        if (c.complete) break;
+        out += "\xEF\xBF\xBD";  // U+FFFD for the byte that did not convert
+        gbk.remove_prefix(c.consumed + 1);
+    }
+    return out;
+}
+
+}  // namespace platform
