@@ -1,0 +1,15 @@
+#include "cli/calendar_commands.h"
+#include "cli/command.h"
+
+namespace cli {
+
+const std::vector<CommandInfo>& all_commands() {
+    static const std::vector<CommandInfo> commands = {
+        {"lunar", "solar date to lunar date", make_lunar_command, true},
+        {"solar", "lunar date to solar date", make_solar_command, false},
+        {"terms", "the twelve solar-term entries of a solar year", make_terms_command, false},
+    };
+    return commands;
+}
+
+}  // namespace cli

@@ -1,0 +1,100 @@
+#include "engine/date_validation.h"
+
+#include <cstdio>
+#include <string>
+
+#include "engine/calendar_tables.h"
+#include "engine/chart_state.h"
+#include "engine/gregorian.h"
+#include "engine/lunar_calendar.h"
+#include "platform/message.h"
+
+namespace orvane {
+namespace {
+
+constexpr int kFirstBirthYear = 1900;
+constexpr int kLastBirthYear = 2020;
+
+// 立春 1900 (lunar 1/5 14:58) opens the first solar year the tables hold whole;
+// an earlier birth would need the terms of 1899.
+constexpr int kFirstBirthCode = 1051458;
+
+int fail(const std::string& message) {
+    platform::show_message(message);
+    return 0;
+}
+
+std::string format(const char* pattern, int a, int b = 0) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, pattern, a, b);
+    return buffer;
+}
+
+int check_solar_date() {
+    if (chart.solarYear < kFirstBirthYear || chart.solarYear > kLastBirthYear) return fail("年份应在1900-2020");
+    switch (chart.solarMonth) {
+    case 1: case 3: case 5: case 7: case 8: case 10: case 12:
+        if (chart.solarDay < 1 || chart.solarDay > 31) return fail("日期错误，应为1至31");
+        return 1;
+    case 4: case 6: case 9: case 11:
+        if (chart.solarDay < 1 || chart.solarDay > 30) return fail("日期错误，应为1至30");
+        return 1;
+    case 2: {
+        int last = daysInFebruary(chart.solarYear);
+        if (chart.solarDay < 1 || chart.solarDay > last) return fail(format("2月份日期错误，应为1至%d", last));
+        return 1;
+    }
+    default:
+        return fail("月份应为1-12");
+    }
+}
+
+int check_lunar_date() {
+    if (chart.lunarYear < kFirstBirthYear || chart.lunarYear > kLastBirthYear) return fail("年份应在1900-2020");
+    const int m = baseMonth(chart.lunarMonthCode);
+    if (m < 1 || m > 12) return fail("月份应为1-12");
+    if (chart.lunarDay < 1 || chart.lunarDay > 30) return fail("日期应为1至30");
+    const LunarYearRow& row = LunarYearTable[static_cast<size_t>(chart.lunarYear - kTableFirstYear)];
+    const int leapOf = row[0] / 10;
+    const int leapBig = row[0] % 10;
+    if (chart.leapMonth) {
+        if (leapOf != m) return fail("该月不闰");
+        if (leapBig == 0 && chart.lunarDay == 30) return fail("闰月小，日期应为1至29");
+        return 1;
+    }
+    if (leapOf == m) {
+        if (platform::ask_yes_no(format("%d年闰%d月,是否闰月?", chart.lunarYear, m))) {
+            chart.leapMonth = 1;
+            if (chart.lunarDay > 29 + leapBig) return fail("闰月小，日期应为1至29");
+            return 1;
+        }
+    }
+    if (row[static_cast<size_t>(m)] == 0 && chart.lunarDay == 30) return fail("该月小，日期应为1至29");
+    return 1;
+}
+
+// The lunar date of the entered birth, as the conversion after validation will find it.
+bool before_first_spring(const LunarDate& date) {
+    if (date.year != kFirstBirthYear) return false;
+    int code = date.monthCode * 1000000 + date.day * 10000 + chart.birthHour * 100 + chart.birthMinute;
+    return code < kFirstBirthCode;
+}
+
+}  // namespace
+
+int validate_birth_date() {
+    if (chart.birthHour < 0 || chart.birthHour > 23) return fail("小时应在0-23");
+    if (chart.birthMinute < 0 || chart.birthMinute > 59) return fail("分钟应在0-59");
+    if (chart.solarInput == 1) {
+        if (!check_solar_date()) return 0;
+        auto lunar = lunarDateOfSolar({chart.solarYear, chart.solarMonth, chart.solarDay});
+        if (!lunar || before_first_spring(*lunar)) return fail("日期应在1900年立春（正月初五14:58）之后");
+        return 1;
+    }
+    if (!check_lunar_date()) return 0;
+    if (before_first_spring({chart.lunarYear, baseMonth(chart.lunarMonthCode), chart.lunarDay}))
+        return fail("日期应在1900年立春（正月初五14:58）之后");
+    return 1;
+}
+
+}  // namespace orvane

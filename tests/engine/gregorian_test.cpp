@@ -1,0 +1,27 @@
+#include "engine/gregorian.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvane;
+
+TEST(Gregorian, FebruaryFollowsTheCenturyRule) {
+    EXPECT_EQ(daysInFebruary(1900), 28);
+    EXPECT_EQ(daysInFebruary(2000), 29);
+    EXPECT_EQ(daysInFebruary(1984), 29);
+    EXPECT_EQ(daysInFebruary(2019), 28);
+}
+
+TEST(Gregorian, WeekdayCountsFromAMondayIn1900) {
+    EXPECT_EQ(weekday(1900, 1, 1), 1);
+    EXPECT_EQ(weekday(2000, 1, 1), 6);
+    EXPECT_EQ(weekday(2026, 12, 7), 1);
+    EXPECT_EQ(weekday(1984, 2, 5), 0);
+}
+
+TEST(Gregorian, CivilDaysRoundTripAcrossCenturies) {
+    for (int z = daysFromCivil(1899, 12, 1); z < daysFromCivil(2101, 2, 1); ++z) {
+        SolarDate d = civilFromDays(z);
+        ASSERT_TRUE(isValidSolarDate(d.year, d.month, d.day));
+        ASSERT_EQ(daysFromCivil(d), z);
+    }
+}

@@ -1,0 +1,125 @@
+#include "engine/lunar_calendar.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/calendar_tables.h"
+#include "engine/chart_state.h"
+#include "platform/clock.h"
+
+using namespace orvane;
+
+TEST(CalendarTables, KeepTheRowsThatHaveAlwaysBeenThere) {
+    EXPECT_EQ(LunarYearTable[0], (LunarYearRow{80, 0, 1, 0, 0, 1, 0, 1, 1, 1, 1, 0, 1}));
+    EXPECT_EQ(LunarYearTable[3], (LunarYearRow{50, 0, 1, 0, 1, 0, 1, 0, 0, 1, 1, 0, 1}));
+    EXPECT_EQ(LunarYearTable[117], (LunarYearRow{61, 0, 1, 0, 1, 0, 0, 0, 1, 0, 1, 1, 1}));
+    EXPECT_EQ(LunarYearTable[120], (LunarYearRow{40, 0, 1, 1, 1, 1, 0, 0, 1, 0, 1, 0, 1}));
+    EXPECT_EQ(NewYearDayCycleTable[0], 41);
+    EXPECT_EQ(NewYearDayCycleTable[1], 5);
+    EXPECT_EQ(NewYearDayCycleTable[2], 59);
+    EXPECT_EQ(NewYearDayCycleTable[3], 54);
+    EXPECT_EQ(NewYearDateTable[0], 131);
+    EXPECT_EQ(NewYearDateTable[1], 219);
+    EXPECT_EQ(NewYearDateTable[2], 208);
+    EXPECT_EQ(NewYearDateTable[124], 210);
+    auto same = [](const SolarTermEntry& e, SolarTermEntry expected) {
+        return e.termYear == expected.termYear && e.jieCode == expected.jieCode && e.jieHour == expected.jieHour &&
+               e.jieMinute == expected.jieMinute && e.qiCode == expected.qiCode && e.qiHour == expected.qiHour &&
+               e.qiMinute == expected.qiMinute;
+    };
+    EXPECT_TRUE(same(SolarTermTable[1], {1900, 10508, 14, 58, 12007, 11, 0}));
+    EXPECT_TRUE(same(SolarTermTable[9], {1900, 281602, 3, 4, 90204, 5, 43}));
+    EXPECT_TRUE(same(SolarTermTable[13], {1901, 121611, 20, 46, 10109, 16, 45}));
+    EXPECT_TRUE(same(SolarTermTable[1465], {2022, 10403, 4, 58, 11901, 0, 42}));
+}
+
+TEST(CalendarTables, NewYearDayCyclesAdvanceByTheYearsLength) {
+    for (int y = kTableFirstYear; y < kTableLastYear; ++y) {
+        int length = 0;
+        for (int m = 1; m <= 12; ++m) length += lunarMonthLength(y, m);
+        if (leapMonthOfYear(y)) length += lunarMonthLength(y, leapMonthOfYear(y) + 20);
+        int i = y - kTableFirstYear;
+        ASSERT_EQ((NewYearDayCycleTable[i] + length) % 60, NewYearDayCycleTable[i + 1]) << y;
+        auto next = solarDateOfLunar({y + 1, 1, 1});
+        auto last = solarDateOfLunar({y, 12, lunarMonthLength(y, 12)});
+        ASSERT_TRUE(next && last);
+        ASSERT_EQ(daysFromCivil(*next), daysFromCivil(*last) + 1) << y;
+    }
+}
+
+TEST(LunarCalendar, FirstDayOfTheTables) {
+    auto lunar = lunarDateOfSolar({1900, 1, 31});
+    ASSERT_TRUE(lunar);
+    EXPECT_EQ(*lunar, (LunarDate{1900, 1, 1}));
+    EXPECT_FALSE(lunarDateOfSolar({1900, 1, 30}));  // lunar 1899 is not in the tables
+}
+
+TEST(LunarCalendar, LeapEighthMonthOf1900) {
+    EXPECT_EQ(leapMonthOfYear(1900), 8);
+    EXPECT_EQ(lunarMonthLength(1900, 28), 29);
+    auto first = solarDateOfLunar({1900, 28, 1});
+    ASSERT_TRUE(first);
+    auto back = lunarDateOfSolar(*first);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->monthCode, 28);
+    EXPECT_EQ(lunarMonthLength(1900, 27), 0);  // no leap 7th month in 1900
+    EXPECT_FALSE(solarDateOfLunar({1900, 28, 30}));
+}
+
+TEST(LunarCalendar, JanuaryBeforeNewYearBelongsToThePreviousYear) {
+    auto lunar = lunarDateOfSolar({1985, 2, 19});  // 1985 new year is 20 February
+    ASSERT_TRUE(lunar);
+    EXPECT_EQ(*lunar, (LunarDate{1984, 12, 30}));
+    auto newYear = lunarDateOfSolar({1985, 2, 20});
+    ASSERT_TRUE(newYear);
+    EXPECT_EQ(*newYear, (LunarDate{1985, 1, 1}));
+}
+
+TEST(LunarCalendar, DaysBeforeMonthCountTheLeapMonthWhereItLies) {
+    // 2020 has a leap 4th month of 29 days; months 1..4 are 29, 30, 30, 30.
+    EXPECT_EQ(daysBeforeLunarMonth(2020, 4), 29 + 30 + 30);
+    EXPECT_EQ(daysBeforeLunarMonth(2020, 24), 29 + 30 + 30 + 30);
+    EXPECT_EQ(daysBeforeLunarMonth(2020, 5), 29 + 30 + 30 + 30 + 29);
+}
+
+TEST(LunarCalendar, ConversionsRoundTripEveryDay) {
+    for (int z = daysFromCivil(1900, 1, 31); z <= daysFromCivil(2100, 12, 31); ++z) {
+        SolarDate solar = civilFromDays(z);
+        auto lunar = lunarDateOfSolar(solar);
+        if (!lunar) {
+            // Only the days after the last new year that the tables close.
+            ASSERT_GE(solar.year, 2100) << solar.year << '-' << solar.month << '-' << solar.day;
+            continue;
+        }
+        auto back = solarDateOfLunar(*lunar);
+        ASSERT_TRUE(back);
+        ASSERT_EQ(*back, solar);
+    }
+}
+
+TEST(LunarCalendar, ChartConversionsKeepNominalAgeInStep) {
+    chart = ChartState{};
+    chart.currentLunarYear = 2026;
+    chart.solarYear = 1984;
+    chart.solarMonth = 2;
+    chart.solarDay = 4;
+    ASSERT_TRUE(solarToLunar());
+    EXPECT_EQ(chart.lunarYear, 1984);
+    EXPECT_EQ(chart.lunarMonthCode, 1);
+    EXPECT_EQ(chart.lunarDay, 3);
+    EXPECT_EQ(chart.nominalAge, 43);
+    chart.solarYear = 0;
+    ASSERT_TRUE(lunarToSolar());
+    EXPECT_EQ(chart.solarYear, 1984);
+    EXPECT_EQ(chart.solarMonth, 2);
+    EXPECT_EQ(chart.solarDay, 4);
+}
+
+TEST(LunarCalendar, CurrentLunarYearTurnsAtNewYear) {
+    platform::set_clock_override({2026, 2, 16, 12, 0, 0});  // the day before 2026's new year
+    EXPECT_EQ(currentLunarYear(), 2025);
+    platform::set_clock_override({2026, 2, 17, 0, 0, 0});
+    EXPECT_EQ(currentLunarYear(), 2026);
+    platform::set_clock_override({2099, 12, 31, 0, 0, 0});
+    EXPECT_EQ(currentLunarYear(), 2099);
+    platform::clear_clock_override();
+}
