@@ -40,7 +40,7 @@ int parse_year(const std::string& text) {
     return std::stoi(text);
 }
 
-nlohmann::json text(const std::string& gbk) { return platform::gbk_to_utf8_lossy(gbk); }
+nlohmann::ordered_json text(const std::string& gbk) { return platform::gbk_to_utf8_lossy(gbk); }
 
 std::string to_gbk(const std::string& utf8) {
     auto gbk = platform::utf8_to_gbk(utf8);

@@ -29,7 +29,7 @@ orvane::SolarDate parse_date(const std::string& text);
 int parse_year(const std::string& text);
 
 // GBK text to a JSON string (UTF-8); undecodable bytes become U+FFFD.
-nlohmann::json text(const std::string& gbk);
+nlohmann::ordered_json text(const std::string& gbk);
 
 // Command-line text (UTF-8) to GBK; throws Refusal when GBK lacks a character.
 std::string to_gbk(const std::string& utf8);

@@ -1,4 +1,5 @@
 #include "cli/calendar_commands.h"
+#include "cli/chart_commands.h"
 #include "cli/command.h"
 
 namespace cli {
@@ -8,6 +9,7 @@ const std::vector<CommandInfo>& all_commands() {
         {"lunar", "solar date to lunar date", make_lunar_command, true},
         {"solar", "lunar date to solar date", make_solar_command, false},
         {"terms", "the twelve solar-term entries of a solar year", make_terms_command, false},
+        {"chart", "cast a chart and print the whole chart record", make_chart_command, true},
     };
     return commands;
 }

@@ -1,0 +1,136 @@
+#include "cli/birth_args.h"
+
+#include "app/city_table.h"
+#include "app/options_file.h"
+#include "cli/cli_support.h"
+#include "engine/chart_state.h"
+#include "engine/date_validation.h"
+#include "engine/lunar_calendar.h"
+#include "engine/options.h"
+#include "engine/true_solar_time.h"
+#include "platform/message.h"
+
+namespace cli {
+
+struct MessageCapture::Impl {
+    platform::MessageHandler previousMessage;
+    platform::QuestionHandler previousQuestion;
+};
+
+MessageCapture::MessageCapture(bool answerYes) : impl_(new Impl) {
+    impl_->previousMessage = platform::set_message_handler([this](const std::string& text) { messages.push_back(text); });
+    impl_->previousQuestion = platform::set_question_handler([this, answerYes](const std::string& text) {
+        messages.push_back(text);
+        return answerYes;
+    });
+}
+
+MessageCapture::~MessageCapture() {
+    platform::set_message_handler(std::move(impl_->previousMessage));
+    platform::set_question_handler(std::move(impl_->previousQuestion));
+    delete impl_;
+}
+
+void add_birth_options(CLI::App& app, BirthArgs& args) {
+    auto* solar = app.add_option("--solar", args.solar, "solar birth date YYYY-MM-DD");
+    auto* lunar = app.add_option("--lunar", args.lunar, "lunar birth date YYYY-MM-DD (month 1-12)");
+    solar->excludes(lunar);
+    app.add_flag("--leap", args.leap, "the lunar month is the leap month");
+    app.add_option("--time", args.time, "birth time HH:MM (standard time of the place)")->required();
+    app.add_option("--sex", args.sex, "male or female")->required()->check(CLI::IsMember({"male", "female"}));
+    app.add_option("--name", args.name, "the person's name (at most 19 bytes of GBK)");
+    app.add_option("--place", args.place, "birth place as province/city of the built-in table");
+    app.add_option("--options", args.options, "four switches 0/1: midnight day boundary, late Zi next stem, "
+                                              "true solar time, save history (default: option.dat)");
+    auto* yes = app.add_flag("--yes", args.yes, "answer yes to the program's question");
+    auto* no = app.add_flag("--no", args.no, "answer no to the program's question (default)");
+    yes->excludes(no);
+}
+
+namespace {
+
+void apply_options(const std::string& text) {
+    if (text.empty()) {
+        orvane::read_options();
+        return;
+    }
+    if (text.size() != 4 || text.find_first_not_of("01") != std::string::npos)
+        throw Refusal("--options 应为四位0或1，例如1101");
+    orvane::options = {static_cast<std::uint8_t>(text[0] == '1'), static_cast<std::uint8_t>(text[1] == '1'),
+                       static_cast<std::uint8_t>(text[2] == '1'), static_cast<std::uint8_t>(text[3] == '1')};
+}
+
+struct ClockTime {
+    int hour, minute;
+};
+
+ClockTime parse_time(const std::string& text) {
+    int hour = -1, minute = -1;
+    char tail = 0;
+    if (std::sscanf(text.c_str(), "%d:%d%c", &hour, &minute, &tail) != 2) throw Refusal("时间格式应为HH:MM：" + to_gbk(text));
+    return {hour, minute};
+}
+
+}  // namespace
+
+void store_birth(const BirthArgs& args, MessageCapture& capture) {
+    using orvane::chart;
+    if (args.solar.empty() == args.lunar.empty()) throw Refusal("需要 --solar 或 --lunar 之一");
+    apply_options(args.options);
+
+    const std::string name = to_gbk(args.name);
+    if (name.size() > 19) throw Refusal("姓名不能超过19个字节");
+    std::string province, city;
+    if (orvane::options.optTrueSolarTime) {
+        const std::string place = to_gbk(args.place);
+        size_t slash = place.find('/');
+        if (place.empty()) throw Refusal("<出生地点-省> 未选择");
+        if (slash == std::string::npos || slash + 1 >= place.size()) throw Refusal("<出生地点-市> 未选择");
+        province = place.substr(0, slash);
+        city = place.substr(slash + 1);
+        if (!orvane::find_place(province, city))
+            capture.messages.push_back("出生地点不在城市表中，不作真太阳时校正：" + place);
+    }
+
+    const ClockTime time = parse_time(args.time);
+    const orvane::SolarDate date = parse_date_shape(args.solar.empty() ? args.lunar : args.solar);
+
+    orvane::ChartState fresh;
+    chart = fresh;
+    chart.birthHour = time.hour;
+    chart.birthMinute = time.minute;
+    if (!args.solar.empty()) {
+        chart.solarInput = 1;
+        chart.solarYear = date.year;
+        chart.solarMonth = date.month;
+        chart.solarDay = date.day;
+    } else {
+        chart.solarInput = 0;
+        chart.lunarYear = date.year;
+        chart.leapMonth = args.leap ? 1 : 0;
+        chart.lunarMonthCode = date.month;
+        chart.lunarDay = date.day;
+    }
+    chart.currentLunarYear = orvane::currentLunarYear();
+    const size_t shown = capture.messages.size();
+    if (!orvane::validate_birth_date()) {
+        std::string message = capture.messages.size() > shown ? capture.messages.back() : "生辰有误";
+        throw Refusal(message);
+    }
+
+    chart.nominalAge = chart.currentLunarYear - chart.lunarYear + 1;
+    if (chart.solarInput) {
+        if (!orvane::solarToLunar()) throw Refusal("日期超出农历表的范围");
+        if (chart.lunarMonthCode > 20) chart.leapMonth = 1;
+    } else {
+        if (chart.leapMonth) chart.lunarMonthCode += 20;
+        if (!orvane::lunarToSolar()) throw Refusal("日期超出农历表的范围");
+    }
+    chart.personName = name;
+    chart.sexFlag = args.sex == "male" ? 1 : 0;
+    chart.hourBranchNo = orvane::hourBranchOfHour(chart.birthHour);
+    chart.birthProvince = province;
+    chart.birthCity = city;
+}
+
+}  // namespace cli

@@ -1,0 +1,45 @@
+// BIRTH: the birth data of orvane-cli's chart commands, stored into the chart
+// record as the birth data dialog stores it.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <string>
+#include <vector>
+
+namespace cli {
+
+struct BirthArgs {
+    std::string solar;  // YYYY-MM-DD
+    std::string lunar;  // YYYY-MM-DD, month 1-12
+    bool leap = false;
+    std::string time;  // HH:MM
+    std::string sex;   // male | female
+    std::string name;
+    std::string place;    // 省/市
+    std::string options;  // ABCD, the four switches in the order of option.dat
+    bool yes = false;
+    bool no = false;
+};
+
+void add_birth_options(CLI::App& app, BirthArgs& args);
+
+// Captures every message box shown while it lives, and answers the yes/no
+// questions as the arguments say.
+class MessageCapture {
+public:
+    explicit MessageCapture(bool answerYes);
+    ~MessageCapture();
+    std::vector<std::string> messages;  // GBK
+
+private:
+    struct Impl;
+    Impl* impl_;
+};
+
+// Sets the options (from --options or option.dat), checks the date with the
+// program's own messages and completes BirthData in the chart record. Throws
+// Refusal with the message when the birth is refused.
+void store_birth(const BirthArgs& args, MessageCapture& capture);
+
+}  // namespace cli

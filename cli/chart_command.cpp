@@ -1,0 +1,35 @@
+// chart BIRTH: validates and casts the chart and prints the whole chart record.
+#include "cli/chart_commands.h"
+
+#include "cli/birth_args.h"
+#include "cli/chart_json.h"
+#include "cli/cli_support.h"
+#include "engine/compute_chart.h"
+
+namespace cli {
+namespace {
+
+class ChartCommand : public Command {
+public:
+    void configure(CLI::App& app) override { add_birth_options(app, birth_); }
+
+    nlohmann::ordered_json run() override {
+        MessageCapture capture(birth_.yes);
+        store_birth(birth_, capture);
+        orvane::compute_chart();
+        nlohmann::ordered_json out = chart_state_json(orvane::chart);
+        nlohmann::ordered_json messages = nlohmann::ordered_json::array();
+        for (const auto& m : capture.messages) messages.push_back(text(m));
+        out["messages"] = messages;
+        return out;
+    }
+
+private:
+    BirthArgs birth_;
+};
+
+}  // namespace
+
+std::unique_ptr<Command> make_chart_command() { return std::make_unique<ChartCommand>(); }
+
+}  // namespace cli

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "cli/command.h"
+
+namespace cli {
+
+std::unique_ptr<Command> make_chart_command();
+
+}  // namespace cli

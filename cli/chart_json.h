@@ -1,0 +1,12 @@
+// The whole chart record as JSON, by the field names of the record.
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include "engine/chart_state.h"
+
+namespace cli {
+
+nlohmann::ordered_json chart_state_json(const orvane::ChartState& state);
+
+}  // namespace cli

@@ -1,0 +1,82 @@
+#include "engine/compute_chart.h"
+
+#include "engine/bone_weight.h"
+#include "engine/chart_state.h"
+#include "engine/cycle.h"
+#include "engine/derivations.h"
+#include "engine/life_palace.h"
+#include "engine/luck.h"
+#include "engine/options.h"
+#include "engine/patterns.h"
+#include "engine/pillars.h"
+#include "report/chart_code.h"
+#include "report/luck_year_slots.h"
+#include "report/strength.h"
+
+namespace orvane {
+namespace {
+
+void split_pillars() {
+    chart.yearStem = stemOf(chart.yearPillar);
+    chart.yearBranch = branchOf(chart.yearPillar);
+    chart.monthStem = stemOf(chart.monthPillar);
+    chart.monthBranch = branchOf(chart.monthPillar);
+    chart.dayStem = stemOf(chart.dayPillar);
+    chart.dayBranch = branchOf(chart.dayPillar);
+    chart.hourStem = stemOf(chart.hourPillar);
+    chart.hourBranch = branchOf(chart.hourPillar);
+}
+
+void compute_hidden_stems() {
+    const int branches[4] = {chart.yearBranch, chart.monthBranch, chart.dayBranch, chart.hourBranch};
+    for (size_t row = 0; row < 4; ++row) {
+        chart.hiddenStems[row] = hiddenStemsOf(branches[row]);
+        for (size_t i = 0; i < 3; ++i) chart.hiddenTenGods[row][i] = tenGod(chart.dayPillar, chart.hiddenStems[row][i]);
+    }
+}
+
+}  // namespace
+
+void compute_chart() {
+    clear_derived_fields(chart);
+    compute_pillars();
+    chart.chartCode = make_chart_code();
+    split_pillars();
+
+    chart.tenGodYear = tenGod(chart.dayPillar, chart.yearPillar);
+    chart.tenGodMonth = tenGod(chart.dayPillar, chart.monthPillar);
+    chart.tenGodDay = 0;
+    chart.tenGodHour = tenGod(chart.dayPillar, chart.hourPillar);
+
+    chart.voidBranch.year = voidBranchOf(chart.yearPillar);
+    chart.voidBranch.month = voidBranchOf(chart.monthPillar);
+    chart.voidBranch.day = voidBranchOf(chart.dayPillar);
+    chart.voidBranch.hour = voidBranchOf(chart.hourPillar);
+
+    compute_hidden_stems();
+    compute_life_palace();
+
+    // 胎元: the month pillar with the stem one on and the branch three on.
+    chart.fetalOrigin = cycle(chart.monthPillar + 51);
+    chart.voidBranch.lifePalace = voidBranchOf(chart.lifePalace);
+    chart.voidBranch.fetalOrigin = voidBranchOf(chart.fetalOrigin);
+
+    compute_element_strength();
+    compute_warmth();
+    compute_luck_start();
+    chart.chartComputed = 1;
+    compute_bone_weight();
+
+    chart.lifeStage.year = lifeStageOf(chart.yearPillar);
+    chart.lifeStage.month = lifeStageOf(chart.monthPillar);
+    chart.lifeStage.day = lifeStageOf(chart.dayPillar);
+    chart.lifeStage.hour = lifeStageOf(chart.hourPillar);
+
+    compute_wonder_flags();
+    compute_pair_counters();
+    compute_pattern_flags();
+    build_luck_year_slots();
+    compute_year_codes();
+}
+
+}  // namespace orvane

@@ -1,0 +1,44 @@
+// 十神、藏干、长生、空亡 — the classical values derived from the pillars, as
+// pure functions over cycle numbers and stems.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace orvane {
+
+// 十神 code [0, 9] of stem t against day stem s (both [1, 10]).
+int tenGodOfStems(int dayStem, int otherStem);
+
+// TenGodCode of other's stem against dayPillar's stem (only n mod 10 is used);
+// other = -1 gives 10 (none).
+int tenGod(int dayPillar, int other);
+
+// 长生十二宫 code [0, 11] of a branch (n mod 12, 0 = 亥) for a day stem (n mod 10, 0 = 癸).
+int lifeStageOfBranch(int dayPillarOrStem, int branchOrPillar);
+
+// lifeStageOfBranch against the chart's day pillar.
+int lifeStageOf(int pillar);
+
+// 空亡 — the first of the two void branches of a pillar's decade (戌亥 … 子丑).
+constexpr int voidBranchOf(int pillar) {
+    constexpr int firstVoid[6] = {11, 9, 7, 5, 3, 1};
+    int n = pillar % 60 == 0 ? 60 : ((pillar % 60) + 60) % 60;
+    return firstVoid[(n - 1) / 10];
+}
+
+// 藏干 of a branch [1, 12]: main, second, third stem, -1 where absent.
+const std::array<int, 3>& hiddenStemsOf(int branch);
+
+// How many of the chart's four pillars have the branch b (mod 12, 0 = 亥) / stem s (mod 10, 0 = 癸).
+int branchCount(int b);
+int stemCount(int s);
+
+// The stem character of a StemIndex; -1 gives two blanks, anything else "".
+std::string stemName(int stem);
+
+// 天合地合 and 天克地冲 between two pillars.
+int heavenEarthCombine(int p, int q);
+int heavenEarthClash(int p, int q);
+
+}  // namespace orvane

@@ -1,0 +1,28 @@
+#include "engine/life_palace.h"
+
+#include "engine/chart_state.h"
+#include "engine/derivations.h"
+#include "engine/options.h"
+#include "engine/sunrise_table.h"
+
+namespace orvane {
+
+int sunriseBranchAt(float latitude, int month, int day) {
+    if (month < 1 || month > 12) return 4;
+    const SunriseRule& rule = SunriseTable[static_cast<size_t>(sunriseBand(latitude))][static_cast<size_t>(month - 1)];
+    return rule.applies(day) ? rule.then : rule.otherwise;
+}
+
+void compute_life_palace() {
+    chart.sunriseBranch = options.optTrueSolarTime
+                              ? sunriseBranchAt(chart.birthLatitude, chart.solarMonth, chart.solarDay)
+                              : 4;  // 卯 without a place
+    const int ly = chart.lunarYearCycle == 0 ? 60 : chart.lunarYearCycle;
+    const int yp = chart.yearPillar == 0 ? 60 : chart.yearPillar;
+    chart.lifePalaceShift = (ly < yp || chart.monthPillar == chart.qiMonthPillar) ? 0 : 1;
+    chart.lifePalace =
+        lifePalaceOf(chart.sunriseBranch, chart.monthPillar + chart.lifePalaceShift, chart.hourBranchNo, chart.yearPillar);
+    chart.lifePalaceHiddenStems = hiddenStemsOf(chart.lifePalace % 12);
+}
+
+}  // namespace orvane

@@ -1,0 +1,115 @@
+#include "engine/luck.h"
+
+#include <optional>
+#include <string>
+
+#include "engine/chart_state.h"
+#include "engine/cycle.h"
+#include "engine/derivations.h"
+#include "engine/gregorian.h"
+#include "engine/solar_terms.h"
+#include "platform/message.h"
+
+namespace orvane {
+
+const std::array<int, 24> TermDayOfYearTable = {20,  35,  50,  64,  80,  95,  110, 125, 141, 156, 171, 188,
+                                                204, 219, 235, 250, 266, 281, 296, 311, 326, 341, 356, 370};
+
+namespace {
+
+// A governing 节 farther than one solar month from the birth cannot be right.
+constexpr long long kLongestSolarMonthMinutes = 32LL * 1440;
+
+long long birthMinute() {
+    return static_cast<long long>(daysFromCivil(chart.solarYear, chart.solarMonth, chart.solarDay)) * 1440 +
+           chart.birthHour * 60 + chart.birthMinute;
+}
+
+// The shift of the year pillar against the lunar year: -1, 0 or +1.
+int yearPillarShift() {
+    int d = chart.yearPillar - chart.lunarYearCycle;
+    if (d > 1) d -= 60;
+    if (d < -1) d += 60;
+    return d;
+}
+
+}  // namespace
+
+void compute_luck_start() {
+    const bool forward = luckRunsForward(chart.sexFlag, chart.yearPillar);
+    // The 节 that opened the birth's solar month, in the solar year of the year pillar.
+    const int k = 12 * (chart.yearPillarYear - 1900) + chart.solarMonthNo;
+    const int governing = forward ? k + 1 : k;
+    std::optional<long long> term = absoluteMinute(jieMoment(governing));
+    long long minutes = 0;
+    if (term) minutes = forward ? *term - birthMinute() : birthMinute() - *term;
+    if (!term || minutes < 0 || minutes > kLongestSolarMonthMinutes) {
+        platform::show_message(forward ? "Bug:shangyun1100" : "Bug:shangyun1001");
+    } else {
+        chart.luckMinutes = static_cast<int>(minutes);
+    }
+
+    const int L = luckStartDaysFromMinutes(chart.luckMinutes, forward);
+    const int M = (L % 360) / 30 + chart.solarMonthNo;
+    chart.luckStartYears = L / 360 + (M - 1) / 12;
+    chart.luckStartMonthNo = wrap1(M, 12);
+    chart.luckStartDays = L % 30;
+    // Day of the year of the start: that month's 节 plus the days; past 365 it
+    // runs into the next year (day 365 itself is 31 December).
+    const int n = TermDayOfYearTable[static_cast<size_t>(2 * chart.luckStartMonthNo - 1)] + chart.luckStartDays;
+    chart.luckStartYear = chart.lunarYear + chart.luckStartYears + yearPillarShift() + (n - 1) / 365;
+    const SolarDate start = civilFromDays(daysFromCivil(2001, 1, 1) + (n - 1) % 365);  // a common year
+    chart.luckStartDateMonth = start.month;
+    chart.luckStartDateDay = start.day;
+}
+
+int firstLuckAge() { return chart.luckStartYears + yearPillarShift() + 1; }
+
+int annualBaseCode(int yearCycle) {
+    const int gods[3] = {chart.tenGodYear, chart.tenGodMonth, chart.tenGodHour};
+    auto amongGods = [&](std::initializer_list<int> codes) {
+        for (int g : gods)
+            for (int c : codes)
+                if (g == c) return true;
+        return false;
+    };
+    switch (tenGod(chart.dayPillar, yearCycle)) {
+    case 0: return 1000;
+    case 1: return amongGods({8}) ? 101 : 100;
+    case 2: return 200;
+    case 3: {
+        int wealth = 0;
+        for (int g : gods) wealth += (g == 6 || g == 7) ? 1 : 0;
+        return wealth >= 2 ? 301 : 300;
+    }
+    case 4: return 401;
+    case 5: return amongGods({4, 9}) ? 501 : 500;
+    case 6: return 600;
+    case 7: return amongGods({1, 2, 3}) ? 701 : 700;
+    case 8: return (chart.harmonyCount > 0 ? 810 : 800) + (chart.punishmentCount > 0 || chart.clashCount > 0 ? 1 : 0);
+    default: {
+        // 伤官 meets 辰 and 戌 among the year's and the pillars' branches.
+        auto hasBranch = [&](int b) { return wrap1(yearCycle, 12) == b || branchCount(b) > 0; };
+        return hasBranch(5) && hasBranch(11) ? 901 : 900;
+    }
+    }
+}
+
+void compute_year_codes() {
+    const bool forward = luckRunsForward(chart.sexFlag, chart.yearPillar);
+    const int a0 = firstLuckAge();
+    for (int i = 0; i < 80; ++i) {
+        const int age = i + 1;
+        const int c = cycle(chart.lunarYearCycle + i);
+        int code = annualBaseCode(c);
+        if (age >= a0) {
+            const int p = (age - a0) / 10;
+            if (c == luckPillarOf(chart.monthPillar, p, forward)) code += 10000;
+            if (age != a0 && wrap(age, 10) == wrap(a0, 10) && c == luckPillarOf(chart.monthPillar, p - 1, forward))
+                code += 10000;
+        }
+        chart.yearCodes[static_cast<size_t>(i)] = code;
+    }
+}
+
+}  // namespace orvane

@@ -1,0 +1,133 @@
+#include "engine/pillars.h"
+
+#include "engine/calendar_tables.h"
+#include "engine/chart_state.h"
+#include "engine/cycle.h"
+#include "engine/gregorian.h"
+#include "engine/lunar_calendar.h"
+#include "engine/options.h"
+#include "engine/solar_terms.h"
+#include "engine/true_solar_time.h"
+
+namespace orvane {
+
+int yearPillarShift(int monthCode, int birthCode, int jie1, int jie2) {
+    if (monthCode == 1 && jie1 <= 12000000 && birthCode < jie1) return -1;
+    if (monthCode == 12 && jie2 > 1999999 && birthCode >= jie2) return +1;
+    return 0;
+}
+
+int solarMonthNumber(int monthCode, int birthCode, int jie1, int jie2) {
+    if (isLeapCode(monthCode)) {
+        const int l = baseMonth(monthCode);
+        return birthCode >= jie2 ? l + 1 : l;
+    }
+    const int m = monthCode;
+    if (m == 1) {
+        if (birthCode >= jie2) return 2;
+        if (jie1 > 12000000 || birthCode >= jie1) return 1;
+        return 12;
+    }
+    if (m == 12) {
+        if (birthCode < jie1) return 11;
+        if (jie2 >= 2000000 && birthCode >= jie2) return 1;
+        return 12;
+    }
+    if (jie1 > kLeapCodeFloor) return birthCode >= jie2 ? m + 1 : m;  // jie1 lies in the leap month before
+    if (jie2 > kLeapCodeFloor) return birthCode < jie1 ? m - 1 : m;   // jie2 lies in the leap month after
+    if (birthCode < jie1) return m - 1;
+    if (birthCode >= jie2) return m + 1;
+    return m;
+}
+
+int dayPillarOf(int lunarYear, int monthCode, int day) {
+    const int first = NewYearDayCycleTable[static_cast<size_t>(lunarYear - kTableFirstYear)];
+    return (first + day + daysBeforeLunarMonth(lunarYear, monthCode) - 1) % 60;
+}
+
+int qiMonthNumber(int monthCode, int birthCode, int qi1) {
+    if (isLeapCode(monthCode)) return baseMonth(monthCode) + 1;
+    return birthCode >= qi1 ? monthCode + 1 : monthCode;
+}
+
+namespace {
+
+// The lunar date after a 23:00 birth when the day changes at 23:00.
+void storePillarDay() {
+    const int y = chart.lunarYear;
+    const int code = chart.lunarMonthCode;
+    int length = lunarMonthLength(y, code);
+    if (chart.lunarDay < length) {
+        chart.pillarDayYear = y;
+        chart.pillarDayMonth = code;
+        chart.pillarDayDay = chart.lunarDay + 1;
+        return;
+    }
+    chart.pillarDayDay = 1;
+    chart.pillarDayYear = y;
+    const int m = baseMonth(code);
+    if (isLeapCode(code) || m != leapMonthOfYear(y)) {
+        if (m == 12) {
+            chart.pillarDayYear = y + 1;
+            chart.pillarDayMonth = 1;
+        } else {
+            chart.pillarDayMonth = m + 1;
+        }
+    } else {
+        chart.pillarDayMonth = m + 20;  // the leap month that follows
+    }
+}
+
+void loadTermWindow(int lunarYear, int monthCode) {
+    const int k0 = 12 * (lunarYear - kTableFirstYear) + (baseMonth(monthCode) - 1);
+    TermWindow& w = chart.termWindow;
+    w.jie0 = jieMoment(k0);
+    w.qi0 = qiMoment(k0);
+    w.jie1 = jieMoment(k0 + 1);
+    w.qi1 = qiMoment(k0 + 1);
+    w.jie2 = jieMoment(k0 + 2);
+    w.qi2 = qiMoment(k0 + 2);
+    w.jie3 = jieMoment(k0 + 3);
+}
+
+}  // namespace
+
+void compute_pillars() {
+    // The lunar date of the entered clock time: the terms are moments of the
+    // civil clock, so the birth is compared with them on this date.
+    const LunarDate entered{chart.lunarYear, chart.lunarMonthCode, chart.lunarDay};
+
+    apply_true_solar_time();
+
+    const bool dayTurnsAt23 = options.optMidnightDayBoundary == 0 && chart.solarHour == 23;
+    if (dayTurnsAt23) storePillarDay();
+
+    chart.weekday = weekday(chart.solarYear, chart.solarMonth, chart.solarDay);
+
+    loadTermWindow(chart.lunarYear, chart.lunarMonthCode);
+    chart.birthCode = lunarDatetimeCode(entered.monthCode, entered.day, chart.birthHour, chart.birthMinute);
+    const int jie1 = chart.termWindow.jie1.code;
+    const int jie2 = chart.termWindow.jie2.code;
+
+    chart.lunarYearCycle = cycle(chart.lunarYear - 1863);
+    const int shift = yearPillarShift(chart.lunarMonthCode, chart.birthCode, jie1, jie2);
+    chart.yearPillar = cycle(chart.lunarYearCycle + shift);
+    chart.yearPillarYear = chart.lunarYear + shift;
+
+    const int n = solarMonthNumber(chart.lunarMonthCode, chart.birthCode, jie1, jie2);
+    chart.monthPillar = monthPillarOf(n, chart.yearPillar);
+    chart.solarMonthNo = wrap1(chart.monthPillar + 10, 12);
+
+    const int lunarYear = chart.currentLunarYear - chart.nominalAge + 1;
+    chart.dayPillar = dayPillarOf(lunarYear, chart.lunarMonthCode, chart.lunarDay);
+    if (dayTurnsAt23) chart.dayPillar = cycle(chart.dayPillar + 1);
+
+    chart.hourPillar = hourPillarOf(chart.hourBranchNo, chart.dayPillar);
+    if (chart.solarHour == 23 && options.optMidnightDayBoundary == 1 && options.optLateZiNextStem == 1)
+        chart.hourPillar = cycle(chart.hourPillar + 12);
+
+    const int a = qiMonthNumber(chart.lunarMonthCode, chart.birthCode, chart.termWindow.qi1.code);
+    chart.qiMonthPillar = monthPillarOf(a, chart.yearPillar);
+}
+
+}  // namespace orvane

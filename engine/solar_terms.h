@@ -1,0 +1,44 @@
+// 节气 — reading the solar-term table as moments: lunar datetime codes, the
+// lunar year of a term, and its absolute minute.
+#pragma once
+
+#include <optional>
+
+#include "engine/calendar_tables.h"
+#include "engine/chart_state.h"
+#include "engine/gregorian.h"
+
+namespace orvane {
+
+// Lunar datetime code: month code * 1000000 + day * 10000 + hour * 100 + minute.
+constexpr int lunarDatetimeCode(int monthCode, int day, int hour, int minute) {
+    return monthCode * 1000000 + day * 10000 + hour * 100 + minute;
+}
+
+// A code above this lies in lunar month 12; above kLeapCodeFloor in a leap month.
+inline constexpr int kTwelfthMonthFloor = 11999999;
+inline constexpr int kLeapCodeFloor = 20000000;
+
+constexpr int jieDatetimeCode(const SolarTermEntry& e) { return (e.jieCode / 100) * 10000 + e.jieHour * 100 + e.jieMinute; }
+constexpr int qiDatetimeCode(const SolarTermEntry& e) { return (e.qiCode / 100) * 10000 + e.qiHour * 100 + e.qiMinute; }
+
+// Entry k of the table exists and is not the empty entry 0.
+bool hasTermEntry(int k);
+
+// The lunar year in which a term of entry k with the given lunar datetime code
+// falls: its termYear, less one for a term of January or February that lies
+// in lunar month 11 or 12, plus one for a January term already in month 1.
+int termLunarYear(int k, int code);
+
+// The term moment (lunar year and code) of the 节 or the 中气 of entry k.
+TermMoment jieMoment(int k);
+TermMoment qiMoment(int k);
+
+// Minutes since 1970-01-01 00:00 (Beijing time) of a term moment, or of a lunar
+// date with a clock time; nothing outside the tables.
+std::optional<long long> absoluteMinute(const TermMoment& moment);
+
+// The solar date on which a term moment falls.
+std::optional<SolarDate> termSolarDate(const TermMoment& moment);
+
+}  // namespace orvane

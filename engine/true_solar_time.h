@@ -1,0 +1,53 @@
+// 真太阳时 — the correction of the clock time to the local true solar time:
+// the longitude against the 120° E meridian of Beijing time, and the equation
+// of time of the birth day.
+#pragma once
+
+namespace orvane {
+
+// 经度时差 in seconds, truncated toward zero: 240 s per degree east of 120° E.
+constexpr int longitudeCorrectionSeconds(float longitude) {
+    return static_cast<int>((longitude - 120.0f) * 240.0f);
+}
+
+// E(slot) in seconds, for any slot (taken modulo 385).
+int equationOfTimeSlotSeconds(int slot);
+
+// The equation of time at the entered hour and minute, interpolated from the
+// values of the day before (E(c)), the birth day (E(c+1)) and the day after (E(c+2)).
+int equationOfTimeSeconds(int slotBase, int hour, int minute);
+
+// The slot base c = (16 t + d) mod 385 of a birth d days after the day of term t
+// (立春 = 0 … 大寒 = 23).
+constexpr int equationOfTimeSlotBase(int term, int daysAfter) { return (16 * term + daysAfter) % 385; }
+
+// Whole minutes of a total correction in seconds; exactly ±30 s rounds toward zero.
+constexpr int correctionMinutes(int totalSeconds) {
+    int minutes = totalSeconds / 60;
+    int rest = totalSeconds % 60;
+    if (rest > 30) ++minutes;
+    if (rest < -30) --minutes;
+    return minutes;
+}
+
+// Hour and minute after adding a correction; the hour may leave 0..23 (-4 … 27).
+struct ClockTime {
+    int hour;
+    int minute;
+};
+constexpr ClockTime addMinutes(int hour, int minute, int delta) {
+    int total = hour * 60 + minute + delta;
+    int h = total >= 0 ? total / 60 : -((-total + 59) / 60);
+    return {h, total - 60 * h};
+}
+
+// 时辰 — the branch of a clock hour: 23:00-00:59 is 子 (1), 21:00-22:59 亥 (12).
+constexpr int hourBranchOfHour(int hour) { return ((hour + 1) / 2) % 12 + 1; }
+
+// Applies the correction of the birth place to the chart record (the first step
+// of the pillar computation): solarHour, solarMinute, hourBranchNo, the place's
+// coordinates and corrections, and a lunar date moved by a day when the
+// corrected clock crosses midnight. Without true solar time the place is cleared.
+void apply_true_solar_time();
+
+}  // namespace orvane

@@ -1,0 +1,19 @@
+// 命盘代码 — the chart code: the installation identifier, the birth and the
+// four pillars in one string, shown as report field 1.
+#pragma once
+
+#include <string>
+
+namespace orvane {
+
+// The identifier of this installation: the first characters (at most 7) of
+// the line in install.id of the program folder; "0000000" when there is none.
+std::string installation_identifier();
+
+// The chart code of the chart record.
+std::string make_chart_code();
+
+// Assigns the chart code to report field 1.
+void publish_chart_code();
+
+}  // namespace orvane

@@ -1,0 +1,58 @@
+#include "support/birth.h"
+
+#include "engine/chart_state.h"
+#include "engine/compute_chart.h"
+#include "engine/date_validation.h"
+#include "engine/lunar_calendar.h"
+#include "engine/options.h"
+#include "engine/true_solar_time.h"
+
+namespace testsupport {
+
+using orvane::chart;
+
+void set_options(const char* abcd) {
+    orvane::options = {static_cast<std::uint8_t>(abcd[0] == '1'), static_cast<std::uint8_t>(abcd[1] == '1'),
+                       static_cast<std::uint8_t>(abcd[2] == '1'), static_cast<std::uint8_t>(abcd[3] == '1')};
+}
+
+bool store(const Birth& b, int currentLunarYear) {
+    chart = orvane::ChartState{};
+    chart.birthHour = b.hour;
+    chart.birthMinute = b.minute;
+    if (b.lunar) {
+        chart.solarInput = 0;
+        chart.lunarYear = b.year;
+        chart.lunarMonthCode = b.month;
+        chart.lunarDay = b.day;
+        chart.leapMonth = b.leap ? 1 : 0;
+    } else {
+        chart.solarInput = 1;
+        chart.solarYear = b.year;
+        chart.solarMonth = b.month;
+        chart.solarDay = b.day;
+    }
+    chart.currentLunarYear = currentLunarYear;
+    if (!orvane::validate_birth_date()) return false;
+    chart.nominalAge = chart.currentLunarYear - chart.lunarYear + 1;
+    if (b.lunar) {
+        if (chart.leapMonth) chart.lunarMonthCode += 20;
+        if (!orvane::lunarToSolar()) return false;
+    } else {
+        if (!orvane::solarToLunar()) return false;
+        if (chart.lunarMonthCode > 20) chart.leapMonth = 1;
+    }
+    chart.sexFlag = b.male ? 1 : 0;
+    chart.hourBranchNo = orvane::hourBranchOfHour(b.hour);
+    chart.birthProvince = b.province;
+    chart.birthCity = b.city;
+    return true;
+}
+
+bool cast(const Birth& birth, int currentLunarYear) {
+    if (!store(birth, currentLunarYear)) return false;
+    orvane::compute_chart();
+    return true;
+}
+
+}  // namespace testsupport
