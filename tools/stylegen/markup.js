@@ -48,7 +48,7 @@ function section(no, id, title, intro, body) {
 ${intro ? `<div class="intro">${intro}</div>\n` : ''}<div class="body">
 ${body}
 </div>
-<div class="nodata-note">此项内容未能生成。</div>
+<div class="nodata-note">本项暂无内容。</div>
 </div>
 </section>`;
 }
