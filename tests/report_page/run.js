@@ -102,10 +102,12 @@ async function checkStyle(browser, style, folder, outDir, { pdf, slices }) {
   } else {
     const info = await frame.evaluate(() => ({
       charset: document.characterSet,
+      mode: document.compatMode,
       html: document.documentElement.outerHTML,
       yearPillar: (document.querySelector('.chart .gz') || { textContent: '' }).textContent.trim(),
     }));
     if (info.charset.toUpperCase() !== 'GBK') problems.push(`right.htm read as ${info.charset}`);
+    if (info.mode !== 'CSS1Compat') problems.push(`right.htm renders in quirks mode (${info.mode})`);
     const left = info.html.match(/\[\d{4}\]/g);
     if (left) problems.push(`field references left in the page: ${left.slice(0, 5).join(' ')}`);
     if (!/^\S\S$/.test(info.yearPillar)) problems.push(`the chart shows no year pillar ("${info.yearPillar}")`);
