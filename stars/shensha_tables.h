@@ -1,0 +1,148 @@
+// 神煞表 — the constant tables of the special stars: rule rows (ShenShaRule), the positions each
+// star is looked for (ShenShaJian) and the cell names (ShenShaName), with the lookups the rules
+// engine needs. The rows themselves live in stars/data/, one file per source group.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <span>
+#include <string_view>
+
+namespace orvane {
+
+// One row of ShenShaRule. The key is the chart value of the star's source group (a stem or a
+// branch), or a composite key for 129, 207, 240..254 and 401 (see the key functions below).
+// Exactly the value columns a row uses are non-zero.
+struct ShenShaRuleRow {
+    int starId;  // StarId, 101..509
+    int key;
+    int cycle;   // CycleIndex [1, 60] (60 = 癸亥, matching a pillar stored as 0); 0 = none
+    int stem;    // StemIndex [1, 10]; 0 = none
+    int branch;  // BranchIndex [1, 12]; 0 = none
+};
+
+// One row of ShenShaJian: the star is looked for at the position with this code.
+struct ShenShaJianRow {
+    int starId;
+    const char* code;  // "y" "yg" "yz" … "t" "tg" "tz", "lz" for a passing branch; others are inert
+};
+
+struct ShenShaNameRow {
+    int starId;
+    const char* name;  // GBK
+};
+
+// Composite keys.
+// 天马 129: the year stem in the group of the Life Palace branch [1, 12].
+constexpr int lifePalaceKey(int palaceBranch, int yearStem) { return yearStem + 100 * palaceBranch; }
+// 元辰 207: yang year and male, or yin year and female / the other two cases.
+constexpr int yangMaleYinFemaleKey(int yearBranch) { return yearBranch + 100; }
+constexpr int yinMaleYangFemaleKey(int yearBranch) { return yearBranch + 200; }
+// 天乙贵人 401: born 寅 to 申 (day rows) / otherwise (night rows).
+constexpr int dayHourNobleKey(int dayStem) { return dayStem + 100; }
+constexpr int nightHourNobleKey(int dayStem) { return dayStem + 200; }
+
+// The rule rows of each source group, ordered by StarId; in group order they make up
+// ShenShaRule.
+extern const std::array<ShenShaRuleRow, 455> YearStemStarRules;      // 101..131
+extern const std::array<ShenShaRuleRow, 564> YearBranchStarRules;    // 201..256
+extern const std::array<ShenShaRuleRow, 1021> MonthBranchStarRules;  // 301..383
+extern const std::array<ShenShaRuleRow, 475> DayStemStarRules;       // 401..456
+extern const std::array<ShenShaRuleRow, 50> DayBranchStarRules;      // 501..509
+
+extern const std::array<ShenShaJianRow, 604> ShenShaJian;  // ordered by StarId
+extern const std::array<ShenShaNameRow, 235> ShenShaName;  // ordered by StarId
+
+// The source group of a star: its hundreds digit, 1 year stem … 5 day branch.
+constexpr int starGroup(int starId) { return starId / 100; }
+
+// Whether n is one of the 235 stars (101..131, 201..256, 301..383, 401..456, 501..509).
+constexpr bool isStarId(int n) {
+    constexpr std::array<int, 6> lastOfGroup = {0, 131, 256, 383, 456, 509};
+    const int group = starGroup(n);
+    return group >= 1 && group <= 5 && n % 100 >= 1 && n <= lastOfGroup[group];
+}
+
+// The rule rows of one source group [1, 5]; empty for any other number.
+inline std::span<const ShenShaRuleRow> shenShaRuleGroup(int group) {
+    switch (group) {
+        case 1: return YearStemStarRules;
+        case 2: return YearBranchStarRules;
+        case 3: return MonthBranchStarRules;
+        case 4: return DayStemStarRules;
+        case 5: return DayBranchStarRules;
+        default: return {};
+    }
+}
+
+// The run of rule rows of one star, in table order; empty when the star has none.
+inline std::span<const ShenShaRuleRow> shenShaRules(int starId) {
+    const auto rows = shenShaRuleGroup(starGroup(starId));
+    const auto [first, last] = std::ranges::equal_range(rows, starId, {}, &ShenShaRuleRow::starId);
+    return {first, last};
+}
+
+// The first row of the star whose key is k (the row a keyed special rule reads); null if none.
+inline const ShenShaRuleRow* firstShenShaRule(int starId, int key) {
+    const auto rows = shenShaRules(starId);
+    const auto it = std::ranges::find(rows, key, &ShenShaRuleRow::key);
+    return it == rows.end() ? nullptr : &*it;
+}
+
+// The position rows of one star, in table order.
+inline std::span<const ShenShaJianRow> shenShaPositions(int starId) {
+    const auto [first, last] =
+        std::ranges::equal_range(ShenShaJian, starId, {}, &ShenShaJianRow::starId);
+    return {first, last};
+}
+
+// Whether ShenShaJian has the row (starId, code).
+inline bool shenShaHasPosition(int starId, std::string_view code) {
+    return std::ranges::any_of(shenShaPositions(starId),
+                               [code](const ShenShaJianRow& row) { return code == row.code; });
+}
+
+// The cell name of a star (GBK); empty for a number that is no star.
+inline const char* shenShaName(int starId) {
+    const auto it = std::ranges::lower_bound(ShenShaName, starId, {}, &ShenShaNameRow::starId);
+    return it != ShenShaName.end() && it->starId == starId ? it->name : "";
+}
+
+// The notation the data files write their rows in: stems, branches, the sixty pillars and the
+// five elements by their characters, and one builder per row form. Only the data files use it.
+namespace shensha_notation {
+
+// 天干 [1, 10]
+inline constexpr int 甲 = 1, 乙 = 2, 丙 = 3, 丁 = 4, 戊 = 5, 己 = 6, 庚 = 7, 辛 = 8, 壬 = 9, 癸 = 10;
+// 地支 [1, 12]
+inline constexpr int 子 = 1, 丑 = 2, 寅 = 3, 卯 = 4, 辰 = 5, 巳 = 6, 午 = 7, 未 = 8, 申 = 9, 酉 = 10,
+                     戌 = 11, 亥 = 12;
+// 六十甲子 as rule values [1, 60]
+inline constexpr int 甲子 = 1, 乙丑 = 2, 丙寅 = 3, 丁卯 = 4, 戊辰 = 5, 己巳 = 6, 庚午 = 7, 辛未 = 8,
+                     壬申 = 9, 癸酉 = 10, 甲戌 = 11, 乙亥 = 12, 丙子 = 13, 丁丑 = 14, 戊寅 = 15,
+                     己卯 = 16, 庚辰 = 17, 辛巳 = 18, 壬午 = 19, 癸未 = 20, 甲申 = 21, 乙酉 = 22,
+                     丙戌 = 23, 丁亥 = 24, 戊子 = 25, 己丑 = 26, 庚寅 = 27, 辛卯 = 28, 壬辰 = 29,
+                     癸巳 = 30, 甲午 = 31, 乙未 = 32, 丙申 = 33, 丁酉 = 34, 戊戌 = 35, 己亥 = 36,
+                     庚子 = 37, 辛丑 = 38, 壬寅 = 39, 癸卯 = 40, 甲辰 = 41, 乙巳 = 42, 丙午 = 43,
+                     丁未 = 44, 戊申 = 45, 己酉 = 46, 庚戌 = 47, 辛亥 = 48, 壬子 = 49, 癸丑 = 50,
+                     甲寅 = 51, 乙卯 = 52, 丙辰 = 53, 丁巳 = 54, 戊午 = 55, 己未 = 56, 庚申 = 57,
+                     辛酉 = 58, 壬戌 = 59, 癸亥 = 60;
+// 五行 of the year pillar's sound element, the key of 240..254 [1, 5]
+inline constexpr int 木 = 1, 火 = 2, 土 = 3, 金 = 4, 水 = 5;
+
+constexpr int 宫(int palaceBranch, int yearStem) { return lifePalaceKey(palaceBranch, yearStem); }
+constexpr int 阳男阴女(int yearBranch) { return yangMaleYinFemaleKey(yearBranch); }
+constexpr int 阴男阳女(int yearBranch) { return yinMaleYangFemaleKey(yearBranch); }
+constexpr int 昼(int dayStem) { return dayHourNobleKey(dayStem); }
+constexpr int 夜(int dayStem) { return nightHourNobleKey(dayStem); }
+
+constexpr ShenShaRuleRow branchRow(int starId, int key, int branch) { return {starId, key, 0, 0, branch}; }
+constexpr ShenShaRuleRow stemRow(int starId, int key, int stem) { return {starId, key, 0, stem, 0}; }
+constexpr ShenShaRuleRow pillarRow(int starId, int key, int cycle) { return {starId, key, cycle, 0, 0}; }
+constexpr ShenShaRuleRow stemBranchRow(int starId, int key, int stem, int branch) {
+    return {starId, key, 0, stem, branch};
+}
+
+}  // namespace shensha_notation
+
+}  // namespace orvane
