@@ -27,7 +27,9 @@ Outcome run_command(const cli::CommandInfo& info, const std::vector<std::string>
     try {
         std::vector<std::string> reversed(args.rbegin(), args.rend());
         app.parse(reversed);
-        return {0, command->run().dump(), {}};
+        nlohmann::ordered_json out = command->run();
+        // A plain string (a path) prints as it is; everything else as JSON.
+        return {0, out.is_string() ? out.get<std::string>() : out.dump(), {}};
     } catch (const CLI::ParseError& e) {
         return {cli::kRefused, {}, e.what()};
     } catch (const cli::Refusal& refusal) {

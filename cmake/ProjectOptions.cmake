@@ -2,7 +2,7 @@
 
 # Narrow literals are GBK bytes inside the program; a character GBK lacks is a compile error.
 add_compile_options(-fexec-charset=GBK -finput-charset=UTF-8)
-add_compile_options(-Wall -Wextra -Wno-unused-parameter)
+add_compile_options(-Wall -Wextra -Wno-unused-parameter -Wno-missing-field-initializers)
 
 if(ORVANE_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)

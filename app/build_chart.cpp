@@ -1,0 +1,83 @@
+#include "app/build_chart.h"
+
+#include <optional>
+
+#include "engine/compute_chart.h"
+#include "platform/files.h"
+#include "platform/message.h"
+#include "report/annual_monthly_fields.h"
+#include "report/bone_weight_fields.h"
+#include "report/chart_code.h"
+#include "report/chart_page.h"
+#include "report/strength.h"
+#include "report/style_folder.h"
+#include "report/template_expansion.h"
+
+namespace orvane {
+namespace {
+
+void cast_chart_page() {
+    compute_chart();
+    write_chart_page_fields();
+}
+
+constexpr int kPageStagePosition = 93;
+
+}  // namespace
+
+const std::array<ChartStage, kChartStageCount> ChartStages = {{
+    {1, "排八字命盘", 1006, cast_chart_page},
+    {10, "大运", 1007, nullptr},
+    {15, "日主强弱与用神", 1008, write_strength_fields},
+    {20, "四柱神煞", 1009, nullptr},
+    {50, "流年属性", 1010, nullptr},
+    {65, "三命通会日时断", 1011, nullptr},
+    {70, "性格总论", 1012, nullptr},
+    {75, "近十年运气", 1013, nullptr},
+    {78, "近十二个月运气", 1019, nullptr},
+    {80, "十神定位断诀", 1014, nullptr},
+    {83, "小儿关煞", 1021, nullptr},
+    {86, "六十甲子日柱特例", 1015, nullptr},
+    {90, "流年流月干支", 1016, write_annual_monthly_fields},
+    {92, "称命", 1017, write_bone_weight_fields},
+    {kPageStagePosition, "生成HTML文件", 1018, nullptr},
+}};
+
+std::string right_page_path() { return current_style_folder() + "/right.htm"; }
+
+bool write_right_page(const std::string& page) {
+    if (platform::write_file_atomic(right_page_path(), page)) return true;
+    platform::show_message("不能写入命状文件：" + right_page_path());
+    return false;
+}
+
+BuildResult build_chart(BuildObserver& observer) {
+    if (current_style_folder().empty()) current_style_folder() = style_folder_of("02");
+    std::optional<std::string> page;
+    bool templateMissing = false;
+    for (int position = 0; position <= 100; ++position) {
+        observer.set_position(position);
+        if (observer.cancelled()) return BuildResult::cancelled;
+        for (int i = 0; i < kChartStageCount; ++i) {
+            const ChartStage& stage = ChartStages[static_cast<std::size_t>(i)];
+            if (stage.position != position) continue;
+            if (position == kPageStagePosition) {
+                page = expand_template();
+                templateMissing = !page;
+            } else if (stage.run) {
+                stage.run();
+            }
+            observer.stage_done(i);
+            if (i == 0) publish_chart_code();  // the chart page has just emptied field 1
+        }
+        if (templateMissing) return BuildResult::no_template;
+    }
+    return write_right_page(*page) ? BuildResult::written : BuildResult::write_failed;
+}
+
+BuildResult build_chart() {
+    BuildObserver headless;
+    return build_chart(headless);
+}
+
+}  // namespace orvane

@@ -1,0 +1,22 @@
+#include "report/annual_monthly_fields.h"
+
+#include <string>
+
+#include "engine/chart_state.h"
+#include "engine/names.h"
+#include "report/report_fields.h"
+
+namespace orvane {
+
+void write_annual_monthly_fields() {
+    const int first = firstMonthPillarOf(chart.yearPillar);
+    for (int k = 0; k < 80; ++k) {
+        const std::size_t row = static_cast<std::size_t>(2001 + 20 * k);
+        ReportFieldTable[row] = std::to_string(chart.lunarYear + k);
+        ReportFieldTable[row + 1] = cycleName(chart.yearPillar + k);
+        // Month pillars run on from year to year.
+        for (int j = 0; j < 12; ++j) ReportFieldTable[row + 2 + static_cast<std::size_t>(j)] = cycleName(first + 12 * k + j);
+    }
+}
+
+}  // namespace orvane

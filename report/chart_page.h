@@ -1,0 +1,20 @@
+// 命盘 — the chart page of the report: the person, the entered and corrected
+// times, the solar terms around the birth, the lunar birth date, and one block
+// of fifteen fields for each pillar, the Life Palace and the fetal origin.
+#pragma once
+
+#include <array>
+
+namespace orvane {
+
+// 星座 by (monthPillar + shift) mod 12.
+extern const std::array<const char*, 12> ZodiacSignTable;
+
+// Empties fields 0 … 4999 and writes 101 … 204, 301 … 390 and 4901 … 4904.
+void write_chart_page_fields();
+
+// The fifteen fields of pillar n from field `base` on.
+void write_pillar_block(int base, int pillar, const std::array<int, 3>& hiddenStems, int lifeStage, int voidBranch,
+                        bool isDayPillar);
+
+}  // namespace orvane
