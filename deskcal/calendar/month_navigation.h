@@ -1,0 +1,28 @@
+// 翻月: moving the shown date by month, by a chosen month or year, and the year field's rules.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "deskcal/calendar/date_range.h"
+
+namespace deskcal {
+
+// A day the target month lacks becomes its last day (31 January -> 28/29 February).
+// A move past 1901-01 or 2050-12 leaves the date unchanged.
+CalendarDate NextMonth(const CalendarDate& date);
+CalendarDate PreviousMonth(const CalendarDate& date);
+CalendarDate WithMonth(const CalendarDate& date, int month);  // month [1, 12]
+CalendarDate WithYear(const CalendarDate& date, int year);    // outside 1901..2050: unchanged
+
+// The year field when it loses focus: up to 1900 (or empty) becomes "1901", beyond
+// 2050 "2050", anything else stays as typed.
+std::string ClampedYearText(std::string_view text);
+
+// The year field keeps only the digits 0-9, at most four of them.
+std::string YearFieldDigits(std::string_view typed);
+
+// "%4d".
+std::string YearText(int year);
+
+}  // namespace deskcal

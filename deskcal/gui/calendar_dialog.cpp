@@ -1,0 +1,146 @@
+#include "deskcal/gui/calendar_dialog.h"
+
+#include <wx/iconbndl.h>
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+
+#include <algorithm>
+
+#include "deskcal/calendar/display_texts.h"
+#include "deskcal/calendar/lunar_tables.h"
+#include "deskcal/calendar/month_navigation.h"
+#include "deskcal/gui/calendar_tray_icon.h"
+#include "deskcal/gui/compact_style.h"
+#include "deskcal/gui/gbk_text.h"
+#include "deskcal/gui/program_icon.h"
+#include "deskcal/gui/window_ids.h"
+#include "platform/clock.h"
+
+namespace deskcal {
+
+CalendarDate TodaysDate() {
+    const platform::LocalTime now = platform::now_local();
+    CalendarDate today;
+    if (!SetDate(today, now.year, now.month, now.day)) SetDate(today, std::clamp(now.year, kFirstYear, kLastYear), 1, 1);
+    return today;
+}
+
+CalendarDialog::CalendarDialog()
+    : wxDialog(nullptr, ids::kDialog, FromGbk(Caption()), wxDefaultPosition, wxDefaultSize,
+               wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX) {
+    ApplyCompactStyle();
+    wxIconBundle icons;
+    icons.AddIcon(ProgramIcon(16));
+    icons.AddIcon(ProgramIcon(32));
+    SetIcons(icons);
+
+    const CalendarDate today = TodaysDate();
+    m_current = today;
+    m_panel = new CalendarPanel(this, m_current);
+    m_panel->SetTodaySource(&TodaysDate);
+
+    // 175 x 114 dialog units, widened when the today line and the buttons need more room.
+    const wxSize units = ConvertDialogToPixels(wxSize(175, 114));
+    const wxSize button = ConvertDialogToPixels(wxSize(21, 12));
+    auto* next = new wxButton(this, ids::kNextMonthButton, FromGbk("下月"));
+    auto* previous = new wxButton(this, ids::kPreviousMonthButton, FromGbk("上月"));
+    auto* todayButton = new wxButton(this, ids::kTodayButton, FromGbk("今天"));
+    m_todayLine = new wxStaticText(this, ids::kTodayText, FromGbk(TodayText(today.year, today.month, today.day)));
+    const wxSize buttonSize(std::max(button.x, next->GetBestSize().x), std::max(button.y, next->GetBestSize().y));
+    constexpr int kMargin = 5;
+    constexpr int kGap = 4;
+    const int buttonsWidth = 3 * buttonSize.x + 2 * kGap;
+    const int width = std::max({units.x, kMargin + m_panel->GetSize().x + kMargin,
+                                8 + m_todayLine->GetBestSize().x + 12 + buttonsWidth + kMargin});
+    const int rowTop = kMargin + m_panel->GetSize().y + 6;
+    const int height = std::max(units.y, rowTop + buttonSize.y + 6);
+    int x = width - kMargin - buttonsWidth;
+    for (wxButton* b : {previous, next, todayButton}) {
+        b->SetSize(x, rowTop, buttonSize.x, buttonSize.y);
+        x += buttonSize.x + kGap;
+    }
+    m_todayLine->Move(8, rowTop + (buttonSize.y - m_todayLine->GetBestSize().y) / 2);
+    SetClientSize(width, height);
+
+    m_tray = new CalendarTrayIcon(*this);
+
+    next->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { GoToNextMonth(); });
+    previous->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { GoToPreviousMonth(); });
+    todayButton->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { GoToToday(); });
+    Bind(wxEVT_ICONIZE, &CalendarDialog::OnIconize, this);
+    Bind(wxEVT_CLOSE_WINDOW, &CalendarDialog::OnClose, this);
+    Bind(wxEVT_MENU, &CalendarDialog::OnAboutMenu, this, ids::kMenuAbout);
+#ifdef __WXMSW__
+    if (wxMenu* system = MSWGetSystemMenu()) {
+        system->AppendSeparator();
+        system->Append(ids::kMenuAbout, FromGbk(AboutMenuText()));
+    }
+#else
+    // No system menu to extend here: the about entry sits on the dialog's own context menu.
+    Bind(wxEVT_CONTEXT_MENU, &CalendarDialog::OnContextMenu, this);
+#endif
+}
+
+CalendarDialog::~CalendarDialog() {
+    if (m_tray) {
+        m_tray->RemoveIcon();
+        delete m_tray;
+    }
+}
+
+void CalendarDialog::GoToNextMonth() { m_panel->ShowDate(NextMonth(m_current)); }
+
+void CalendarDialog::GoToPreviousMonth() { m_panel->ShowDate(PreviousMonth(m_current)); }
+
+void CalendarDialog::GoToToday() { m_panel->ShowDate(TodaysDate()); }
+
+std::string CalendarDialog::TrayTip() const {
+    const CalendarDate today = TodaysDate();
+    return TrayTipText(today.year, today.month, today.day);
+}
+
+bool CalendarDialog::InTray() const { return m_tray->IsIconInstalled(); }
+
+bool CalendarDialog::IsMinimised() const { return !IsShown() || IsIconized(); }
+
+void CalendarDialog::MinimiseToTray() {
+    m_tray->SetIcon(wxBitmapBundle(ProgramIconBitmap(32)), FromGbk(TrayTip()));
+    Hide();
+}
+
+void CalendarDialog::RestoreFromTray() {
+    Show();
+    Iconize(false);
+    Raise();
+}
+
+void CalendarDialog::BringForward() {
+    if (!IsShown()) {
+        Show();
+        Iconize(true);
+    }
+    Iconize(false);
+    Raise();
+}
+
+void CalendarDialog::ShowAbout() {
+    wxMessageBox(FromGbk("Kerrow万年历\n\n公历与农历对照，附节气与干支纪年，\n可查 1901 年至 2050 年。"),
+                 FromGbk("关于 Kerrow万年历"), wxOK | wxICON_INFORMATION, this);
+}
+
+void CalendarDialog::OnIconize(wxIconizeEvent& event) {
+    if (event.IsIconized() && IsShown()) MinimiseToTray();
+    event.Skip();
+}
+
+void CalendarDialog::OnClose(wxCloseEvent&) { Destroy(); }
+
+void CalendarDialog::OnContextMenu(wxContextMenuEvent&) {
+    wxMenu menu;
+    menu.Append(ids::kMenuAbout, FromGbk(AboutMenuText()));
+    PopupMenu(&menu);
+}
+
+void CalendarDialog::OnAboutMenu(wxCommandEvent&) { ShowAbout(); }
+
+}  // namespace deskcal

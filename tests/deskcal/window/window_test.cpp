@@ -1,0 +1,348 @@
+// 万年历窗口: the real dialog under Xvfb, driven through its controls and handlers,
+// with screenshots saved for a person to look at.
+#include <gtest/gtest.h>
+
+#include <wx/app.h>
+#include <wx/filename.h>
+#include <wx/stopwatch.h>
+#include <wx/choice.h>
+#include <wx/image.h>
+#include <wx/process.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "deskcal/calendar/display_texts.h"
+#include "deskcal/calendar/month_grid_layout.h"
+#include "deskcal/gui/calendar_dialog.h"
+#include "deskcal/gui/instance_link.h"
+#include "deskcal/gui/window_ids.h"
+#include "platform/clock.h"
+
+namespace deskcal {
+namespace {
+
+std::string g_tallis;       // the real program, for the second start
+std::string g_screenshots;  // folder under the build tree
+
+void Pump(int milliseconds) {
+    const wxStopWatch watch;
+    while (watch.Time() < milliseconds) {
+        wxTheApp->Yield(true);
+        wxMilliSleep(10);
+    }
+}
+
+wxImage Screenshot(const std::string& name) {
+    Pump(300);
+    const std::string path = g_screenshots + "/" + name + ".png";
+    const std::string command = "import -window root '" + path + "'";
+    EXPECT_EQ(0, std::system(command.c_str())) << command;
+    wxImage image;
+    EXPECT_TRUE(image.LoadFile(path, wxBITMAP_TYPE_PNG)) << path;
+    return image;
+}
+
+wxColour PixelAt(const wxImage& image, wxPoint screen) {
+    return wxColour(image.GetRed(screen.x, screen.y), image.GetGreen(screen.x, screen.y), image.GetBlue(screen.x, screen.y));
+}
+
+// Dark pixels inside a rectangle of the screenshot: ink of a glyph.
+int DarkPixels(const wxImage& image, const wxRect& screenRect) {
+    int count = 0;
+    for (int y = screenRect.y; y < screenRect.GetBottom(); ++y)
+        for (int x = screenRect.x; x < screenRect.GetRight(); ++x)
+            if (image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) < 3 * 128) ++count;
+    return count;
+}
+
+CalendarDate Date(int y, int m, int d) {
+    CalendarDate date;
+    SetDate(date, y, m, d);
+    return date;
+}
+
+class CalendarWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform::set_clock_override({2023, 4, 9, 12, 0, 0});
+        m_dialog = new CalendarDialog();
+        m_dialog->Move(0, 0);
+        m_dialog->Show();
+        Pump(200);
+    }
+    void TearDown() override {
+        m_dialog->Destroy();
+        Pump(100);
+        platform::clear_clock_override();
+    }
+
+    CalendarPanel& Panel() { return *m_dialog->Panel(); }
+    MonthGrid& Grid() { return *Panel().Grid(); }
+
+    // Screen position of a point in the grid's client area.
+    wxPoint OnScreen(int x, int y) { return Grid().ClientToScreen(wxPoint(x, y)); }
+
+    void ExpectShown(int y, int m, int d) {
+        EXPECT_EQ(y, Grid().Date().year);
+        EXPECT_EQ(m, Grid().Date().month);
+        EXPECT_EQ(d, Grid().Date().day);
+        EXPECT_EQ(y, m_dialog->CurrentDate().year);
+        EXPECT_EQ(m, m_dialog->CurrentDate().month);
+        EXPECT_EQ(d, m_dialog->CurrentDate().day);
+        EXPECT_EQ(m - 1, Panel().MonthList()->GetSelection());
+        EXPECT_EQ(y, Panel().Spin()->GetValue());
+        EXPECT_EQ(wxString::Format("%4d", y), Panel().YearField()->GetValue());
+    }
+
+    void ClickGrid(int x, int y) {
+        wxUIActionSimulator sim;
+        sim.MouseMove(OnScreen(x, y));
+        Pump(50);
+        sim.MouseClick();
+        Pump(150);
+    }
+
+    CalendarDialog* m_dialog = nullptr;
+};
+
+TEST_F(CalendarWindow, OpensOnTodayWithTheTodayLine) {
+    ExpectShown(2023, 4, 9);
+    EXPECT_EQ(wxString(TodayText(2023, 4, 9).c_str(), wxCSConv("GBK")), m_dialog->TodayLine()->GetLabel());
+    EXPECT_EQ(wxString(L"Kerrow万年历"), m_dialog->GetTitle());
+}
+
+TEST_F(CalendarWindow, April2023GridShowsTheThirdMonthOnThe20th) {
+    ASSERT_TRUE(Panel().ShowDate(Date(2023, 4, 20)));
+    const wxImage shot = Screenshot("tallis-april-2023");
+    const CellOrigin selected = DayCell(2023, 4, 20);
+    EXPECT_EQ(wxColour(180, 70, 70), PixelAt(shot, OnScreen(selected.left + 16, selected.top + 1)));  // selected cell
+    EXPECT_EQ(wxColour(180, 70, 70), PixelAt(shot, OnScreen(100, 2)));                                // title bar
+    EXPECT_EQ(wxColour(255, 255, 255), PixelAt(shot, OnScreen(5 * 32 + 16, 26 + 10)));                // empty cell before the 1st
+    // Each day cell carries a lunar image with ink; the empty cells carry none.
+    for (int day : {1, 19, 21, 30}) {
+        const CellOrigin cell = DayCell(2023, 4, day);
+        EXPECT_GT(DarkPixels(shot, wxRect(OnScreen(cell.left + 18, cell.top), wxSize(13, 20))), 10) << "day " << day;
+    }
+    EXPECT_EQ(0, DarkPixels(shot, wxRect(OnScreen(0, 26), wxSize(6 * 32, 20))));
+}
+
+TEST_F(CalendarWindow, February1901GridStartsOnFridayAndShowsLunar1900) {
+    ASSERT_TRUE(Panel().ShowDate(Date(1901, 2, 19)));
+    ExpectShown(1901, 2, 19);
+    const wxImage shot = Screenshot("tallis-february-1901");
+    const CellOrigin first = DayCell(1901, 2, 1);
+    EXPECT_EQ(5 * 32, first.left);
+    EXPECT_GT(DarkPixels(shot, wxRect(OnScreen(first.left, first.top), wxSize(32, 20))), 10);
+    EXPECT_EQ(0, DarkPixels(shot, wxRect(OnScreen(0, 26), wxSize(5 * 32, 20))));
+    const CellOrigin selected = DayCell(1901, 2, 19);
+    EXPECT_EQ(wxColour(180, 70, 70), PixelAt(shot, OnScreen(selected.left + 16, selected.top + 1)));
+}
+
+TEST_F(CalendarWindow, ClickOnADayPicksItAndTheDialogFollows) {
+    ASSERT_TRUE(Panel().ShowDate(Date(2023, 4, 20)));
+    const CellOrigin cell = DayCell(2023, 4, 25);
+    ClickGrid(cell.left + 10, cell.top + 10);
+    ExpectShown(2023, 4, 25);
+    const wxImage shot = Screenshot("tallis-clicked-25");
+    EXPECT_EQ(wxColour(180, 70, 70), PixelAt(shot, OnScreen(cell.left + 16, cell.top + 1)));
+}
+
+TEST_F(CalendarWindow, ClickOnAnEmptyCellChangesNothing) {
+    ASSERT_TRUE(Panel().ShowDate(Date(2023, 4, 20)));
+    ClickGrid(2 * 32 + 10, 26 + 10);            // before the 1st
+    ClickGrid(3 * 32 + 10, 26 + 5 * 20 + 10);   // after the 30th
+    ClickGrid(50, 10);                          // title bar
+    ExpectShown(2023, 4, 20);
+}
+
+TEST_F(CalendarWindow, FebruaryChosenWhileTheDayIs31) {
+    ASSERT_TRUE(Panel().ShowDate(Date(2023, 3, 31)));
+    wxChoice* list = Panel().MonthList();
+    list->SetSelection(1);
+    wxCommandEvent chosen(wxEVT_CHOICE, list->GetId());
+    chosen.SetEventObject(list);
+    chosen.SetInt(1);
+    list->GetEventHandler()->ProcessEvent(chosen);
+    Pump(100);
+    ExpectShown(2023, 2, 28);
+    Screenshot("tallis-february-from-31");
+}
+
+TEST_F(CalendarWindow, NextAndPreviousMonthReduceTheDayAndMoveEveryControl) {
+    ASSERT_TRUE(Panel().ShowDate(Date(2024, 1, 31)));
+    m_dialog->GoToNextMonth();
+    ExpectShown(2024, 2, 29);
+    ASSERT_TRUE(Panel().ShowDate(Date(2023, 1, 31)));
+    m_dialog->GoToPreviousMonth();
+    ExpectShown(2022, 12, 31);
+    m_dialog->GoToToday();
+    ExpectShown(2023, 4, 9);
+}
+
+TEST_F(CalendarWindow, YearFieldIsClampedWhenLeft) {
+    wxTextCtrl* field = Panel().YearField();
+    EXPECT_EQ(1901, Panel().Spin()->GetMin());
+    EXPECT_EQ(2050, Panel().Spin()->GetMax());
+
+    field->SetValue("1899");  // four characters, but out of range: nothing moves yet
+    EXPECT_EQ(2023, Grid().Date().year);
+    wxFocusEvent left(wxEVT_KILL_FOCUS, field->GetId());
+    left.SetEventObject(field);
+    field->GetEventHandler()->ProcessEvent(left);
+    Pump(50);
+    EXPECT_EQ("1901", field->GetValue());
+    ExpectShown(1901, 4, 9);
+
+    field->SetValue("2051");
+    field->GetEventHandler()->ProcessEvent(left);
+    Pump(50);
+    EXPECT_EQ("2050", field->GetValue());
+    ExpectShown(2050, 4, 9);
+    Screenshot("tallis-year-clamped-2050");
+}
+
+TEST_F(CalendarWindow, SpinArrowsMoveTheYearAndStopAtTheEnds) {
+    YearSpin* spin = Panel().Spin();
+    const wxPoint up = spin->ClientToScreen(wxPoint(9, 4));
+    const wxPoint down = spin->ClientToScreen(wxPoint(9, 16));
+    wxUIActionSimulator sim;
+    ASSERT_TRUE(Panel().ShowDate(Date(2049, 6, 15)));
+    for (int i = 0; i < 3; ++i) {
+        sim.MouseMove(up);
+        Pump(30);
+        sim.MouseClick();
+        Pump(100);
+    }
+    ExpectShown(2050, 6, 15);
+    ASSERT_TRUE(Panel().ShowDate(Date(1902, 6, 15)));
+    for (int i = 0; i < 3; ++i) {
+        sim.MouseMove(down);
+        Pump(30);
+        sim.MouseClick();
+        Pump(100);
+    }
+    ExpectShown(1901, 6, 15);
+}
+
+TEST_F(CalendarWindow, YearFieldTypingKeepsDigitsAndMovesTheGrid) {
+    wxTextCtrl* field = Panel().YearField();
+    field->SetFocus();
+    field->SelectAll();
+    Pump(50);
+    wxUIActionSimulator sim;
+    sim.Text("19x84");
+    Pump(200);
+    EXPECT_EQ("1984", field->GetValue());
+    ExpectShown(1984, 4, 9);
+}
+
+TEST_F(CalendarWindow, ColourMenuEntryReplacesTheColour) {
+    Grid().SetColourChooser([](wxWindow*) { return std::optional<wxColour>(wxColour(30, 90, 200)); });
+    wxCommandEvent entry(wxEVT_MENU, ids::kMenuTitleBackground);
+    Grid().GetEventHandler()->ProcessEvent(entry);
+    EXPECT_EQ(wxColour(30, 90, 200), Grid().GetGridColour(GridColour::TitleBackground));
+
+    Grid().SetColourChooser([](wxWindow*) { return std::optional<wxColour>(); });  // cancelled
+    wxCommandEvent cancelled(wxEVT_MENU, ids::kMenuSelectedBackground);
+    Grid().GetEventHandler()->ProcessEvent(cancelled);
+    EXPECT_EQ(wxColour(180, 70, 70), Grid().GetGridColour(GridColour::SelectedBackground));
+
+    const wxImage shot = Screenshot("tallis-title-colour");
+    EXPECT_EQ(wxColour(30, 90, 200), PixelAt(shot, OnScreen(100, 2)));
+}
+
+TEST_F(CalendarWindow, MinimisingHidesInTheTrayWithTodaysTip) {
+    m_dialog->MinimiseToTray();
+    Pump(100);
+    EXPECT_FALSE(m_dialog->IsShown());
+    EXPECT_TRUE(m_dialog->IsMinimised());
+    EXPECT_TRUE(m_dialog->InTray());
+    EXPECT_EQ(TrayTipText(2023, 4, 9), m_dialog->TrayTip());
+    m_dialog->RestoreFromTray();
+    Pump(100);
+    EXPECT_TRUE(m_dialog->IsShown());
+    EXPECT_FALSE(m_dialog->IsMinimised());
+}
+
+class RunningProcess : public wxProcess {
+public:
+    void OnTerminate(int, int status) override {
+        m_status = status;
+        m_done = true;
+    }
+    bool m_done = false;
+    int m_status = -1;
+};
+
+TEST_F(CalendarWindow, SecondStartBringsTheFirstForward) {
+    ASSERT_FALSE(g_tallis.empty());
+    InstanceLink link;
+    ASSERT_FALSE(link.AnotherIsRunning());
+    ASSERT_TRUE(link.Listen([this] { m_dialog->BringForward(); }));
+    m_dialog->MinimiseToTray();
+    Pump(100);
+    ASSERT_FALSE(m_dialog->IsShown());
+
+    RunningProcess watcher;
+    const long pid = wxExecute(g_tallis, wxEXEC_ASYNC, &watcher);
+    ASSERT_GT(pid, 0);
+    const wxStopWatch watch;
+    while (!watcher.m_done && watch.Time() < 20000) Pump(50);
+    ASSERT_TRUE(watcher.m_done) << "the second tallis did not end";
+    EXPECT_EQ(0, watcher.m_status);
+    Pump(200);
+    EXPECT_TRUE(m_dialog->IsShown());
+    EXPECT_FALSE(m_dialog->IsMinimised());
+    Screenshot("tallis-brought-forward");
+}
+
+// The real program, started alone: its dialog appears and it keeps running until ended.
+TEST(TallisProgram, OpensItsCalendarWindow) {
+    RunningProcess watcher;
+    const long pid = wxExecute(g_tallis, wxEXEC_ASYNC, &watcher);
+    ASSERT_GT(pid, 0);
+    Pump(2500);
+    ASSERT_FALSE(watcher.m_done) << "tallis ended by itself with status " << watcher.m_status;
+    const wxImage shot = Screenshot("tallis-program");
+    int titleBar = 0;
+    for (int y = 0; y < shot.GetHeight(); ++y)
+        for (int x = 0; x < shot.GetWidth(); ++x)
+            if (PixelAt(shot, wxPoint(x, y)) == wxColour(180, 70, 70)) ++titleBar;
+    EXPECT_GT(titleBar, 200 * 18);  // the grid's title bar, at least
+    wxProcess::Kill(pid, wxSIGTERM);
+    const wxStopWatch watch;
+    while (!watcher.m_done && watch.Time() < 5000) Pump(50);
+    EXPECT_TRUE(watcher.m_done);
+}
+
+}  // namespace
+}  // namespace deskcal
+
+class WindowTestApp : public wxApp {
+public:
+    bool OnInit() override { return true; }
+};
+wxIMPLEMENT_APP_NO_MAIN(WindowTestApp);
+
+// tallis_window_tests TALLIS SCREENSHOT_DIR [gtest flags]
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s path/to/tallis screenshot-dir\n", argv[0]);
+        return 2;
+    }
+    deskcal::g_tallis = argv[1];
+    deskcal::g_screenshots = argv[2];
+    wxFileName::Mkdir(deskcal::g_screenshots, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+    if (!wxEntryStart(argc, argv)) return 1;
+    wxInitAllImageHandlers();
+    wxTheApp->CallOnInit();
+    const int result = RUN_ALL_TESTS();
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+    return result;
+}
