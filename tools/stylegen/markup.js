@@ -55,8 +55,8 @@ ${body}
 
 // 命主资料
 function personSection(t, no) {
-  const item = (k, v, need = false) =>
-    `<div class="item${need ? ' need' : ''}"><span class="k">${k}</span><span class="v">${v}</span></div>`;
+  const item = (k, v, need = false, id = '') =>
+    `<div class="item${need ? ' need' : ''}"${id ? ` id="${id}"` : ''}><span class="k">${k}</span><span class="v">${v}</span></div>`;
   const body = `<div class="kv">
 ${item('姓名', t.f(101), true)}
 ${item('性别', t.f(111))}
@@ -64,8 +64,8 @@ ${item('公历生日', `${t.f(131)}年${t.f(132)}月${t.f(133)}日 ${t.f(134)}�
 ${item('星期', `星期${t.f(136)}`)}
 ${item('农历生日', `${t.f(201)}年${t.f(202)}月${t.f(203)} ${t.f(204)}时`)}
 ${item('星座', t.f(188))}
-${item('出生地', `${t.f(121)} ${t.f(122)}`, true)}
-${item('经纬度', `东经${t.f(123)}° 北纬${t.f(124)}°`, true)}
+${item('出生地', `${t.f(121)} ${t.f(122)}`, true, 'place')}
+${item('经纬度', `东经${t.f(123)}° 北纬${t.f(124)}°`, true, 'coords')}
 ${item('经度时差', `${t.f(137)}${t.f(138)}分${t.f(139)}秒`)}
 ${item('均时差', `${t.f(140)}${t.f(141)}分${t.f(142)}秒`)}
 ${item('真太阳时', `${t.f(143)}时${t.f(144)}分`)}

@@ -51,6 +51,11 @@ function v(id) {
   each(document.getElementsByClassName('need'), function (el) {
     if (allBlank(el)) el.classList.add('gone');
   });
+  // Without a birth place (true solar time off) the coordinates are only placeholders.
+  var place = document.getElementById('place');
+  var coords = document.getElementById('coords');
+  if (place && coords && place.classList.contains('gone')) coords.classList.add('gone');
+
   each(document.getElementsByClassName('sec'), function (sec) {
     if (!allBlank(sec)) return;
     sec.classList.add('nodata');
