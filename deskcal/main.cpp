@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
 #ifdef TALLIS_WITH_WINDOW
     return wxEntry(argc, argv);
 #else
-    std::fputs("tallis: built without windows; only --print YYYY-MM is available\n", stderr);
+    std::fputs("tallis: built without windows; only --print YYYY-MM [YYYY-MM] is available\n", stderr);
     return kRefused;
 #endif
 }
