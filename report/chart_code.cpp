@@ -10,7 +10,9 @@
 
 namespace orvane {
 
-std::string installation_identifier() {
+namespace {
+
+std::string read_identifier() {
     platform::ReadResult file = platform::read_file(platform::program_path("install.id"), 1024);
     std::string id;
     if (file.status == platform::ReadStatus::ok) {
@@ -20,6 +22,19 @@ std::string installation_identifier() {
         }
     }
     return id.empty() ? "0000000" : id;
+}
+
+}  // namespace
+
+std::string installation_identifier() {
+    // Read once per program folder: it does not change while the program runs.
+    static std::string folder;
+    static std::string identifier;
+    if (identifier.empty() || folder != platform::program_dir()) {
+        folder = platform::program_dir();
+        identifier = read_identifier();
+    }
+    return identifier;
 }
 
 std::string make_chart_code() {
