@@ -36,10 +36,11 @@ void store_birth(int year, int month, int day, int hour, int minute) {
 }
 
 void BM_HeadlessChartCommand(benchmark::State& state) {
-    // The build's program folder holds the shipped styles.
+    // A copy of the shipped styles of the build's program folder.
+    const std::string programDir = platform::program_dir();
     const std::filesystem::path work = std::filesystem::temp_directory_path() / "orvane-bench";
     std::filesystem::create_directories(work);
-    std::filesystem::copy(platform::program_dir() + "/style", work / "style",
+    std::filesystem::copy(programDir + "/style", work / "style",
                           std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
     platform::set_program_dir(work.string());
     platform::set_message_handler([](const std::string&) {});
@@ -51,6 +52,7 @@ void BM_HeadlessChartCommand(benchmark::State& state) {
         if (orvane::build_chart() != orvane::BuildResult::written) state.SkipWithError("the page was not written");
         ++i;
     }
+    platform::set_program_dir(programDir);
     std::filesystem::remove_all(work);
 }
 BENCHMARK(BM_HeadlessChartCommand)->Unit(benchmark::kMicrosecond);
