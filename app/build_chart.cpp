@@ -6,12 +6,15 @@
 #include "platform/files.h"
 #include "platform/message.h"
 #include "report/annual_monthly_fields.h"
+#include "report/annual_table.h"
 #include "report/bone_weight_fields.h"
 #include "report/chart_code.h"
 #include "report/chart_page.h"
+#include "report/luck_periods.h"
 #include "report/strength.h"
 #include "report/style_folder.h"
 #include "report/template_expansion.h"
+#include "stars/special_stars.h"
 
 namespace orvane {
 namespace {
@@ -27,10 +30,10 @@ constexpr int kPageStagePosition = 93;
 
 const std::array<ChartStage, kChartStageCount> ChartStages = {{
     {1, "排八字命盘", 1006, cast_chart_page},
-    {10, "大运", 1007, nullptr},
+    {10, "大运", 1007, write_luck_period_fields},
     {15, "日主强弱与用神", 1008, write_strength_fields},
-    {20, "四柱神煞", 1009, nullptr},
-    {50, "流年属性", 1010, nullptr},
+    {20, "四柱神煞", 1009, EvaluateSpecialStars},
+    {50, "流年属性", 1010, write_annual_table_fields},
     {65, "三命通会日时断", 1011, nullptr},
     {70, "性格总论", 1012, nullptr},
     {75, "近十年运气", 1013, nullptr},

@@ -1,0 +1,98 @@
+#include "report/luck_periods.h"
+
+#include <cstdio>
+#include <string>
+
+#include "engine/chart_state.h"
+#include "engine/cycle.h"
+#include "engine/derivations.h"
+#include "engine/luck.h"
+#include "engine/names.h"
+#include "report/report_fields.h"
+#include "stars/special_stars.h"
+
+namespace orvane {
+namespace {
+
+std::string& field(int n) { return ReportFieldTable[static_cast<std::size_t>(n)]; }
+
+std::string number2(int value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%2d", value);
+    return text;
+}
+
+const char* elementOf(int stem) { return ElementNames[static_cast<std::size_t>(elementOfStem(stem))]; }
+const char* tenGodOf(int stem) { return TenGodNames[static_cast<std::size_t>(tenGod(chart.dayPillar, stem))]; }
+
+void write_summary() {
+    const TraditionalLuckAge age = traditionalLuckAge(chart.luckMinutes);
+    field(401) = std::to_string(age.years);
+    field(402) = std::to_string(age.months);
+    field(403) = std::to_string(age.days);
+    // The stems of the years in which the luck changes: the first change and five years on.
+    field(404) = StemNames[static_cast<std::size_t>(stemOf(chart.yearPillar + chart.luckStartYears))];
+    field(405) = StemNames[static_cast<std::size_t>(stemOf(chart.yearPillar + chart.luckStartYears + 5))];
+    field(406) = SolarTermNames[static_cast<std::size_t>(wrap(2 * chart.luckStartMonthNo - 1, 24))];
+    field(407) = std::to_string(chart.luckStartDays);
+    field(408) = std::to_string(chart.luckStartDateMonth);
+    field(409) = std::to_string(chart.luckStartDateDay);
+}
+
+// The period's life stage walks from the month branch's, forward or backward by polarity.
+int periodLifeStage(int period) {
+    const int step = (chart.sexFlag + chart.dayPillar + chart.yearPillar) % 2 != 0 ? 1 : -1;
+    return wrap(chart.lifeStage.month + step * (period + 1), 12);
+}
+
+void write_period(int period) {
+    const int p = 411 + 30 * period;
+    const int firstAge = luckPeriodFirstAge() + 10 * period;
+    const int h = luckPeriodPillar(period);
+    field(p - 1) = std::to_string(chart.luckStartYear + 10 * period);
+    field(p) = number2(chart.luckStartDateMonth);
+    field(p + 1) = number2(chart.luckStartDateDay);
+    field(p + 2) = std::to_string(chart.luckStartYear + 10 * period + 10);
+    field(p + 3) = number2(chart.luckStartDateMonth);
+    field(p + 4) = number2(chart.luckStartDateDay);
+    field(p + 5) = number2(firstAge);
+    field(p + 6) = number2(firstAge + 10);
+    field(p + 7) = cycleName(h);
+    field(p + 8) = elementOf(stemOf(h));
+    field(p + 9) = tenGodOf(stemOf(h));
+    const std::array<int, 3>& hidden = hiddenStemsOf(branchOf(h));
+    for (std::size_t k = 0; k < 3; ++k) {
+        const int at = p + 10 + 3 * static_cast<int>(k);
+        const int stem = hidden[k];
+        if (stem < 1) {
+            field(at) = "　";
+            field(at + 1) = "　";
+            field(at + 2) = "　　";
+            continue;
+        }
+        field(at) = StemNames[static_cast<std::size_t>(stem)];
+        field(at + 1) = elementOf(stem);
+        field(at + 2) = tenGodOf(stem);
+    }
+    field(p + 19) = LifeStageNames[static_cast<std::size_t>(periodLifeStage(period))];
+    field(p + 20) = NayinNames[static_cast<std::size_t>(nayinCode(h))];
+    field(p + 21) = StarsOfPassingBranch(h);
+}
+
+}  // namespace
+
+int luckPeriodFirstAge() {
+    const int shift = wrap(chart.yearPillar - wrap(chart.lunarYear - 1863, 60), 60);  // 0, 1 or 59
+    return wrap(shift + chart.luckStartYears + 1, 60);
+}
+
+int luckPeriodPillar(int period) {
+    return luckPillarOf(chart.monthPillar, period, luckRunsForward(chart.sexFlag, chart.yearPillar));
+}
+
+void write_luck_period_fields() {
+    write_summary();
+    for (int period = 0; period < 8; ++period) write_period(period);
+}
+
+}  // namespace orvane

@@ -1,0 +1,157 @@
+#include "stars/special_stars.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <string_view>
+
+#include "engine/chart_state.h"
+#include "engine/cycle.h"
+#include "platform/message.h"
+#include "report/report_fields.h"
+#include "stars/shensha_descriptions.h"
+#include "stars/shensha_tables.h"
+
+namespace orvane {
+
+std::array<bool, kStarFoundCount> StarFound{};
+
+void setStarFound(int starId) {
+    if (starId >= 0 && starId < kStarFoundCount) StarFound[static_cast<std::size_t>(starId)] = true;
+}
+
+namespace {
+
+struct Source {
+    int keyValue;
+    int firstStar, lastStar;
+};
+
+std::optional<Source> sourceOf(int source) {
+    switch (source) {
+        case 12: return Source{chart.yearStem, 101, 131};
+        case 13: return Source{chart.yearBranch, 201, 256};
+        case 23: return Source{chart.monthBranch, 301, 383};
+        case 32: return Source{chart.dayStem, 401, 456};
+        case 33: return Source{chart.dayBranch, 501, 509};
+        default: return std::nullopt;
+    }
+}
+
+struct Position {
+    std::string_view code;  // as ShenShaJian writes it
+    int value;
+};
+
+std::optional<Position> positionOf(int position) {
+    switch (position) {
+        case 11: return Position{"y", chart.yearPillar};
+        case 12: return Position{"yg", chart.yearStem};
+        case 13: return Position{"yz", chart.yearBranch};
+        case 21: return Position{"m", chart.monthPillar};
+        case 22: return Position{"mg", chart.monthStem};
+        case 23: return Position{"mz", chart.monthBranch};
+        case 31: return Position{"d", chart.dayPillar};
+        case 32: return Position{"dg", chart.dayStem};
+        case 33: return Position{"dz", chart.dayBranch};
+        case 41: return Position{"t", chart.hourPillar};
+        case 42: return Position{"tg", chart.hourStem};
+        case 43: return Position{"tz", chart.hourBranch};
+        default: return std::nullopt;
+    }
+}
+
+// Whether a ShenShaJian code is this position's code (the codes are one or two letters).
+bool codeIs(const char* code, std::string_view wanted) {
+    std::size_t i = 0;
+    for (; i < wanted.size(); ++i)
+        if (code[i] != wanted[i]) return false;
+    return code[i] == '\0';
+}
+
+// The list line of one star: ★NNN, then its list name and paragraph when it has them.
+std::string listLine(int starId) {
+    char number[16];
+    std::snprintf(number, sizeof number, "★%3d", starId);
+    std::string line = number;
+    if (const ShenShaSMRow* row = find_star_description(starId)) {
+        line += row->Name;
+        line += "：";
+        line += row->SM;
+    }
+    return line + "<br>";
+}
+
+// One line per star found in StarId order; an empty line between source groups.
+std::string foundStarsList() {
+    std::string list;
+    int group = 1;
+    for (int n = 101; n < kStarFoundCount; ++n) {
+        if (!StarFound[static_cast<std::size_t>(n)]) continue;
+        if (starGroup(n) > group) {
+            list += "<br>";
+            group = starGroup(n);
+        }
+        list += listLine(n);
+    }
+    return list;
+}
+
+}  // namespace
+
+std::string EvaluateGenericRule(int starId, int keyValue, int position, int positionValue) {
+    std::string cell;
+    for (const ShenShaRuleRow& row : shenShaRules(starId)) {
+        if (row.key != keyValue) continue;
+        bool matches = false;
+        switch (position % 10) {
+            case 1: matches = row.cycle != 0 && wrap(row.cycle, 60) == wrap(positionValue, 60); break;
+            case 2: matches = row.stem != 0 && row.stem == positionValue; break;
+            case 3: matches = row.branch != 0 && row.branch == positionValue; break;
+            default: platform::show_message("神煞错Jian toobig"); break;
+        }
+        if (!matches) continue;
+        setStarFound(starId);
+        cell += shenShaName(starId);
+        cell += "  ";
+    }
+    return cell;
+}
+
+std::string EvaluateStarGroup(int source, int position) {
+    const std::optional<Source> from = sourceOf(source);
+    if (!from) {
+        platform::show_message("神煞错Main");
+        return "";
+    }
+    const std::optional<Position> at = positionOf(position);
+    if (!at) {
+        platform::show_message("神煞错Jian");
+        return "";
+    }
+    // The position rows of the group's stars, in StarId order: a star is looked for here when
+    // one of its rows names this position.
+    const auto first = std::ranges::lower_bound(ShenShaJian, from->firstStar, {}, &ShenShaJianRow::starId);
+    const auto last = std::ranges::upper_bound(ShenShaJian, from->lastStar, {}, &ShenShaJianRow::starId);
+    std::string cell;
+    int previous = 0;
+    for (auto row = first; row != last; ++row) {
+        const int n = row->starId;
+        if (n == previous || !codeIs(row->code, at->code)) continue;
+        previous = n;
+        cell += isSpecialRuleStar(n) ? EvaluateSpecialRule(n, source, position, from->keyValue, at->value)
+                                     : EvaluateGenericRule(n, from->keyValue, position, at->value);
+    }
+    return cell;
+}
+
+void EvaluateSpecialStars() {
+    StarFound.fill(false);
+    for (int p = 0; p < static_cast<int>(StarPositions.size()); ++p)
+        for (int s = 0; s < static_cast<int>(StarSources.size()); ++s)
+            ReportFieldTable[static_cast<std::size_t>(starCellField(p, s))] =
+                EvaluateStarGroup(StarSources[static_cast<std::size_t>(s)], StarPositions[static_cast<std::size_t>(p)]);
+    ReportFieldTable[kStarListField] += foundStarsList();
+}
+
+}  // namespace orvane
