@@ -8,6 +8,7 @@
 #include "support/gbk_assert.h"
 
 using namespace orvane;
+using testsupport::Birth;
 using testsupport::cast;
 using testsupport::set_options;
 
@@ -100,4 +101,35 @@ TEST(ChartPage, EmptiesTheFieldsOfThePreviousChart) {
     EXPECT_EQ(f(5000), "kept");
     EXPECT_TRUE(f(101).empty());  // no name
     ReportFieldTable[5000].clear();
+}
+
+TEST(ChartPage, SolarTermsAroundTheBirthInEachCase) {
+    set_options("1100");
+    struct Case {
+        Birth birth;
+        const char* names[4];
+        const char* named;  // field 187
+        int copyFirst, copySecond;
+    };
+    const Case cases[] = {
+        // Lunar 1989-12-10 after 小寒, before 大寒: K = L = 12, no shift.
+        {{1990, 1, 6, 12, 0}, {"冬至", "小寒", "大寒", "立春"}, "小寒", 151, 171},
+        // Lunar 1989-12-25 after 大寒: K = L, shifted.
+        {{1990, 1, 21, 12, 0}, {"小寒", "大寒", "立春", "雨水"}, "大寒", 161, 181},
+        // The leap 5th month of 1990 after 小暑: the solar month runs one ahead.
+        {{1990, 7, 8, 12, 0}, {"夏至", "小暑", "大暑", "立秋"}, "小暑", 151, 171},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(cast(c.birth));
+        write_chart_page_fields();
+        for (int i = 0; i < 4; ++i) EXPECT_GBK_EQ(c.names[i], f(151 + 10 * i)) << c.birth.day;
+        EXPECT_GBK_EQ(c.named, f(187));
+        for (int i = 0; i < 5; ++i) {
+            EXPECT_EQ(f(189 + i), f(c.copyFirst + 1 + i));
+            EXPECT_EQ(f(194 + i), f(c.copySecond + 1 + i));
+        }
+    }
+    ASSERT_TRUE(cast({1990, 7, 8, 12, 0}));
+    write_chart_page_fields();
+    EXPECT_GBK_EQ("闰5", f(163));  // 小暑 falls in the leap 5th month
 }
