@@ -1,5 +1,6 @@
 #include "engine/compute_chart.h"
 
+#include "app/history.h"
 #include "engine/bone_weight.h"
 #include "engine/chart_state.h"
 #include "engine/cycle.h"
@@ -39,6 +40,7 @@ void compute_hidden_stems() {
 
 void compute_chart() {
     clear_derived_fields(chart);
+    if (options.optSaveHistory) append_history();
     compute_pillars();
     chart.chartCode = make_chart_code();
     split_pillars();

@@ -1,0 +1,167 @@
+#include "app/history_record.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace orvane {
+namespace {
+
+constexpr bool isLeadByte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
+constexpr bool isTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFE && b != 0x7F; }
+
+// Bytes of the GBK character that starts at i: 2 for a complete double-byte
+// character, else 1.
+std::size_t charLength(std::string_view s, std::size_t i) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    if (isLeadByte(b) && i + 1 < s.size() && isTrailByte(static_cast<unsigned char>(s[i + 1]))) return 2;
+    return 1;
+}
+
+// The longest prefix of at most maxBytes that ends on a character boundary.
+std::string_view cutToCharacters(std::string_view s, std::size_t maxBytes) {
+    std::size_t i = 0;
+    while (i < s.size()) {
+        std::size_t n = charLength(s, i);
+        if (i + n > maxBytes) break;
+        i += n;
+    }
+    return s.substr(0, i);
+}
+
+// What a byte or character of a field is written as.
+std::string_view cleanCharacter(std::string_view ch) {
+    if (ch.size() == 2) {
+        const auto trail = static_cast<unsigned char>(ch[1]);
+        return trail == '[' || trail == ']' ? std::string_view("？") : ch;
+    }
+    const auto b = static_cast<unsigned char>(ch[0]);
+    if (b == ',') return "，";
+    if (b == '[') return "［";
+    if (b == ']') return "］";
+    if (b < 0x20 || b >= 0x7F) return {};  // control bytes and stray high bytes
+    return ch;
+}
+
+bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+// The record boundaries of every listed line: where each record begins.
+std::vector<std::size_t> recordStarts(std::string_view content) {
+    std::vector<std::size_t> starts;
+    for (const HistoryLine& line : scan_history(content)) starts.push_back(line.recordBegin);
+    return starts;
+}
+
+int number(std::string_view line, std::size_t at, int digits) {
+    int value = 0;
+    for (int i = 0; i < digits; ++i) value = value * 10 + (static_cast<unsigned char>(line[at + static_cast<std::size_t>(i)]) - '0');
+    return value;
+}
+
+}  // namespace
+
+std::string clean_history_field(std::string_view gbk, std::size_t maxBytes) {
+    std::string out;
+    for (std::size_t i = 0; i < gbk.size();) {
+        const std::size_t n = charLength(gbk, i);
+        const std::string_view written = cleanCharacter(gbk.substr(i, n));
+        if (out.size() + written.size() > maxBytes) break;
+        out += written;
+        i += n;
+    }
+    return out;
+}
+
+std::string history_birth_line(const BirthData& birth) {
+    const bool solar = birth.solarInput == 1;
+    char date[96];
+    std::snprintf(date, sizeof date, "%4d-%02d-%02d %02d:%02d,", solar ? birth.solarYear : birth.lunarYear,
+                  solar ? birth.solarMonth : birth.lunarMonthCode, solar ? birth.solarDay : birth.lunarDay,
+                  birth.birthHour, birth.birthMinute);
+    std::string line = clean_history_field(birth.personName, kHistoryNameBytes);
+    line += ',';
+    line += solar ? "公历" : "农历";
+    line += date;
+    line += birth.sexFlag == 1 ? "男," : "女,";
+    line += clean_history_field(birth.birthProvince);
+    line += ',';
+    line += clean_history_field(birth.birthCity);
+    return line;
+}
+
+std::string history_record(int number, const BirthData& birth, const platform::LocalTime& castAt) {
+    char header[32];
+    std::snprintf(header, sizeof header, "[%03d]\r\n", number);
+    char cast[96];
+    std::snprintf(cast, sizeof cast, "%4d-%02d-%02d %02d:%02d:%02d\r\n\r\n", castAt.year, castAt.month, castAt.day,
+                  castAt.hour, castAt.minute, castAt.second);
+    return header + history_birth_line(birth) + "\r\n" + cast;
+}
+
+int next_history_number(std::string_view content) {
+    return static_cast<int>(std::count(content.begin(), content.end(), '[')) + 1;
+}
+
+std::vector<HistoryLine> scan_history(std::string_view content, bool completeOnly) {
+    std::vector<HistoryLine> lines;
+    std::size_t from = 0;
+    while (from < content.size()) {
+        const std::size_t close = content.find(']', from);
+        if (close == std::string_view::npos) break;
+        // The header line begins after the previous line end, but never before
+        // the end of the line listed last.
+        std::size_t recordBegin = close;
+        while (recordBegin > from && !isLineEnd(content[recordBegin - 1])) --recordBegin;
+        std::size_t begin = close + 1;
+        if (begin < content.size() && content[begin] == '\r') ++begin;
+        if (begin < content.size() && content[begin] == '\n') ++begin;
+        std::size_t end = begin;
+        while (end < content.size() && !isLineEnd(content[end])) ++end;
+        if (end == content.size() && completeOnly) break;
+        lines.push_back({recordBegin, begin, end});
+        from = end;
+    }
+    return lines;
+}
+
+std::vector<std::string> history_texts(std::string_view content, bool completeOnly) {
+    std::vector<std::string> texts;
+    for (const HistoryLine& line : scan_history(content, completeOnly))
+        texts.emplace_back(content.substr(line.begin, line.end - line.begin));
+    return texts;
+}
+
+std::optional<std::string> remove_history_record(std::string_view content, std::size_t n) {
+    const std::vector<std::size_t> starts = recordStarts(content);
+    if (n >= starts.size()) return std::nullopt;
+    const std::size_t end = n + 1 < starts.size() ? starts[n + 1] : content.size();
+    std::string kept(content.substr(0, starts[n]));
+    kept += content.substr(end);
+    return kept;
+}
+
+std::optional<HistoryBirth> parse_history_line(std::string_view line) {
+    const std::size_t c = line.find(',');
+    if (c == std::string_view::npos || line.size() < c + 21) return std::nullopt;
+    HistoryBirth birth;
+    birth.personName = std::string(cutToCharacters(line.substr(0, c), kHistoryNameBytes));
+    birth.solarInput = line.substr(c + 1, 4) == "公历" ? 1 : 0;
+    birth.year = number(line, c + 5, 4);
+    birth.month = number(line, c + 10, 2);
+    birth.day = number(line, c + 13, 2);
+    birth.birthHour = number(line, c + 16, 2);
+    birth.birthMinute = number(line, c + 19, 2);
+
+    std::string_view rest = line.size() > c + 22 ? line.substr(c + 22) : std::string_view{};
+    auto field = [&rest](bool last) {
+        const std::size_t comma = last ? std::string_view::npos : rest.find(',');
+        std::string_view value = rest.substr(0, comma);
+        rest = comma == std::string_view::npos ? std::string_view{} : rest.substr(comma + 1);
+        return value;
+    };
+    birth.sexFlag = field(false) == "男" ? 1 : 0;
+    birth.birthProvince = std::string(field(false));
+    birth.birthCity = std::string(field(true));
+    return birth;
+}
+
+}  // namespace orvane
