@@ -300,7 +300,7 @@ function annualSection(t, no) {
   const rows = [];
   for (let i = 1; i <= 80; i++) {
     const R = 901 + 10 * (i - 1);
-    rows.push(`<tr class="need yr${i % 10 === 0 ? ' dec' : ''}">${t.td(R, 'yv')}${t.td(R + 1, 'gz1 wx')}${t.td(R + 2, 'age')}${t.td(R + 3, 'tg')}${t.td(R + 4, 'wx')}${t.td(R + 5, 'lk wx')}${t.td(R + 6, 'ev')}${t.td(R + 7, 'ss')}</tr>`);
+    rows.push(`<tr class="need yr">${t.td(R, 'yv')}${t.td(R + 1, 'gz1 wx')}${t.td(R + 2, 'age')}${t.td(R + 3, 'tg')}${t.td(R + 4, 'wx')}${t.td(R + 5, 'lk wx')}${t.td(R + 6, 'ev')}${t.td(R + 7, 'ss')}</tr>`);
   }
   const body = `<div class="scroll">
 <table class="grid annual">

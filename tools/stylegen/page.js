@@ -48,6 +48,19 @@ function v(id) {
     if (el.children.length === 0) el.textContent = el.textContent.replace(/^ +| +$/g, '');
   });
 
+  // The annual table: a line above each year in which a luck period begins
+  // (the first one after "未上大运", then every row naming two periods).
+  each(document.getElementsByClassName('annual'), function (table) {
+    var before = true;
+    each(table.getElementsByClassName('lk'), function (cell) {
+      var text = cell.textContent;
+      var row = cell.parentNode;
+      var started = text !== '' && text.indexOf('未上大运') < 0;
+      if ((started && before) || text.indexOf('、') >= 0) row.classList.add('chg');
+      if (started) before = false;
+    });
+  });
+
   each(document.getElementsByClassName('need'), function (el) {
     if (allBlank(el)) el.classList.add('gone');
   });
