@@ -1,0 +1,152 @@
+#include "app/birth_entry.h"
+
+#include "engine/chart_state.h"
+#include "engine/date_validation.h"
+#include "engine/lunar_calendar.h"
+#include "engine/true_solar_time.h"
+#include "platform/message.h"
+
+namespace orvane {
+
+BirthEntry new_birth_entry() { return BirthEntry{}; }
+
+BirthEntry birth_entry_from_chart(bool trueSolarTime) {
+    BirthEntry entry;
+    entry.nameText = chart.personName;
+    entry.calendarIndex = chart.solarInput ? 1 : 0;
+    entry.sexIndex = chart.sexFlag == 1 ? 0 : 1;
+    if (entry.lunar()) {
+        entry.yearIndex = chart.lunarYear - kFirstListedYear;
+        entry.monthIndex = baseMonth(chart.lunarMonthCode) - 1;
+        entry.leap = isLeapCode(chart.lunarMonthCode);
+        entry.dayIndex = chart.lunarDay - 1;
+    } else {
+        entry.yearIndex = chart.solarYear - kFirstListedYear;
+        entry.monthIndex = chart.solarMonth - 1;
+        entry.dayIndex = chart.solarDay - 1;
+    }
+    entry.hourIndex = chart.birthHour;
+    entry.minuteIndex = chart.birthMinute;
+    if (trueSolarTime && !chart.birthProvince.empty()) {
+        entry.provinceText = chart.birthProvince;
+        entry.cityText = chart.birthCity;
+    }
+    return entry;
+}
+
+void choose_calendar(BirthEntry& entry, int calendarIndex) {
+    entry.calendarIndex = calendarIndex;
+    entry.dayIndex = -1;
+}
+
+void choose_province(BirthEntry& entry, const std::string& province) {
+    entry.provinceText = province;
+    entry.cityText.clear();
+}
+
+std::string clip_name(const std::string& gbk) {
+    std::size_t end = 0;
+    while (end < gbk.size()) {
+        // A lead byte above 0x80 starts a two-byte character.
+        const std::size_t width = static_cast<unsigned char>(gbk[end]) > 0x80 ? 2 : 1;
+        if (end + width > kNameLimit || end + width > gbk.size()) break;
+        end += width;
+    }
+    return gbk.substr(0, end);
+}
+
+const char* help_text(BirthField field) {
+    switch (field) {
+    case BirthField::calendar: return "选择使用农历还是公历输入出生时间，本项必须选择。";
+    case BirthField::name: return "命主姓名，本项可以不填。";
+    case BirthField::place:
+        return "选择命主出生的地方。海外出生用当地时间，选择地点为北京。采用真天文时间计算出生时间，本项必须选择。";
+    case BirthField::year: return "选择命主出生的年份。本项必须选择。";
+    case BirthField::month: return "选择命主出生的月份。本项必须选择。";
+    case BirthField::leap: return "命主是否在农历的闰月出生。";
+    case BirthField::day: return "选择命主出生的日期。本项必须选择。";
+    case BirthField::hour:
+        return "选择命主出生时间的小时(北京时间)，如果不知道具体时间，可以选择大约数。本项必须选择。";
+    case BirthField::minute:
+        return "选择命主出生时间的分钟(北京时间)，如果不知道具体时间，可以选择大约数。本项必须选择。";
+    case BirthField::sex: return "选择命主的性别。本项必须选择。";
+    }
+    return "";
+}
+
+std::string missing_selection(const BirthEntry& entry, bool trueSolarTime) {
+    if (entry.yearIndex < 0) return "<年> 没有选择";
+    if (entry.monthIndex < 0) return "<月> 没有选择";
+    if (entry.dayIndex < 0) return "<日> 没有选择";
+    if (entry.hourIndex < 0) return "<小时> 没有选择";
+    if (entry.minuteIndex < 0) return "<分钟> 没有选择";
+    if (trueSolarTime) {
+        if (entry.provinceText.empty()) return "<出生地点-省> 未选择";
+        if (entry.cityText.empty()) return "<出生地点-市> 未选择";
+    }
+    return {};
+}
+
+namespace {
+
+void store_date(const BirthEntry& entry) {
+    if (entry.lunar()) {
+        chart.solarInput = 0;
+        chart.lunarYear = entry.yearIndex + kFirstListedYear;
+        chart.leapMonth = entry.leap ? 1 : 0;
+        chart.lunarMonthCode = entry.monthIndex + 1;
+        chart.lunarDay = entry.dayIndex + 1;
+    } else {
+        chart.solarInput = 1;
+        chart.leapMonth = 0;  // set again below when the date falls in a leap month
+        chart.solarYear = entry.yearIndex + kFirstListedYear;
+        chart.solarMonth = entry.monthIndex + 1;
+        chart.solarDay = entry.dayIndex + 1;
+    }
+    // Validation reads the entered time too (the first spring of 1900).
+    chart.birthHour = entry.hourIndex;
+    chart.birthMinute = entry.minuteIndex;
+}
+
+}  // namespace
+
+bool accept_birth_entry(const BirthEntry& entry, bool trueSolarTime) {
+    const std::string missing = missing_selection(entry, trueSolarTime);
+    if (!missing.empty()) {
+        platform::show_message(missing);
+        return false;
+    }
+    store_date(entry);
+    chart.currentLunarYear = currentLunarYear();
+    if (!validate_birth_date()) return false;
+
+    chart.nominalAge = chart.currentLunarYear - chart.lunarYear + 1;
+    if (chart.solarInput) {
+        if (!solarToLunar()) {
+            platform::show_message("日期超出农历表的范围");
+            return false;
+        }
+        if (chart.lunarMonthCode > 20) chart.leapMonth = 1;
+    } else {
+        if (chart.leapMonth) chart.lunarMonthCode += 20;
+        if (!lunarToSolar()) {
+            platform::show_message("日期超出农历表的范围");
+            return false;
+        }
+    }
+    chart.personName = clip_name(entry.nameText);
+    chart.sexFlag = entry.sexIndex == 0 ? 1 : 0;
+    chart.hourBranchNo = hourBranchOfHour(entry.hourIndex);
+    chart.birthHour = entry.hourIndex;
+    chart.birthMinute = entry.minuteIndex;
+    if (trueSolarTime) {
+        chart.birthProvince = entry.provinceText;
+        chart.birthCity = entry.cityText;
+    } else {
+        chart.birthProvince.clear();
+        chart.birthCity.clear();
+    }
+    return true;
+}
+
+}  // namespace orvane

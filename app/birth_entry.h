@@ -1,0 +1,63 @@
+// 输入生辰 — what the birth data dialog holds and checks, without the window:
+// its selections (indexes, -1 for none), the help line of each field, the checks
+// of OK and the completion of BirthData in the chart record.
+#pragma once
+
+#include <string>
+
+namespace orvane {
+
+inline constexpr int kFirstListedYear = 1900;
+inline constexpr int kListedYears = 121;  // 1900 … 2020
+inline constexpr std::size_t kNameLimit = 19;  // bytes of GBK
+
+struct BirthEntry {
+    std::string nameText;     // GBK, at most 19 bytes
+    int calendarIndex = 1;    // 0 = 农历, 1 = 公历
+    int sexIndex = 0;         // 0 = 男, 1 = 女
+    int yearIndex = -1;       // 0 = 1900
+    int monthIndex = -1;      // 0 = month 1
+    int dayIndex = -1;        // 0 = day 1
+    int hourIndex = -1;       // the hour itself [0, 23]
+    int minuteIndex = -1;     // the minute itself [0, 59]
+    bool leap = false;
+    std::string provinceText;  // GBK, empty for none
+    std::string cityText;
+
+    bool lunar() const { return calendarIndex == 0; }
+    // The leap box only means something for a lunar date.
+    bool leapEnabled() const { return lunar(); }
+    // The day list offers 30 days for a lunar month, 31 for a solar one.
+    int dayCount() const { return lunar() ? 30 : 31; }
+};
+
+// The dialog for a new chart: 男, 公历, nothing chosen.
+BirthEntry new_birth_entry();
+
+// The dialog opened to edit the current chart, filled from the chart record.
+// The place is taken only when true solar time is on.
+BirthEntry birth_entry_from_chart(bool trueSolarTime);
+
+// Clicking 农历 or 公历: the day list is refilled, so the day is no longer chosen.
+void choose_calendar(BirthEntry& entry, int calendarIndex);
+
+// Choosing a province empties the city.
+void choose_province(BirthEntry& entry, const std::string& province);
+
+// The name cut to at most 19 bytes without splitting a GBK character.
+std::string clip_name(const std::string& gbk);
+
+// The fields that show a line of help in the "说明" box.
+enum class BirthField { calendar, name, place, year, month, leap, day, hour, minute, sex };
+const char* help_text(BirthField field);
+
+// The message for the first missing selection in the order OK checks them;
+// empty when everything needed is chosen.
+std::string missing_selection(const BirthEntry& entry, bool trueSolarTime);
+
+// OK: checks the selections, stores the date, validates it and completes the
+// birth data of the chart record. False (after one message) while the dialog
+// has to stay open.
+bool accept_birth_entry(const BirthEntry& entry, bool trueSolarTime);
+
+}  // namespace orvane
