@@ -1,0 +1,244 @@
+#include "app/gui/birth_dlg.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/combobox.h>
+#include <wx/radiobut.h>
+#include <wx/sizer.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "app/city_table.h"
+#include "app/gui/gbk.h"
+#include "app/options_file.h"
+#include "engine/options.h"
+
+namespace orvane::gui {
+namespace {
+
+wxArrayString Numbers(int first, int last) {
+    wxArrayString items;
+    for (int n = first; n <= last; ++n) items.Add(wxString::Format("%d", n));
+    return items;
+}
+
+wxComboBox* DropDown(wxWindow* parent, int id, const wxArrayString& items, long sorted = 0) {
+    return new wxComboBox(parent, id, "", wxDefaultPosition, wxDefaultSize, items, wxCB_READONLY | sorted);
+}
+
+int SelectionOf(wxComboBox* list) { return list->GetSelection() == wxNOT_FOUND ? -1 : list->GetSelection(); }
+
+void Select(wxComboBox* list, int index) {
+    if (index >= 0 && index < static_cast<int>(list->GetCount()))
+        list->SetSelection(index);
+    else
+        list->SetSelection(wxNOT_FOUND);
+}
+
+void SelectText(wxComboBox* list, const std::string& gbk) {
+    const int index = gbk.empty() ? wxNOT_FOUND : list->FindString(FromGbk(gbk), true);
+    list->SetSelection(index);
+}
+
+}  // namespace
+
+CBirthDlg::CBirthDlg(wxWindow* parent, bool editMode) : wxDialog(parent, wxID_ANY, FromGbk("生辰")) {
+    read_options();
+    m_trueSolarTime = options.optTrueSolarTime != 0;
+    m_entry = editMode ? birth_entry_from_chart(m_trueSolarTime) : new_birth_entry();
+    BuildControls();
+
+    if (m_trueSolarTime) {
+        for (const char* province : province_names()) m_province->Append(FromGbk(province));
+        EnablePlace(true, editMode);
+    } else {
+        EnablePlace(false, false);
+        m_entry.provinceText.clear();
+        m_entry.cityText.clear();
+    }
+    PushToControls();
+    CentreOnParent();
+}
+
+void CBirthDlg::BuildControls() {
+    using namespace birth_ids;
+    auto* top = new wxBoxSizer(wxVERTICAL);
+    auto* grid = new wxFlexGridSizer(4, wxSize(8, 6));
+
+    m_name = new wxTextCtrl(this, kName, "");
+    grid->Add(new wxStaticText(this, wxID_ANY, FromGbk("姓名:")), 0, wxALIGN_CENTER_VERTICAL);
+    grid->Add(m_name, 1, wxEXPAND);
+    m_male = new wxRadioButton(this, kMale, FromGbk("男"), wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
+    m_female = new wxRadioButton(this, kFemale, FromGbk("女"));
+    auto* sex = new wxBoxSizer(wxHORIZONTAL);
+    sex->Add(m_male, 0, wxRIGHT, 8);
+    sex->Add(m_female);
+    grid->Add(new wxStaticText(this, wxID_ANY, FromGbk("性别:")), 0, wxALIGN_CENTER_VERTICAL);
+    grid->Add(sex);
+
+    m_lunar = new wxRadioButton(this, kLunar, FromGbk("农历"), wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
+    m_solar = new wxRadioButton(this, kSolar, FromGbk("公历"));
+    auto* calendar = new wxBoxSizer(wxHORIZONTAL);
+    calendar->Add(m_lunar, 0, wxRIGHT, 8);
+    calendar->Add(m_solar);
+    grid->Add(new wxStaticText(this, wxID_ANY, FromGbk("历法:")), 0, wxALIGN_CENTER_VERTICAL);
+    grid->Add(calendar);
+    m_leap = new wxCheckBox(this, kLeap, FromGbk("闰"));
+    grid->AddSpacer(0);
+    grid->Add(m_leap);
+
+    m_year = DropDown(this, kYear, Numbers(kFirstListedYear, kFirstListedYear + kListedYears - 1));
+    m_month = DropDown(this, kMonth, Numbers(1, 12));
+    grid->Add(new wxStaticText(this, wxID_ANY, FromGbk("年:")), 0, wxALIGN_CENTER_VERTICAL);
+    grid->Add(m_year, 1, wxEXPAND);
+    grid->Add(new wxStaticText(this, wxID_ANY, FromGbk("月:")), 0, wxALIGN_CENTER_VERTICAL);
+    grid->Add(m_month, 1, wxEXPAND);
+
+    m_day = DropDown(this, kDay, Numbers(1, 31));
+    m_hour = DropDown(this, kHour, Numbers(0, 23));
+    grid->Add(new wxStaticText(this, wxID_ANY, FromGbk("日:")), 0, wxALIGN_CENTER_VERTICAL);
+    grid->Add(m_day, 1, wxEXPAND);
+    grid->Add(new wxStaticText(this, wxID_ANY, FromGbk("时:")), 0, wxALIGN_CENTER_VERTICAL);
+    grid->Add(m_hour, 1, wxEXPAND);
+
+    m_minute = DropDown(this, kMinute, Numbers(0, 59));
+    grid->Add(new wxStaticText(this, wxID_ANY, FromGbk("分:")), 0, wxALIGN_CENTER_VERTICAL);
+    grid->Add(m_minute, 1, wxEXPAND);
+    grid->AddGrowableCol(1);
+    grid->AddGrowableCol(3);
+    top->Add(grid, 0, wxEXPAND | wxALL, 10);
+
+    m_placeGroup = new wxStaticBox(this, kPlaceGroup, FromGbk("出生地点"));
+    auto* place = new wxStaticBoxSizer(m_placeGroup, wxHORIZONTAL);
+    m_provinceLabel = new wxStaticText(m_placeGroup, kProvinceLabel, FromGbk("省"));
+    m_province = DropDown(m_placeGroup, kProvince, {}, wxCB_SORT);
+    m_cityLabel = new wxStaticText(m_placeGroup, kCityLabel, FromGbk("市"));
+    m_city = DropDown(m_placeGroup, kCity, {}, wxCB_SORT);
+    place->Add(m_provinceLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
+    place->Add(m_province, 1, wxRIGHT, 12);
+    place->Add(m_cityLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
+    place->Add(m_city, 1);
+    top->Add(place, 0, wxEXPAND | wxLEFT | wxRIGHT, 10);
+
+    auto* helpGroup = new wxStaticBoxSizer(wxVERTICAL, this, FromGbk("说明"));
+    m_help = new wxStaticText(helpGroup->GetStaticBox(), kHelp, "", wxDefaultPosition, FromDIP(wxSize(360, 54)));
+    helpGroup->Add(m_help, 1, wxEXPAND | wxALL, 4);
+    top->Add(helpGroup, 0, wxEXPAND | wxALL, 10);
+
+    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+    auto* ok = new wxButton(this, wxID_OK, FromGbk("确定(&O)"));
+    ok->SetDefault();
+    buttons->Add(ok, 0, wxRIGHT, 8);
+    buttons->Add(new wxButton(this, wxID_CANCEL, FromGbk("取消(&C)")));
+    top->Add(buttons, 0, wxALIGN_RIGHT | wxLEFT | wxRIGHT | wxBOTTOM, 10);
+    SetSizerAndFit(top);
+    m_help->Wrap(m_help->GetSize().x);
+
+    Bind(wxEVT_BUTTON, &CBirthDlg::OnOK, this, wxID_OK);
+    m_lunar->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) {
+        ShowHelp(BirthField::calendar);
+        PullFromControls();
+        choose_calendar(m_entry, 0);
+        m_leap->Enable(true);
+        FillDays();
+    });
+    m_solar->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) {
+        ShowHelp(BirthField::calendar);
+        PullFromControls();
+        choose_calendar(m_entry, 1);
+        m_leap->Enable(false);
+        FillDays();
+    });
+    for (wxRadioButton* button : {m_male, m_female})
+        button->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { ShowHelp(BirthField::sex); });
+    m_leap->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { ShowHelp(BirthField::leap); });
+    m_name->Bind(wxEVT_TEXT, [this](wxCommandEvent&) {
+        // The name holds at most 19 bytes of GBK; longer input is cut back at once.
+        const std::string typed = ToGbk(m_name->GetValue());
+        const std::string kept = clip_name(typed);
+        if (kept != typed) {
+            m_name->ChangeValue(FromGbk(kept));
+            m_name->SetInsertionPointEnd();
+        }
+        ShowHelp(BirthField::name);
+    });
+    const std::pair<wxComboBox*, BirthField> lists[] = {
+        {m_year, BirthField::year},     {m_month, BirthField::month}, {m_day, BirthField::day},
+        {m_hour, BirthField::hour},     {m_minute, BirthField::minute}, {m_province, BirthField::place},
+        {m_city, BirthField::place}};
+    for (const auto& [list, field] : lists) {
+        const BirthField shown = field;
+        list->Bind(wxEVT_COMBOBOX_DROPDOWN, [this, shown](wxCommandEvent& e) {
+            ShowHelp(shown);
+            e.Skip();
+        });
+    }
+    m_province->Bind(wxEVT_COMBOBOX, [this](wxCommandEvent&) {
+        choose_province(m_entry, ToGbk(m_province->GetStringSelection()));
+        FillCities();
+        EnablePlace(true, true);
+    });
+}
+
+void CBirthDlg::EnablePlace(bool provinceToo, bool city) {
+    m_placeGroup->Enable(provinceToo);
+    m_provinceLabel->Enable(provinceToo);
+    m_province->Enable(provinceToo);
+    m_cityLabel->Enable(city);
+    m_city->Enable(city);
+}
+
+void CBirthDlg::FillDays() {
+    m_day->Set(Numbers(1, m_entry.dayCount()));
+    Select(m_day, m_entry.dayIndex);
+}
+
+void CBirthDlg::FillCities() {
+    m_city->Clear();
+    for (const CityEntry* place : places_of(m_entry.provinceText)) m_city->Append(FromGbk(place->city));
+    SelectText(m_city, m_entry.cityText);
+}
+
+void CBirthDlg::ShowHelp(BirthField field) {
+    m_help->SetLabel(FromGbk(help_text(field)));
+    m_help->Wrap(m_help->GetSize().x);
+}
+
+void CBirthDlg::PushToControls() {
+    m_name->ChangeValue(FromGbk(m_entry.nameText));
+    (m_entry.lunar() ? m_lunar : m_solar)->SetValue(true);
+    (m_entry.sexIndex == 0 ? m_male : m_female)->SetValue(true);
+    m_leap->SetValue(m_entry.leap);
+    m_leap->Enable(m_entry.leapEnabled());
+    FillDays();
+    Select(m_year, m_entry.yearIndex);
+    Select(m_month, m_entry.monthIndex);
+    Select(m_hour, m_entry.hourIndex);
+    Select(m_minute, m_entry.minuteIndex);
+    if (m_trueSolarTime && !m_entry.provinceText.empty()) {
+        SelectText(m_province, m_entry.provinceText);
+        FillCities();
+    }
+}
+
+void CBirthDlg::PullFromControls() {
+    m_entry.nameText = clip_name(ToGbk(m_name->GetValue()));
+    m_entry.calendarIndex = m_lunar->GetValue() ? 0 : 1;
+    m_entry.sexIndex = m_male->GetValue() ? 0 : 1;
+    m_entry.yearIndex = SelectionOf(m_year);
+    m_entry.monthIndex = SelectionOf(m_month);
+    m_entry.dayIndex = SelectionOf(m_day);
+    m_entry.hourIndex = SelectionOf(m_hour);
+    m_entry.minuteIndex = SelectionOf(m_minute);
+    m_entry.leap = m_leap->IsEnabled() && m_leap->GetValue();
+    m_entry.provinceText = m_trueSolarTime ? ToGbk(m_province->GetStringSelection()) : std::string();
+    m_entry.cityText = m_trueSolarTime ? ToGbk(m_city->GetStringSelection()) : std::string();
+}
+
+void CBirthDlg::OnOK(wxCommandEvent&) {
+    PullFromControls();
+    if (accept_birth_entry(m_entry, m_trueSolarTime)) EndDialog(wxID_OK);
+}
+
+}  // namespace orvane::gui

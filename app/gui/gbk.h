@@ -1,0 +1,18 @@
+// GBK text at the window edge: every label and every value read back passes here.
+#pragma once
+
+#include <wx/string.h>
+#include <wx/strconv.h>
+
+#include <string>
+
+namespace orvane::gui {
+
+inline wxString FromGbk(const std::string& gbk) { return wxString(gbk.c_str(), wxCSConv("GBK")); }
+
+inline std::string ToGbk(const wxString& text) {
+    const wxCharBuffer bytes = text.mb_str(wxCSConv("GBK"));
+    return bytes.data() ? std::string(bytes.data()) : std::string();
+}
+
+}  // namespace orvane::gui

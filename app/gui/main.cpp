@@ -1,0 +1,3 @@
+#include "app/gui/orvane_app.h"
+
+wxIMPLEMENT_APP(orvane::gui::OrvaneApp);
