@@ -31,13 +31,13 @@ MessageCapture::~MessageCapture() {
     delete impl_;
 }
 
-void add_birth_options(CLI::App& app, BirthArgs& args) {
+void add_birth_options(CLI::App& app, BirthArgs& args, bool required) {
     auto* solar = app.add_option("--solar", args.solar, "solar birth date YYYY-MM-DD");
     auto* lunar = app.add_option("--lunar", args.lunar, "lunar birth date YYYY-MM-DD (month 1-12)");
     solar->excludes(lunar);
     app.add_flag("--leap", args.leap, "the lunar month is the leap month");
-    app.add_option("--time", args.time, "birth time HH:MM (standard time of the place)")->required();
-    app.add_option("--sex", args.sex, "male or female")->required()->check(CLI::IsMember({"male", "female"}));
+    app.add_option("--time", args.time, "birth time HH:MM (standard time of the place)")->required(required);
+    app.add_option("--sex", args.sex, "male or female")->required(required)->check(CLI::IsMember({"male", "female"}));
     app.add_option("--name", args.name, "the person's name (at most 19 bytes of GBK)");
     app.add_option("--place", args.place, "birth place as province/city of the built-in table");
     app.add_option("--options", args.options, "four switches 0/1: midnight day boundary, late Zi next stem, "
@@ -76,6 +76,7 @@ ClockTime parse_time(const std::string& text) {
 void store_birth(const BirthArgs& args, MessageCapture& capture) {
     using orvane::chart;
     if (args.solar.empty() == args.lunar.empty()) throw Refusal("需要 --solar 或 --lunar 之一");
+    if (args.time.empty() || args.sex.empty()) throw Refusal("需要 --time 和 --sex");
     apply_options(args.options);
 
     const std::string name = to_gbk(args.name);

@@ -22,7 +22,9 @@ struct BirthArgs {
     bool no = false;
 };
 
-void add_birth_options(CLI::App& app, BirthArgs& args);
+// The BIRTH options; with `required` false, --time and --sex may be left out
+// (report --history casts from a stored record instead).
+void add_birth_options(CLI::App& app, BirthArgs& args, bool required = true);
 
 // Captures every message box shown while it lives, and answers the yes/no
 // questions as the arguments say.

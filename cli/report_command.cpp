@@ -3,6 +3,7 @@
 #include "cli/chart_commands.h"
 
 #include "app/build_chart.h"
+#include "app/history.h"
 #include "cli/birth_args.h"
 #include "cli/cli_support.h"
 #include "platform/encoding.h"
@@ -15,7 +16,8 @@ namespace {
 class ReportCommand : public Command {
 public:
     void configure(CLI::App& app) override {
-        add_birth_options(app, birth_);
+        add_birth_options(app, birth_, false);
+        app.add_option("--history", history_, "cast the N-th record of the history (1 = the oldest) instead of BIRTH");
         app.add_option("--style", style_, "style number 01-20 (default 02)");
         app.add_flag("--fields", fields_, "print every non-empty report field as JSON");
     }
@@ -25,7 +27,11 @@ public:
             style_ > "20")
             throw Refusal("--style 应为01至20");
         MessageCapture capture(birth_.yes);
-        store_birth(birth_, capture);
+        if (history_ > 0) {
+            cast_from_history(capture);
+        } else {
+            store_birth(birth_, capture);
+        }
         orvane::current_style_folder() = orvane::style_folder_of(style_);
         const orvane::BuildResult result = orvane::build_chart();
         if (result != orvane::BuildResult::written) {
@@ -42,7 +48,22 @@ public:
     }
 
 private:
+    // As the history dialog does: list log.dat, select the record, re-cast it.
+    void cast_from_history(MessageCapture& capture) {
+        if (!birth_.solar.empty() || !birth_.lunar.empty()) throw Refusal("--history 与 --solar/--lunar 不能同用");
+        orvane::HistoryDialogState history;
+        history.open();
+        if (history_ > static_cast<int>(history.lines.size()))
+            throw Refusal("历史记录只有" + std::to_string(history.lines.size()) + "条");
+        history.selection = history_ - 1;
+        if (!history.recast()) {
+            std::string reason = capture.messages.empty() ? "该记录不能排八字" : capture.messages.back();
+            throw Refusal(reason);
+        }
+    }
+
     BirthArgs birth_;
+    int history_ = 0;
     std::string style_ = "02";
     bool fields_ = false;
 };

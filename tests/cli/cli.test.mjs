@@ -153,3 +153,24 @@ test('report writes right.htm and prints its path and fields', () => {
     rmSync(dir, { recursive: true, force: true });
   }
 });
+
+test('report casts the N-th history record', () => {
+  const dir = mkdtempSync(join(tmpdir(), 'orvane-cli-'));
+  try {
+    cpSync(join(programDir, 'style'), join(dir, 'style'), { recursive: true });
+    writeFileSync(join(dir, 'option.dat'), '11\r\n0\r\n1\r\n');  // history on, no true solar time
+    const birth = ['--time', '12:30', '--sex', 'female', '--program-dir', dir];
+    assert.equal(run(['report', '--solar', '1984-02-04', ...birth]).status, 0);
+    assert.equal(run(['report', '--lunar', '1987-06-03', '--leap', '--yes', ...birth]).status, 0);
+    const log = readFileSync(join(dir, 'log.dat'), 'latin1');
+    assert.equal((log.match(/\[/g) || []).length, 2);
+    assert.ok(log.includes('1987-26-03 12:30'), 'a leap month is stored as month + 20');
+    const fields = json(['report', '--history', '2', '--program-dir', dir, '--fields']);
+    assert.equal(fields['202'], '闰六');
+    assert.equal(fields['111'], '女');
+    refused(['report', '--history', '9', '--program-dir', dir], /只有3条/);  // the re-cast was appended too
+    refused(['report', '--history', '1', '--solar', '1984-02-04', '--program-dir', dir], /不能同用/);
+  } finally {
+    rmSync(dir, { recursive: true, force: true });
+  }
+});
