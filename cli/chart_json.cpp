@@ -23,26 +23,30 @@ nlohmann::ordered_json rows_of(const std::array<std::array<int, C>, R>& rows) {
 
 }  // namespace
 
-nlohmann::ordered_json chart_state_json(const orvane::ChartState& s) {
+nlohmann::ordered_json birth_data_json(const orvane::BirthData& b) {
     nlohmann::ordered_json j;
-    // Birth data.
-    j["personName"] = text(s.personName);
-    j["birthProvince"] = text(s.birthProvince);
-    j["birthCity"] = text(s.birthCity);
-    j["solarInput"] = s.solarInput;
-    j["sexFlag"] = s.sexFlag;
-    j["lunarYear"] = s.lunarYear;
-    j["lunarMonthCode"] = s.lunarMonthCode;
-    j["lunarDay"] = s.lunarDay;
-    j["leapMonth"] = s.leapMonth;
-    j["solarYear"] = s.solarYear;
-    j["solarMonth"] = s.solarMonth;
-    j["solarDay"] = s.solarDay;
-    j["birthHour"] = s.birthHour;
-    j["birthMinute"] = s.birthMinute;
-    j["hourBranchNo"] = s.hourBranchNo;
-    j["currentLunarYear"] = s.currentLunarYear;
-    j["nominalAge"] = s.nominalAge;
+    j["personName"] = text(b.personName);
+    j["birthProvince"] = text(b.birthProvince);
+    j["birthCity"] = text(b.birthCity);
+    j["solarInput"] = b.solarInput;
+    j["sexFlag"] = b.sexFlag;
+    j["lunarYear"] = b.lunarYear;
+    j["lunarMonthCode"] = b.lunarMonthCode;
+    j["lunarDay"] = b.lunarDay;
+    j["leapMonth"] = b.leapMonth;
+    j["solarYear"] = b.solarYear;
+    j["solarMonth"] = b.solarMonth;
+    j["solarDay"] = b.solarDay;
+    j["birthHour"] = b.birthHour;
+    j["birthMinute"] = b.birthMinute;
+    j["hourBranchNo"] = b.hourBranchNo;
+    j["currentLunarYear"] = b.currentLunarYear;
+    j["nominalAge"] = b.nominalAge;
+    return j;
+}
+
+nlohmann::ordered_json chart_state_json(const orvane::ChartState& s) {
+    nlohmann::ordered_json j = birth_data_json(s);
     // Corrected moment and calendar context.
     j["solarHour"] = s.solarHour;
     j["solarMinute"] = s.solarMinute;

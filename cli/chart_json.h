@@ -7,6 +7,9 @@
 
 namespace cli {
 
+// The birth data group alone.
+nlohmann::ordered_json birth_data_json(const orvane::BirthData& birth);
+
 nlohmann::ordered_json chart_state_json(const orvane::ChartState& state);
 
 }  // namespace cli

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "cli/birth_args.h"
+#include "cli/chart_json.h"
 #include "cli/cli_support.h"
 #include "engine/chart_state.h"
 #include "engine/reverse_lookup.h"
@@ -43,28 +44,6 @@ std::string offered(const orvane::ReverseLookupState::List& list) {
     return text;
 }
 
-nlohmann::ordered_json birth_json(const orvane::BirthData& b) {
-    nlohmann::ordered_json j;
-    j["personName"] = text(b.personName);
-    j["birthProvince"] = text(b.birthProvince);
-    j["birthCity"] = text(b.birthCity);
-    j["solarInput"] = b.solarInput;
-    j["sexFlag"] = b.sexFlag;
-    j["lunarYear"] = b.lunarYear;
-    j["lunarMonthCode"] = b.lunarMonthCode;
-    j["lunarDay"] = b.lunarDay;
-    j["leapMonth"] = b.leapMonth;
-    j["solarYear"] = b.solarYear;
-    j["solarMonth"] = b.solarMonth;
-    j["solarDay"] = b.solarDay;
-    j["birthHour"] = b.birthHour;
-    j["birthMinute"] = b.birthMinute;
-    j["hourBranchNo"] = b.hourBranchNo;
-    j["currentLunarYear"] = b.currentLunarYear;
-    j["nominalAge"] = b.nominalAge;
-    return j;
-}
-
 class ReverseCommand : public Command {
 public:
     void configure(CLI::App& app) override {
@@ -95,7 +74,7 @@ public:
 
         nlohmann::ordered_json out;
         out["result"] = text(lookup.resultText());
-        out.update(birth_json(orvane::chart));
+        out.update(birth_data_json(orvane::chart));
         return out;
     }
 
