@@ -138,24 +138,24 @@ void write_person_and_times() {
 
 }  // namespace
 
+void write_hidden_stem_fields(int at, int stem) {
+    if (stem < 1) {
+        field(at) = "　";
+        field(at + 1) = "　";
+        field(at + 2) = "　　";
+        return;
+    }
+    field(at) = StemNames[static_cast<std::size_t>(stem)];
+    field(at + 1) = elementOf(stem);
+    field(at + 2) = TenGodNames[static_cast<std::size_t>(tenGod(chart.dayPillar, stem))];
+}
+
 void write_pillar_block(int base, int pillar, const std::array<int, 3>& hiddenStems, int lifeStage, int voidBranch,
                         bool isDayPillar) {
     field(base) = cycleName(pillar);
     field(base + 1) = elementOf(stemOf(pillar));
     field(base + 2) = isDayPillar ? "" : TenGodNames[static_cast<std::size_t>(tenGod(chart.dayPillar, pillar))];
-    for (std::size_t i = 0; i < 3; ++i) {
-        const int at = base + 3 + 3 * static_cast<int>(i);
-        const int stem = hiddenStems[i];
-        if (stem < 1) {
-            field(at) = "　";
-            field(at + 1) = "　";
-            field(at + 2) = "　　";
-            continue;
-        }
-        field(at) = StemNames[static_cast<std::size_t>(stem)];
-        field(at + 1) = elementOf(stem);
-        field(at + 2) = TenGodNames[static_cast<std::size_t>(tenGod(chart.dayPillar, stem))];
-    }
+    for (std::size_t i = 0; i < 3; ++i) write_hidden_stem_fields(base + 3 + 3 * static_cast<int>(i), hiddenStems[i]);
     field(base + 12) = LifeStageNames[static_cast<std::size_t>(wrap(lifeStage, 12))];
     field(base + 13) = branchName(voidBranch) + "、" + branchName(voidBranch + 1);
     field(base + 14) = NayinNames[static_cast<std::size_t>(nayinCode(pillar))];

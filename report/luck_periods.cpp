@@ -8,6 +8,7 @@
 #include "engine/derivations.h"
 #include "engine/luck.h"
 #include "engine/names.h"
+#include "report/chart_page.h"
 #include "report/report_fields.h"
 #include "stars/special_stars.h"
 
@@ -61,19 +62,7 @@ void write_period(int period) {
     field(p + 8) = elementOf(stemOf(h));
     field(p + 9) = tenGodOf(stemOf(h));
     const std::array<int, 3>& hidden = hiddenStemsOf(branchOf(h));
-    for (std::size_t k = 0; k < 3; ++k) {
-        const int at = p + 10 + 3 * static_cast<int>(k);
-        const int stem = hidden[k];
-        if (stem < 1) {
-            field(at) = "　";
-            field(at + 1) = "　";
-            field(at + 2) = "　　";
-            continue;
-        }
-        field(at) = StemNames[static_cast<std::size_t>(stem)];
-        field(at + 1) = elementOf(stem);
-        field(at + 2) = tenGodOf(stem);
-    }
+    for (std::size_t k = 0; k < 3; ++k) write_hidden_stem_fields(p + 10 + 3 * static_cast<int>(k), hidden[k]);
     field(p + 19) = LifeStageNames[static_cast<std::size_t>(periodLifeStage(period))];
     field(p + 20) = NayinNames[static_cast<std::size_t>(nayinCode(h))];
     field(p + 21) = StarsOfPassingBranch(h);
