@@ -61,8 +61,9 @@ CMainFrame::CMainFrame()
 
     Bind(wxEVT_MENU, &CMainFrame::OnCommand, this);
     Bind(wxEVT_TOOL, &CMainFrame::OnCommand, this);
-    for (int id : {cmd::kInputBirth, cmd::kEditBirth, cmd::kSaveAs, cmd::kSave, cmd::kPrint, cmd::kPrintPreview,
-                   cmd::kPageSetup, cmd::kBack, cmd::kForward, cmd::kCut, cmd::kCopy, cmd::kPaste})
+    for (int id : {cmd::kInputBirth, cmd::kEditBirth, cmd::kHistory, cmd::kReverseLookup, cmd::kSaveAs, cmd::kSave,
+                   cmd::kPrint, cmd::kPrintPreview, cmd::kPageSetup, cmd::kBack, cmd::kForward, cmd::kCut, cmd::kCopy,
+                   cmd::kPaste})
         Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateChartCommand, this, cmd::MenuId(id));
 }
 
@@ -210,6 +211,12 @@ void CMainFrame::OnCommand(wxCommandEvent& event) {
         return;
     case cmd::kEditBirth:
         if (view) view->OnInputBirth(true);
+        return;
+    case cmd::kHistory:
+        if (view) view->OnHistory();
+        return;
+    case cmd::kReverseLookup:
+        if (view) view->OnReverseLookup();
         return;
     case cmd::kOptions: {
         COptionsDlg dialog(this);

@@ -13,7 +13,9 @@
 #include "app/gui/color_progress_ctrl.h"
 #include "app/gui/command_ids.h"
 #include "app/gui/gbk.h"
+#include "app/gui/history_dialog.h"
 #include "app/gui/progress_dlg.h"
+#include "app/gui/reverse_dialog.h"
 #include "app/style_menu.h"
 #include "platform/program_dir.h"
 #include "report/style_folder.h"
@@ -43,15 +45,22 @@ void CTamselView::ShowPath(const std::string& path) {
 
 wxString CTamselView::CurrentUrl() const { return m_browser->GetCurrentURL(); }
 
-void CTamselView::OnInputBirth(bool editMode) {
+template <class Dialog, class... Args>
+void CTamselView::CastFrom(Args... args) {
     if (s_building) return;  // a second build must not run inside the first
     {
-        CBirthDlg dialog(this, editMode);
+        Dialog dialog(this, args...);
         if (dialog.ShowModal() != wxID_OK) return;
     }
     build_chart();
     build_style_menu();
 }
+
+void CTamselView::OnInputBirth(bool editMode) { CastFrom<CBirthDlg>(editMode); }
+
+void CTamselView::OnHistory() { CastFrom<CHistoryDlg>(); }
+
+void CTamselView::OnReverseLookup() { CastFrom<CReverseDlg>(); }
 
 void CTamselView::build_chart() {
     s_building = true;

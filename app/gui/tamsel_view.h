@@ -21,9 +21,11 @@ public:
     wxWebView* Browser() const { return m_browser; }
     wxString CurrentUrl() const;
 
-    // The chart commands. The birth command returns once the chart is built
-    // (or the dialog was cancelled).
+    // The chart commands. Each returns once the chart is built (or its dialog
+    // was cancelled).
     void OnInputBirth(bool editMode);
+    void OnHistory();
+    void OnReverseLookup();
     void build_chart();
     void build_style_menu();
     void apply_style(const std::string& number);
@@ -31,6 +33,9 @@ public:
     static bool Building() { return s_building; }
 
 private:
+    // Shows the chart command's dialog; on OK builds the chart and the style menu.
+    template <class Dialog, class... Args>
+    void CastFrom(Args... args);
     wxMenu* StyleMenu() const;
 
     std::string m_programFolder;

@@ -8,6 +8,7 @@
 #include <wx/filename.h>
 #include <wx/frame.h>
 #include <wx/image.h>
+#include <wx/listbox.h>
 #include <wx/menu.h>
 #include <wx/process.h>
 #include <wx/radiobut.h>
@@ -29,11 +30,16 @@
 #include "app/gui/color_progress_ctrl.h"
 #include "app/gui/command_ids.h"
 #include "app/gui/gbk.h"
+#include "app/gui/history_dialog.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/options_dlg.h"
 #include "app/gui/orvane_app.h"
 #include "app/gui/progress_dlg.h"
+#include "app/gui/reverse_dialog.h"
 #include "app/gui/tamsel_view.h"
+#include "app/gui/yes_no_dlg.h"
+#include "engine/chart_state.h"
+#include "engine/options.h"
 #include "platform/message.h"
 #include "platform/program_dir.h"
 #include "report/style_folder.h"
@@ -365,6 +371,243 @@ TEST_F(ChartWindow, OptionsDialogGreysTheLateZiGroupAndWritesTheFile) {
     EXPECT_EQ("01\r\n1\r\n0\r\n", ReadFile(InProgram("option.dat")));
     dialog->Destroy();
     WriteFile(InProgram("option.dat"), "11\r\n1\r\n0\r\n");
+    Pump(100);
+}
+
+class HistoryWindow : public ::testing::Test {
+protected:
+    void TearDown() override { WriteFile(InProgram("option.dat"), "11\r\n1\r\n0\r\n"); }
+
+    platform::MessageRecorder recorder;
+};
+
+wxListBox* HistoryList(wxWindow& dialog) { return Control<wxListBox>(dialog, history_ids::kList); }
+
+std::string ChartPage() { return current_style_folder() + "/right.htm"; }
+
+TEST_F(HistoryWindow, ListsACastChartAndCastsItAgain) {
+    WriteFile(InProgram("option.dat"), "11\r\n1\r\n1\r\n");  // history on
+    fs::remove(InProgram("log.dat"));
+    WhenOpen<CBirthDlg>([](CBirthDlg& dialog) { EnterBirth(dialog); });
+    g_frame->RunCommand(cmd::kInputBirth);
+    ASSERT_NE(std::string::npos, ReadFile(InProgram("log.dat")).find("[001]\r\n,公历1990-06-15 12:30,男,北京,东城区\r\n"));
+
+    chart.solarYear = 0;  // so that the re-cast visibly stores the record
+    fs::remove(ChartPage());
+    bool seen = false;
+    WhenOpen<CHistoryDlg>([&](CHistoryDlg& dialog) {
+        seen = true;
+        EXPECT_EQ(FromGbk("历史记录"), dialog.GetTitle());
+        wxListBox* list = HistoryList(dialog);
+        ASSERT_NE(nullptr, list);
+        ASSERT_EQ(1u, list->GetCount());
+        EXPECT_EQ(FromGbk(",公历1990-06-15 12:30,男,北京,东城区"), list->GetString(0));
+        EXPECT_EQ(FromGbk("删除(&D)"), wxWindow::FindWindowById(history_ids::kDelete, &dialog)->GetLabel());
+
+        Click(dialog, wxID_OK);  // nothing chosen yet
+        ASSERT_EQ(1u, recorder.messages.size());
+        EXPECT_GBK_EQ("请选择一条记录", recorder.messages.back());
+        EXPECT_TRUE(dialog.IsShown());
+
+        list->SetSelection(0);
+        Screenshot("orvane-history-dialog");
+        Click(dialog, wxID_OK);
+        if (dialog.IsShown()) {
+            ADD_FAILURE() << "the history dialog refused its own record";
+            Click(dialog, wxID_CANCEL);
+        }
+    });
+    g_frame->RunCommand(cmd::kHistory);
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(1u, recorder.messages.size());
+    EXPECT_EQ(1990, chart.solarYear);
+    EXPECT_GBK_EQ("东城区", chart.birthCity);
+    EXPECT_EQ(1, options.optTrueSolarTime);
+    const std::string page = ReadFile(ChartPage());
+    EXPECT_NE(std::string::npos, page.find("庚午")) << "the page of the re-cast chart is written";
+    // Casting again stores the chart once more.
+    EXPECT_NE(std::string::npos, ReadFile(InProgram("log.dat")).find("[002]\r\n,公历1990-06-15 12:30,男,北京,东城区\r\n"));
+    WaitForUrlEnding("/index.htm");
+    EXPECT_TRUE(ShownUrl().EndsWith(FromGbk(current_style_folder() + "/index.htm"))) << ShownUrl();
+}
+
+TEST_F(HistoryWindow, CancelledDialogCastsNothing) {
+    fs::remove(ChartPage());
+    WhenOpen<CHistoryDlg>([](CHistoryDlg& dialog) {
+        HistoryList(dialog)->SetSelection(0);
+        Click(dialog, wxID_CANCEL);
+    });
+    g_frame->RunCommand(cmd::kHistory);
+    EXPECT_FALSE(fs::exists(ChartPage()));
+}
+
+TEST_F(HistoryWindow, DeleteAsksThenNoKeepsAndYesRemovesTheRecord) {
+    const std::string first = "[001]\r\n张三,公历1985-03-04 12:30,男,广东,广州\r\n2024-01-01 10:00:00\r\n\r\n";
+    const std::string second = "[002]\r\n李四,农历1987-26-03 08:00,女,,\r\n2024-01-02 10:00:00\r\n\r\n";
+    WriteFile(InProgram("log.dat"), first + second);
+
+    auto* dialog = new CHistoryDlg(g_frame);
+    dialog->Show();
+    Pump(100);  // let the dialog take the focus: still nothing chosen
+    wxListBox* list = HistoryList(*dialog);
+    ASSERT_EQ(2u, list->GetCount());
+    EXPECT_EQ(FromGbk("李四,农历1987-26-03 08:00,女,,"), list->GetString(1));
+    EXPECT_EQ(wxNOT_FOUND, list->GetSelection());
+
+    Click(*dialog, history_ids::kDelete);
+    ASSERT_EQ(1u, recorder.messages.size());
+    EXPECT_GBK_EQ("请选择一条记录", recorder.messages.back());
+    EXPECT_TRUE(recorder.questions.empty());
+
+    // From here the real question box, as the program shows it.
+    platform::set_question_handler([](const std::string& text) { return CYesNoDlg::Ask(g_frame, text); });
+
+    bool asked = false;
+    list->SetSelection(0);
+    WhenOpen<CYesNoDlg>([&](CYesNoDlg& question) {
+        asked = true;
+        EXPECT_EQ(FromGbk("确认删除该记录？"), Control<wxStaticText>(question, kYesNoTextId)->GetLabel());
+        Screenshot("orvane-history-delete-question");
+        Click(question, wxID_CANCEL);
+    });
+    Click(*dialog, history_ids::kDelete);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(first + second, ReadFile(InProgram("log.dat")));
+    EXPECT_EQ(2u, list->GetCount());
+
+    asked = false;
+    list->SetSelection(0);
+    WhenOpen<CYesNoDlg>([&](CYesNoDlg& question) {
+        asked = true;
+        Click(question, wxID_OK);
+    });
+    Click(*dialog, history_ids::kDelete);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(second, ReadFile(InProgram("log.dat")));
+    ASSERT_EQ(1u, list->GetCount());
+    EXPECT_EQ(FromGbk("李四,农历1987-26-03 08:00,女,,"), list->GetString(0));
+    EXPECT_EQ(wxNOT_FOUND, list->GetSelection());
+
+    // The record left is a leap-month chart without a place: it re-casts as such.
+    list->SetSelection(0);
+    Click(*dialog, wxID_OK);
+    EXPECT_FALSE(dialog->IsShown()) << "OK closes the dialog";
+    EXPECT_EQ(26, chart.lunarMonthCode);
+    EXPECT_EQ(1, chart.leapMonth);
+    EXPECT_EQ(0, chart.sexFlag);
+    EXPECT_EQ(0, options.optTrueSolarTime);
+    EXPECT_EQ(1u, recorder.messages.size());
+    dialog->Destroy();
+    Pump(100);
+}
+
+class ReverseWindow : public ::testing::Test {
+protected:
+    platform::MessageRecorder recorder;
+};
+
+wxComboBox* List(wxWindow& dialog, int id) { return Control<wxComboBox>(dialog, id); }
+
+wxString ResultText(wxWindow& dialog) { return Control<wxStaticText>(dialog, reverse_ids::kResult)->GetLabel(); }
+
+bool ConfirmEnabled(wxWindow& dialog) { return wxWindow::FindWindowById(wxID_OK, &dialog)->IsEnabled(); }
+
+TEST_F(ReverseWindow, FindsTheBirthOfFourPillarsAndCastsIt) {
+    bool seen = false;
+    WhenOpen<CReverseDlg>([&](CReverseDlg& dialog) {
+        using namespace reverse_ids;
+        seen = true;
+        EXPECT_EQ(FromGbk("反推八字(四柱干支输入方式)"), dialog.GetTitle());
+        EXPECT_EQ(10u, List(dialog, kYearStem)->GetCount());
+        EXPECT_EQ(-1, List(dialog, kYearStem)->GetSelection());
+        EXPECT_FALSE(List(dialog, kYearBranch)->IsEnabled());
+        EXPECT_FALSE(List(dialog, kYear)->IsEnabled());
+        EXPECT_FALSE(List(dialog, kHourPillar)->IsEnabled());
+        EXPECT_TRUE(Control<wxRadioButton>(dialog, kMale)->GetValue());
+        EXPECT_EQ(FromGbk(kReversePlaceholder), ResultText(dialog));
+        EXPECT_FALSE(ConfirmEnabled(dialog));
+        EXPECT_EQ(FromGbk("批命(&P)"), wxWindow::FindWindowById(wxID_OK, &dialog)->GetLabel());
+
+        Choose(dialog, kYearStem, FromGbk("甲"));
+        EXPECT_EQ(6u, List(dialog, kYearBranch)->GetCount());
+        EXPECT_TRUE(List(dialog, kYearBranch)->IsEnabled());
+        Choose(dialog, kYearBranch, FromGbk("子"));
+        ASSERT_EQ(2u, List(dialog, kYear)->GetCount());
+        EXPECT_EQ("1924", List(dialog, kYear)->GetString(0));
+        EXPECT_EQ("1984", List(dialog, kYear)->GetString(1));
+        EXPECT_EQ(12u, List(dialog, kMonthPillar)->GetCount());
+        EXPECT_EQ(FromGbk("丙寅"), List(dialog, kMonthPillar)->GetString(0));
+        Choose(dialog, kMonthPillar, FromGbk("丙寅"));
+        Choose(dialog, kYear, "1984");
+
+        // 甲子 is no day of the 寅 month of 1984.
+        Choose(dialog, kDayStem, FromGbk("甲"));
+        Choose(dialog, kDayBranch, FromGbk("子"));
+        EXPECT_TRUE(List(dialog, kHourPillar)->IsEnabled());
+        Choose(dialog, kHourPillar, FromGbk("甲子"));
+        EXPECT_EQ(FromGbk("该月不存在这个日柱"), ResultText(dialog));
+        EXPECT_FALSE(ConfirmEnabled(dialog));
+
+        Choose(dialog, kDayStem, FromGbk("己"));
+        EXPECT_FALSE(List(dialog, kHourPillar)->IsEnabled());
+        Choose(dialog, kDayBranch, FromGbk("巳"));
+        EXPECT_EQ(FromGbk("甲子"), List(dialog, kHourPillar)->GetString(0));
+        EXPECT_EQ(-1, List(dialog, kHourPillar)->GetSelection());
+        Choose(dialog, kHourPillar, FromGbk("己巳"));
+        EXPECT_EQ(FromGbk("公历：1984年2月5日10时\r农历：一九八四年正月初四日巳时"), ResultText(dialog));
+        EXPECT_TRUE(ConfirmEnabled(dialog));
+        Screenshot("orvane-reverse-dialog");
+        Click(dialog, wxID_OK);
+        if (dialog.IsShown()) {
+            ADD_FAILURE() << "批命 did not close the dialog";
+            Click(dialog, wxID_CANCEL);
+        }
+    });
+    fs::remove(ChartPage());
+    g_frame->RunCommand(cmd::kReverseLookup);
+    ASSERT_TRUE(seen);
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_EQ(1984, chart.solarYear);
+    EXPECT_EQ(2, chart.solarMonth);
+    EXPECT_EQ(5, chart.solarDay);
+    EXPECT_EQ(10, chart.birthHour);
+    EXPECT_EQ(1, chart.sexFlag);
+    EXPECT_EQ(0, options.optTrueSolarTime);
+    const std::string page = ReadFile(ChartPage());
+    for (const char* pillar : {"甲子", "丙寅", "己巳"})
+        EXPECT_NE(std::string::npos, page.find(pillar)) << "pillar missing from the page";
+    WaitForUrlEnding("/index.htm");
+    Screenshot("orvane-reverse-chart");
+}
+
+TEST_F(ReverseWindow, FemaleIsStoredWithTheFoundDate) {
+    auto* dialog = new CReverseDlg(g_frame);
+    dialog->Show();
+    using namespace reverse_ids;
+    Choose(*dialog, kYearStem, FromGbk("庚"));
+    Choose(*dialog, kYearBranch, FromGbk("子"));
+    ASSERT_EQ(3u, List(*dialog, kYear)->GetCount());  // 1900, 1960, 2020
+    EXPECT_EQ("2020", List(*dialog, kYear)->GetString(2));
+    Choose(*dialog, kYear, "1960");
+    Choose(*dialog, kDayStem, FromGbk("己"));
+    Choose(*dialog, kDayBranch, FromGbk("巳"));
+    Choose(*dialog, kHourPillar, FromGbk("己巳"));
+    EXPECT_FALSE(ConfirmEnabled(*dialog)) << "no month chosen yet";
+    Radio(*dialog, kFemale);
+    // Changing the year pillar empties the year and month lists again.
+    Choose(*dialog, kYearStem, FromGbk("甲"));
+    EXPECT_FALSE(List(*dialog, kYear)->IsEnabled());
+    EXPECT_EQ(0u, List(*dialog, kMonthPillar)->GetCount());
+    Choose(*dialog, kYearBranch, FromGbk("子"));
+    Choose(*dialog, kYear, "1984");
+    Choose(*dialog, kMonthPillar, FromGbk("丙寅"));
+    EXPECT_TRUE(ConfirmEnabled(*dialog));
+    Click(*dialog, wxID_OK);
+    EXPECT_FALSE(dialog->IsShown()) << "OK closes the dialog";
+    EXPECT_EQ(0, chart.sexFlag);
+    EXPECT_EQ(1984, chart.lunarYear);
+    EXPECT_EQ(4, chart.lunarDay);
+    dialog->Destroy();
     Pump(100);
 }
 
