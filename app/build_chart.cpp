@@ -10,8 +10,11 @@
 #include "report/bone_weight_fields.h"
 #include "report/chart_code.h"
 #include "report/chart_page.h"
+#include "report/day_pillar_notes.h"
+#include "report/childhood_dangers.h"
 #include "report/luck_periods.h"
 #include "report/strength.h"
+#include "report/temperament.h"
 #include "report/style_folder.h"
 #include "report/template_expansion.h"
 #include "stars/special_stars.h"
@@ -35,12 +38,12 @@ const std::array<ChartStage, kChartStageCount> ChartStages = {{
     {20, "四柱神煞", 1009, EvaluateSpecialStars},
     {50, "流年属性", 1010, write_annual_table_fields},
     {65, "三命通会日时断", 1011, nullptr},
-    {70, "性格总论", 1012, nullptr},
+    {70, "性格总论", 1012, write_temperament_fields},
     {75, "近十年运气", 1013, nullptr},
     {78, "近十二个月运气", 1019, nullptr},
     {80, "十神定位断诀", 1014, nullptr},
-    {83, "小儿关煞", 1021, nullptr},
-    {86, "六十甲子日柱特例", 1015, nullptr},
+    {83, "小儿关煞", 1021, write_childhood_danger_fields},
+    {86, "六十甲子日柱特例", 1015, write_day_pillar_fields},
     {90, "流年流月干支", 1016, write_annual_monthly_fields},
     {92, "称命", 1017, write_bone_weight_fields},
     {kPageStagePosition, "生成HTML文件", 1018, nullptr},
