@@ -15,6 +15,7 @@
 #include "report/luck_periods.h"
 #include "report/strength.h"
 #include "report/temperament.h"
+#include "report/ten_god_positions.h"
 #include "report/style_folder.h"
 #include "report/template_expansion.h"
 #include "stars/special_stars.h"
@@ -41,7 +42,7 @@ const std::array<ChartStage, kChartStageCount> ChartStages = {{
     {70, "性格总论", 1012, write_temperament_fields},
     {75, "近十年运气", 1013, nullptr},
     {78, "近十二个月运气", 1019, nullptr},
-    {80, "十神定位断诀", 1014, nullptr},
+    {80, "十神定位断诀", 1014, write_ten_god_position_fields},
     {83, "小儿关煞", 1021, write_childhood_danger_fields},
     {86, "六十甲子日柱特例", 1015, write_day_pillar_fields},
     {90, "流年流月干支", 1016, write_annual_monthly_fields},
