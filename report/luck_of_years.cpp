@@ -70,7 +70,10 @@ void write_luck_of_years_fields() {
         f[R + 3] = " 4";
         f[R + 5] = " 2";
         f[R + 6] = " 4";
-        if (row == 0) continue;  // no luck period yet: nothing to judge
+        if (row == 0) {  // no luck period yet: nothing to judge
+            for (int offset : {4, 7, 8, 9}) f[R + offset].clear();
+            continue;
+        }
         const int vote = kVoteBase + row;
         f[R + 4] = vote_text(vote) + (year <= currentYear ? vote_button(vote) : std::string());
         f[R + 7] = str_LiuNianDuan_Text1[static_cast<std::size_t>(row)];

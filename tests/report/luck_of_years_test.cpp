@@ -234,3 +234,13 @@ TEST(LuckOfYearsChart, CastChartFillsEveryAgeAndSwitchesToTheBranchInThePeriodsS
     EXPECT_GE(switches, 4);
     platform::clear_clock_override();
 }
+
+TEST_F(LuckOfYears, YearBeforeAnyLuckPeriodKeepsItsAgeButNoJudgement) {
+    setAge(18, -1, -1);
+    ReportFieldTable[5008] = "stale";
+    write_luck_of_years_fields();
+    EXPECT_EQ("18", f(5001));
+    EXPECT_EQ("", f(5005));
+    EXPECT_EQ("", f(5008));
+    EXPECT_GBK_EQ(text1(1), f(field(19, 7)));
+}
