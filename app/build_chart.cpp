@@ -12,6 +12,8 @@
 #include "report/chart_page.h"
 #include "report/day_pillar_notes.h"
 #include "report/childhood_dangers.h"
+#include "report/luck_of_months.h"
+#include "report/luck_of_years.h"
 #include "report/luck_periods.h"
 #include "report/strength.h"
 #include "report/temperament.h"
@@ -40,8 +42,8 @@ const std::array<ChartStage, kChartStageCount> ChartStages = {{
     {50, "流年属性", 1010, write_annual_table_fields},
     {65, "三命通会日时断", 1011, nullptr},
     {70, "性格总论", 1012, write_temperament_fields},
-    {75, "近十年运气", 1013, nullptr},
-    {78, "近十二个月运气", 1019, nullptr},
+    {75, "近十年运气", 1013, write_luck_of_years_fields},
+    {78, "近十二个月运气", 1019, write_luck_of_months_fields},
     {80, "十神定位断诀", 1014, write_ten_god_position_fields},
     {83, "小儿关煞", 1021, write_childhood_danger_fields},
     {86, "六十甲子日柱特例", 1015, write_day_pillar_fields},
