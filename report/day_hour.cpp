@@ -1,0 +1,80 @@
+// 三命通会日时断: keys and texts of the 960 rows and the fields 4001 … 4010.
+#include "report/day_hour.h"
+
+#include "engine/chart_state.h"
+#include "engine/cycle.h"
+#include "engine/names.h"
+#include "report/report_fields.h"
+#include "report/texts/day_hour_commentaries.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr int kGeneralRows = 120;     // rows 1 … 120
+constexpr int kSixDayRows = 240;      // rows 121 … 240
+
+// The hour pillar (cycle ordinal 1 … 60) of branch b on a day with stem s:
+// 甲己 days start at 甲子, 乙庚 at 丙子, 丙辛 at 戊子, 丁壬 at 庚子, 戊癸 at 壬子.
+int hourPillarOrdinal(int dayStem, int hourBranch) {
+    return wrap1(hourBranch + 12 * dayStem - 12, 60);
+}
+
+std::string text(const char* s) { return s ? std::string(s) : std::string(); }
+
+}  // namespace
+
+std::string str_RiShiDuan_DateTime(int row) {
+    if (row <= kGeneralRows || row > kDayHourRows) return {};
+    if (row <= kSixDayRows) {
+        const int i = row - kGeneralRows - 1;
+        const int stem = i / 12 + 1, branch = i % 12 + 1;
+        return std::string("六") + StemNames[static_cast<std::size_t>(stem)] + "日" +
+               cycleName(hourPillarOrdinal(stem, branch)) + "时";
+    }
+    const int i = row - kSixDayRows - 1;
+    const int day = i / 12 + 1, branch = i % 12 + 1;
+    return cycleName(cycle(day)) + "日" + cycleName(hourPillarOrdinal(stemOf(day), branch)) + "时";
+}
+
+std::string str_RiShiDuan_Shi(int row) {
+    if (row < 1 || row > kDayHourRows) return {};
+    if (row <= kGeneralRows) {
+        const int i = row - 1;
+        return text(day_hour_general_verse(i / 12 + 1, i % 12 + 1));
+    }
+    if (row <= kSixDayRows) {
+        const int i = row - kGeneralRows - 1;
+        return text(six_day_commentary(i / 12 + 1, i % 12 + 1));
+    }
+    const int i = row - kSixDayRows - 1;
+    const int day = i / 12 + 1, branch = i % 12 + 1;
+    return text(day <= 30 ? day_hour_commentary_first(day, branch) : day_hour_commentary_second(day, branch));
+}
+
+std::string lookup_day_hour_text(const std::string& key) {
+    // The general rows carry no key, so an empty key must not land on row 1.
+    if (key.empty()) return {};
+    for (int row = 1; row <= kDayHourRows; ++row)
+        if (str_RiShiDuan_DateTime(row) == key) return str_RiShiDuan_Shi(row);
+    return {};
+}
+
+void write_day_hour_fields() {
+    auto& f = ReportFieldTable;
+    const int s = stemOf(chart.dayPillar), b = branchOf(chart.hourPillar);
+    const std::string day = cycleName(chart.dayPillar), hour = cycleName(chart.hourPillar);
+    const std::string stem = StemNames[static_cast<std::size_t>(s)];
+    f[4001] = day;
+    f[4002] = hour;
+    f[4003] = str_RiShiDuan_Shi(1 + 12 * (s - 1) + (b - 1));
+    f[4004] = stem;
+    f[4005] = hour;
+    f[4006] = lookup_day_hour_text("六" + stem + "日" + hour + "时");
+    f[4007] = day;
+    f[4008] = hour;
+    f[4009] = lookup_day_hour_text(day + "日" + hour + "时");
+    f[4010] = text(day_hour_note(s, b));
+}
+
+}  // namespace orvane
