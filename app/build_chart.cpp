@@ -10,6 +10,7 @@
 #include "report/bone_weight_fields.h"
 #include "report/chart_code.h"
 #include "report/chart_page.h"
+#include "report/day_hour.h"
 #include "report/day_pillar_notes.h"
 #include "report/childhood_dangers.h"
 #include "report/luck_of_months.h"
@@ -40,7 +41,7 @@ const std::array<ChartStage, kChartStageCount> ChartStages = {{
     {15, "日主强弱与用神", 1008, write_strength_fields},
     {20, "四柱神煞", 1009, EvaluateSpecialStars},
     {50, "流年属性", 1010, write_annual_table_fields},
-    {65, "三命通会日时断", 1011, nullptr},
+    {65, "三命通会日时断", 1011, write_day_hour_fields},
     {70, "性格总论", 1012, write_temperament_fields},
     {75, "近十年运气", 1013, write_luck_of_years_fields},
     {78, "近十二个月运气", 1019, write_luck_of_months_fields},
