@@ -88,11 +88,13 @@ TEST(HourPillar, LateZiRules) {
 
 TEST(PillarDay, LastDayOfAMonthBeforeALeapMonth) {
     set_options("0000");
+    platform::MessageRecorder recorder;  // the leap question is answered no: the regular month
     // Lunar 1900-8-30 (the 8th month is big and followed by the leap 8th).
     ASSERT_TRUE(cast({1900, 8, 30, 23, 10, true, true}));
     EXPECT_EQ(chart.pillarDayYear, 1900);
     EXPECT_EQ(chart.pillarDayMonth, 28);
     EXPECT_EQ(chart.pillarDayDay, 1);
+    EXPECT_EQ(recorder.questions.size(), 1u);
 }
 
 TEST(TrueSolarTime, CorrectionRounding) {
