@@ -1,9 +1,9 @@
 #include "app/birth_entry.h"
 
+#include "engine/birth_data.h"
 #include "engine/chart_state.h"
 #include "engine/date_validation.h"
 #include "engine/lunar_calendar.h"
-#include "engine/true_solar_time.h"
 #include "platform/message.h"
 
 namespace orvane {
@@ -120,25 +120,12 @@ bool accept_birth_entry(const BirthEntry& entry, bool trueSolarTime) {
     chart.currentLunarYear = currentLunarYear();
     if (!validate_birth_date()) return false;
 
-    chart.nominalAge = chart.currentLunarYear - chart.lunarYear + 1;
-    if (chart.solarInput) {
-        if (!solarToLunar()) {
-            platform::show_message("日期超出农历表的范围");
-            return false;
-        }
-        if (chart.lunarMonthCode > 20) chart.leapMonth = 1;
-    } else {
-        if (chart.leapMonth) chart.lunarMonthCode += 20;
-        if (!lunarToSolar()) {
-            platform::show_message("日期超出农历表的范围");
-            return false;
-        }
+    if (!complete_birth_data()) {
+        platform::show_message("日期超出农历表的范围");
+        return false;
     }
     chart.personName = clip_name(entry.nameText);
     chart.sexFlag = entry.sexIndex == 0 ? 1 : 0;
-    chart.hourBranchNo = hourBranchOfHour(entry.hourIndex);
-    chart.birthHour = entry.hourIndex;
-    chart.birthMinute = entry.minuteIndex;
     if (trueSolarTime) {
         chart.birthProvince = entry.provinceText;
         chart.birthCity = entry.cityText;

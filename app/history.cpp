@@ -5,11 +5,11 @@
 
 #include "app/history_record.h"
 #include "app/options_file.h"
+#include "engine/birth_data.h"
 #include "engine/chart_state.h"
 #include "engine/date_validation.h"
 #include "engine/lunar_calendar.h"
 #include "engine/options.h"
-#include "engine/true_solar_time.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/message.h"
@@ -75,19 +75,6 @@ void store_record(const HistoryBirth& record) {
 }
 
 // Completes BirthData after the date check, as the birth data dialog does.
-bool complete_birth_data() {
-    chart.nominalAge = chart.currentLunarYear - chart.lunarYear + 1;
-    if (chart.solarInput == 1) {
-        if (!solarToLunar()) return false;
-        if (chart.lunarMonthCode > 20) chart.leapMonth = 1;
-    } else {
-        // A yes to the leap-month question sets the flag on a month read without + 20.
-        if (chart.leapMonth && chart.lunarMonthCode <= 20) chart.lunarMonthCode += 20;
-        if (!lunarToSolar()) return false;
-    }
-    chart.hourBranchNo = hourBranchOfHour(chart.birthHour);
-    return true;
-}
 
 }  // namespace
 

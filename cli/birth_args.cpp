@@ -3,11 +3,11 @@
 #include "app/city_table.h"
 #include "app/options_file.h"
 #include "cli/cli_support.h"
+#include "engine/birth_data.h"
 #include "engine/chart_state.h"
 #include "engine/date_validation.h"
 #include "engine/lunar_calendar.h"
 #include "engine/options.h"
-#include "engine/true_solar_time.h"
 #include "platform/message.h"
 
 namespace cli {
@@ -119,17 +119,9 @@ void store_birth(const BirthArgs& args, MessageCapture& capture) {
         throw Refusal(message);
     }
 
-    chart.nominalAge = chart.currentLunarYear - chart.lunarYear + 1;
-    if (chart.solarInput) {
-        if (!orvane::solarToLunar()) throw Refusal("日期超出农历表的范围");
-        if (chart.lunarMonthCode > 20) chart.leapMonth = 1;
-    } else {
-        if (chart.leapMonth) chart.lunarMonthCode += 20;
-        if (!orvane::lunarToSolar()) throw Refusal("日期超出农历表的范围");
-    }
+    if (!orvane::complete_birth_data()) throw Refusal("日期超出农历表的范围");
     chart.personName = name;
     chart.sexFlag = args.sex == "male" ? 1 : 0;
-    chart.hourBranchNo = orvane::hourBranchOfHour(chart.birthHour);
     chart.birthProvince = province;
     chart.birthCity = city;
 }

@@ -1,11 +1,10 @@
 #include "support/birth.h"
 
+#include "engine/birth_data.h"
 #include "engine/chart_state.h"
 #include "engine/compute_chart.h"
 #include "engine/date_validation.h"
-#include "engine/lunar_calendar.h"
 #include "engine/options.h"
-#include "engine/true_solar_time.h"
 
 namespace testsupport {
 
@@ -34,16 +33,8 @@ bool store(const Birth& b, int currentLunarYear) {
     }
     chart.currentLunarYear = currentLunarYear;
     if (!orvane::validate_birth_date()) return false;
-    chart.nominalAge = chart.currentLunarYear - chart.lunarYear + 1;
-    if (b.lunar) {
-        if (chart.leapMonth) chart.lunarMonthCode += 20;
-        if (!orvane::lunarToSolar()) return false;
-    } else {
-        if (!orvane::solarToLunar()) return false;
-        if (chart.lunarMonthCode > 20) chart.leapMonth = 1;
-    }
+    if (!orvane::complete_birth_data()) return false;
     chart.sexFlag = b.male ? 1 : 0;
-    chart.hourBranchNo = orvane::hourBranchOfHour(b.hour);
     chart.birthProvince = b.province;
     chart.birthCity = b.city;
     return true;
