@@ -17,6 +17,16 @@
 namespace orvane {
 namespace {
 
+void compute_hidden_stems() {
+    const int branches[4] = {chart.yearBranch, chart.monthBranch, chart.dayBranch, chart.hourBranch};
+    for (size_t row = 0; row < 4; ++row) {
+        chart.hiddenStems[row] = hiddenStemsOf(branches[row]);
+        for (size_t i = 0; i < 3; ++i) chart.hiddenTenGods[row][i] = tenGod(chart.dayPillar, chart.hiddenStems[row][i]);
+    }
+}
+
+}  // namespace
+
 void split_pillars() {
     chart.yearStem = stemOf(chart.yearPillar);
     chart.yearBranch = branchOf(chart.yearPillar);
@@ -27,16 +37,6 @@ void split_pillars() {
     chart.hourStem = stemOf(chart.hourPillar);
     chart.hourBranch = branchOf(chart.hourPillar);
 }
-
-void compute_hidden_stems() {
-    const int branches[4] = {chart.yearBranch, chart.monthBranch, chart.dayBranch, chart.hourBranch};
-    for (size_t row = 0; row < 4; ++row) {
-        chart.hiddenStems[row] = hiddenStemsOf(branches[row]);
-        for (size_t i = 0; i < 3; ++i) chart.hiddenTenGods[row][i] = tenGod(chart.dayPillar, chart.hiddenStems[row][i]);
-    }
-}
-
-}  // namespace
 
 void compute_chart() {
     clear_derived_fields(chart);

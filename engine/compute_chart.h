@@ -6,4 +6,7 @@ namespace orvane {
 
 void compute_chart();
 
+// yearStem … hourBranch from the four pillars.
+void split_pillars();
+
 }  // namespace orvane

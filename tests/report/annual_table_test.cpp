@@ -6,22 +6,19 @@
 #include <string>
 
 #include "engine/chart_state.h"
+#include "engine/compute_chart.h"
 #include "engine/cycle.h"
 #include "engine/names.h"
 #include "report/report_fields.h"
 #include "stars/special_stars.h"
 #include "support/gbk_assert.h"
+#include "support/pillars.h"
 
 using namespace orvane;
 
 namespace {
 
-int pillarNamed(const std::string& gbk) {
-    for (int n = 0; n < 60; ++n)
-        if (gbk == CycleNames[static_cast<std::size_t>(n)]) return n;
-    ADD_FAILURE() << "no pillar " << testsupport::readable(gbk);
-    return 1;
-}
+using testsupport::pillarNamed;
 
 // A chart born in lunar 1984 (甲子, cycle 1 = the year of age 1), with four pillars and the
 // years to the luck; the year pillar equals the lunar year's, so the luck starts at age
@@ -34,11 +31,7 @@ void setChart(const char* month, const char* day, const char* hour, int luckStar
     chart.monthPillar = pillarNamed(month);
     chart.dayPillar = pillarNamed(day);
     chart.hourPillar = pillarNamed(hour);
-    chart.yearStem = stemOf(chart.yearPillar);
-    chart.yearBranch = branchOf(chart.yearPillar);
-    chart.monthBranch = branchOf(chart.monthPillar);
-    chart.dayStem = stemOf(chart.dayPillar);
-    chart.dayBranch = branchOf(chart.dayPillar);
+    split_pillars();
     chart.sexFlag = male ? 1 : 0;
     chart.luckStartYears = luckStartYears;
 }

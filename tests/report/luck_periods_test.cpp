@@ -6,23 +6,20 @@
 #include <string>
 
 #include "engine/chart_state.h"
+#include "engine/compute_chart.h"
 #include "engine/cycle.h"
 #include "engine/names.h"
 #include "report/report_fields.h"
 #include "stars/special_stars.h"
 #include "support/birth.h"
 #include "support/gbk_assert.h"
+#include "support/pillars.h"
 
 using namespace orvane;
 
 namespace {
 
-int pillarNamed(const std::string& gbk) {
-    for (int n = 0; n < 60; ++n)
-        if (gbk == CycleNames[static_cast<std::size_t>(n)]) return n;
-    ADD_FAILURE() << "no pillar " << testsupport::readable(gbk);
-    return 1;
-}
+using testsupport::pillarNamed;
 
 // A chart of lunar 1984 (甲子) with the given year, month and day pillars and luck data.
 void setChart(const char* year, const char* month, const char* day, bool male) {
@@ -32,11 +29,7 @@ void setChart(const char* year, const char* month, const char* day, bool male) {
     chart.yearPillar = pillarNamed(year);
     chart.monthPillar = pillarNamed(month);
     chart.dayPillar = pillarNamed(day);
-    chart.yearStem = stemOf(chart.yearPillar);
-    chart.yearBranch = branchOf(chart.yearPillar);
-    chart.monthBranch = branchOf(chart.monthPillar);
-    chart.dayStem = stemOf(chart.dayPillar);
-    chart.dayBranch = branchOf(chart.dayPillar);
+    split_pillars();
     chart.sexFlag = male ? 1 : 0;
     chart.luckStartYears = 4;
     chart.luckStartMonthNo = 3;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/chart_state.h"
+#include "engine/compute_chart.h"
 #include "engine/cycle.h"
 #include "engine/names.h"
 #include "platform/message.h"
@@ -18,6 +19,7 @@
 #include "stars/shensha_descriptions.h"
 #include "support/birth.h"
 #include "support/gbk_assert.h"
+#include "support/pillars.h"
 
 using namespace orvane;
 
@@ -27,12 +29,7 @@ namespace {
 enum Position { Y = 11, YG = 12, YZ = 13, M = 21, MG = 22, MZ = 23, D = 31, DG = 32, DZ = 33, T = 41, TG = 42, TZ = 43 };
 enum Source { YearStem = 12, YearBranch = 13, MonthBranch = 23, DayStem = 32, DayBranch = 33 };
 
-int pillarNamed(const std::string& gbk) {
-    for (int n = 0; n < 60; ++n)
-        if (gbk == CycleNames[static_cast<std::size_t>(n)]) return n;
-    ADD_FAILURE() << "no pillar " << testsupport::readable(gbk);
-    return 1;
-}
+using testsupport::pillarNamed;
 
 // A chart of four pillars alone; the hour branch is the birth's two-hour period.
 void setPillars(const char* year, const char* month, const char* day, const char* hour, bool male = true) {
@@ -41,14 +38,7 @@ void setPillars(const char* year, const char* month, const char* day, const char
     chart.monthPillar = pillarNamed(month);
     chart.dayPillar = pillarNamed(day);
     chart.hourPillar = pillarNamed(hour);
-    chart.yearStem = stemOf(chart.yearPillar);
-    chart.yearBranch = branchOf(chart.yearPillar);
-    chart.monthStem = stemOf(chart.monthPillar);
-    chart.monthBranch = branchOf(chart.monthPillar);
-    chart.dayStem = stemOf(chart.dayPillar);
-    chart.dayBranch = branchOf(chart.dayPillar);
-    chart.hourStem = stemOf(chart.hourPillar);
-    chart.hourBranch = branchOf(chart.hourPillar);
+    split_pillars();
     chart.hourBranchNo = chart.hourBranch;
     chart.sexFlag = male ? 1 : 0;
 }
