@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "engine/birth_data.h"
 #include "engine/chart_state.h"
 #include "engine/compute_chart.h"
 #include "engine/lunar_calendar.h"
 #include "engine/options.h"
-#include "engine/true_solar_time.h"
 
 namespace {
 
@@ -58,10 +58,8 @@ void store_birth(const Birth& b, int currentLunarYear) {
     chart.birthHour = b.hour;
     chart.birthMinute = b.minute;
     chart.currentLunarYear = currentLunarYear;
-    orvane::solarToLunar();
-    if (chart.lunarMonthCode > 20) chart.leapMonth = 1;
+    orvane::complete_birth_data();
     chart.sexFlag = b.male ? 1 : 0;
-    chart.hourBranchNo = orvane::hourBranchOfHour(b.hour);
 }
 
 bool have_births(benchmark::State& state) {

@@ -7,10 +7,9 @@
 #include <string>
 
 #include "app/build_chart.h"
+#include "engine/birth_data.h"
 #include "engine/chart_state.h"
-#include "engine/lunar_calendar.h"
 #include "engine/options.h"
-#include "engine/true_solar_time.h"
 #include "platform/message.h"
 #include "platform/program_dir.h"
 #include "report/style_folder.h"
@@ -27,10 +26,8 @@ void store_birth(int year, int month, int day, int hour, int minute) {
     chart.birthHour = hour;
     chart.birthMinute = minute;
     chart.currentLunarYear = 2026;
-    orvane::solarToLunar();
-    chart.leapMonth = chart.lunarMonthCode > 20 ? 1 : 0;
+    orvane::complete_birth_data();
     chart.sexFlag = 1;
-    chart.hourBranchNo = orvane::hourBranchOfHour(hour);
     chart.birthProvince = "广东";
     chart.birthCity = "广州";
 }

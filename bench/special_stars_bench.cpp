@@ -7,11 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/birth_data.h"
 #include "engine/chart_state.h"
 #include "engine/compute_chart.h"
-#include "engine/lunar_calendar.h"
 #include "engine/options.h"
-#include "engine/true_solar_time.h"
 #include "platform/message.h"
 #include "report/report_fields.h"
 #include "stars/special_stars.h"
@@ -31,11 +30,8 @@ void store_birth(int i) {
     chart.birthHour = (i * 5) % 24;
     chart.birthMinute = (i * 13) % 60;
     chart.currentLunarYear = 2026;
-    orvane::solarToLunar();
-    chart.leapMonth = chart.lunarMonthCode > 20 ? 1 : 0;
-    chart.nominalAge = chart.currentLunarYear - chart.lunarYear + 1;
+    orvane::complete_birth_data();
     chart.sexFlag = i % 2;
-    chart.hourBranchNo = orvane::hourBranchOfHour(chart.birthHour);
 }
 
 const std::vector<orvane::ChartState>& cast_charts() {
