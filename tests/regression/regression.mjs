@@ -1,0 +1,171 @@
+// Output that must not move unless meant to: the JSON of 10,000 charts and the
+// pages and fields of 500 reports, cast from a fixed, seeded set of births and
+// compared by SHA-256 digest with golden.json.
+//   node regression.mjs CLI PROGRAM_DIR            check
+//   node regression.mjs CLI PROGRAM_DIR --update   rewrite golden.json
+//   node regression.mjs CLI PROGRAM_DIR --dump DIR write every output, for a diff
+import { spawn, spawnSync } from 'node:child_process';
+import { createHash } from 'node:crypto';
+import { cpSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { dirname, join } from 'node:path';
+import { fileURLToPath } from 'node:url';
+
+const here = dirname(fileURLToPath(import.meta.url));
+const [cli, programDir, mode, dumpDir] = process.argv.slice(2);
+const goldenPath = join(here, 'golden.json');
+const today = '2026-12-07';
+const chartCount = 10000;
+const reportCount = 500;
+const chartBlock = 100;
+
+// mulberry32: a small seeded generator, so the births are the same on every machine.
+function generator(seed) {
+  let a = seed >>> 0;
+  return () => {
+    a = (a + 0x6d2b79f5) >>> 0;
+    let t = a;
+    t = Math.imul(t ^ (t >>> 15), t | 1);
+    t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
+    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+  };
+}
+
+function places() {
+  const source = readFileSync(join(here, '../../app/data/city_table_data.cpp'), 'utf8');
+  return [...source.matchAll(/\{"([^"]+)", "([^"]+)", [-0-9.]+f, [-0-9.]+f\}/g)].map((m) => `${m[1]}/${m[2]}`);
+}
+
+const nameChars = '张王李赵陈刘杨黄周吴徐孙马朱胡林郭何高罗明华建国秀英玉兰海军';
+const pad = (n) => String(n).padStart(2, '0');
+
+function births(seed, count, firstYear, lastYear) {
+  const rand = generator(seed);
+  const pick = (n) => Math.floor(rand() * n);
+  const placeList = places();
+  const lines = [];
+  for (let i = 0; i < count; i++) {
+    const year = firstYear + pick(lastYear - firstYear + 1);
+    const month = 1 + pick(12);
+    const args = [];
+    if (rand() < 0.7) {
+      args.push('--solar', `${year}-${pad(month)}-${pad(1 + pick(31))}`);
+    } else {
+      args.push('--lunar', `${year}-${pad(month)}-${pad(1 + pick(30))}`);
+      if (rand() < 0.05) args.push('--leap');
+    }
+    // Hours near 23 and 0 are drawn more often: the day boundary rules live there.
+    const hour = rand() < 0.2 ? [23, 0][pick(2)] : pick(24);
+    args.push('--time', `${pad(hour)}:${pad(pick(60))}`, '--sex', rand() < 0.5 ? 'male' : 'female');
+    const nameLength = pick(5);
+    if (nameLength > 0) args.push('--name', Array.from({ length: nameLength }, () => nameChars[pick(nameChars.length)]).join(''));
+    const options = Array.from({ length: 4 }, () => (rand() < 0.6 ? '1' : '0')).join('');
+    args.push('--options', options);
+    if (options[2] === '1') args.push('--place', placeList[pick(placeList.length)]);
+    if (rand() < 0.5) args.push('--yes');
+    lines.push(args);
+  }
+  return lines;
+}
+
+const digest = (data) => createHash('sha256').update(data).digest('hex');
+
+function freshProgramDir() {
+  const dir = mkdtempSync(join(tmpdir(), 'orvane-regression-'));
+  cpSync(programDir, dir, { recursive: true, filter: (p) => !/log\.dat$|right\.htm$/.test(p) });
+  return dir;
+}
+
+function castCharts(dir) {
+  const input = births(20261207, chartCount, 1900, 2020).map((a) => a.join(' ')).join('\n') + '\n';
+  const r = spawnSync(cli, ['chart', '--batch', '--program-dir', dir, '--today', today],
+    { input, maxBuffer: 1 << 30 });
+  const out = r.stdout.toString('utf8').split('\n');
+  out.pop();
+  if (out.length !== chartCount) throw new Error(`chart --batch gave ${out.length} lines for ${chartCount}: ${r.stderr}`);
+  return out;
+}
+
+function run(args) {
+  return new Promise((resolve) => {
+    const child = spawn(cli, args);
+    const out = [];
+    const err = [];
+    child.stdout.on('data', (d) => out.push(d));
+    child.stderr.on('data', (d) => err.push(d));
+    child.on('close', (status) => resolve({ status, out: Buffer.concat(out), err: Buffer.concat(err) }));
+  });
+}
+
+// Each report in a program folder of its own, so that two can run at once.
+async function castReport(args, style) {
+  const dir = freshProgramDir();
+  try {
+    const common = [...args, '--style', style, '--program-dir', dir, '--today', today];
+    const fields = await run(['report', ...common, '--fields']);
+    let page = Buffer.alloc(0);
+    try { page = readFileSync(join(dir, 'style', style, 'right.htm')); } catch { /* refused birth */ }
+    return { status: fields.status, fields: Buffer.concat([fields.out, fields.err]), page };
+  } finally {
+    rmSync(dir, { recursive: true, force: true });
+  }
+}
+
+async function castReports() {
+  const list = births(7121962, reportCount, 1900, 2020);
+  const results = new Array(list.length);
+  let next = 0;
+  async function worker() {
+    while (next < list.length) {
+      const i = next++;
+      results[i] = await castReport(list[i], pad(1 + (i % 6)));
+    }
+  }
+  await Promise.all([worker(), worker(), worker()]);
+  return results;
+}
+
+const dir = freshProgramDir();
+let charts;
+try {
+  charts = castCharts(dir);
+} finally {
+  rmSync(dir, { recursive: true, force: true });
+}
+const reports = await castReports();
+
+const current = {
+  charts: Array.from({ length: chartCount / chartBlock },
+    (_, b) => digest(charts.slice(b * chartBlock, (b + 1) * chartBlock).join('\n'))),
+  pages: reports.map((r) => digest(r.page)),
+  fields: reports.map((r) => digest(r.fields)),
+};
+
+if (mode === '--dump') {
+  mkdirSync(dumpDir, { recursive: true });
+  writeFileSync(join(dumpDir, 'charts.jsonl'), charts.join('\n') + '\n');
+  reports.forEach((r, i) => {
+    writeFileSync(join(dumpDir, `${String(i + 1).padStart(6, '0')}.htm`), r.page);
+    writeFileSync(join(dumpDir, `${String(i + 1).padStart(6, '0')}.fields`), r.fields);
+  });
+  console.log(`written to ${dumpDir}`);
+} else if (mode === '--update') {
+  writeFileSync(goldenPath, JSON.stringify(current, null, 1) + '\n');
+  console.log(`golden.json rewritten: ${chartCount} charts, ${reportCount} reports`);
+} else {
+  const golden = JSON.parse(readFileSync(goldenPath, 'utf8'));
+  const differ = (key) => current[key].map((h, i) => (h === golden[key][i] ? -1 : i)).filter((i) => i >= 0);
+  const charts_ = differ('charts');
+  const pages = differ('pages');
+  const fields = differ('fields');
+  const refused = reports.filter((r) => r.status !== 0).length;
+  console.log(`${chartCount} charts, ${reportCount} reports (${refused} refused)`);
+  if (charts_.length || pages.length || fields.length) {
+    if (charts_.length) console.log(`chart blocks of ${chartBlock} that differ: ${charts_.join(' ')}`);
+    if (pages.length) console.log(`report pages that differ (from 1): ${pages.map((i) => i + 1).join(' ')}`);
+    if (fields.length) console.log(`report fields that differ (from 1): ${fields.map((i) => i + 1).join(' ')}`);
+    console.log('dump both builds with --dump DIR and diff them; --update when the change is meant');
+    process.exit(1);
+  }
+  console.log('all byte-identical with golden.json');
+}
