@@ -53,4 +53,18 @@ constexpr int controlledBy(int element) { return wrap1(element + 2, 5); }
 // 纳音 code [0, 29] of a pillar.
 constexpr int nayinCode(int cycleIndex) { return ((wrap(cycleIndex, 60) + 1) / 2) % 30; }
 
+// The signs by name, so that tables and rules read as the literature writes them.
+namespace signs {
+// 天干 StemIndex [1, 10]
+inline constexpr int 甲 = 1, 乙 = 2, 丙 = 3, 丁 = 4, 戊 = 5, 己 = 6, 庚 = 7, 辛 = 8, 壬 = 9, 癸 = 10;
+// 地支 BranchIndex [1, 12]
+inline constexpr int 子 = 1, 丑 = 2, 寅 = 3, 卯 = 4, 辰 = 5, 巳 = 6, 午 = 7, 未 = 8, 申 = 9, 酉 = 10,
+                     戌 = 11, 亥 = 12;
+// 五行 [1, 5]
+inline constexpr int 木 = 1, 火 = 2, 土 = 3, 金 = 4, 水 = 5;
+// 十神 TenGodCode [0, 10]; 10 = none
+inline constexpr int 比肩 = 0, 比劫 = 1, 偏印 = 2, 正印 = 3, 七杀 = 4, 正官 = 5, 偏财 = 6, 正财 = 7,
+                     食神 = 8, 伤官 = 9, kNoTenGod = 10;
+}  // namespace signs
+
 }  // namespace orvane

@@ -15,9 +15,7 @@ namespace orvane {
 
 namespace {
 
-namespace br {
-enum : int { Zi = 1, Chou, Yin, Mao, Chen, Si, Wu, Wei, Shen, You, Xu, Hai };
-}
+using namespace signs;
 
 // A set of branches as bits 1 … 12.
 using BranchSet = std::uint16_t;
@@ -55,7 +53,7 @@ constexpr bool seasonHour(const SeasonTable& table, const SplitPillars& p) {
 // Branch of a twelve-stage position for the element of a day stem, earth
 // following fire: where 长生 stands, then `stage` steps on (胎 = 10, 死 = 7, 绝 = 9).
 constexpr int stageBranchOfElement(int dayStem, int stage) {
-    constexpr int changSheng[6] = {0, br::Hai, br::Yin, br::Yin, br::Si, br::Shen};
+    constexpr int changSheng[6] = {0, 亥, 寅, 寅, 巳, 申};
     return branchOffset(changSheng[elementOfStem(stem(dayStem))], stage);
 }
 
@@ -77,20 +75,20 @@ bool yanWangGuan(const SplitPillars& p) {
         case 1: return h % 6 == 2;
         case 2: return h % 6 == 5;
         case 3: return h % 6 == 1;
-        default: return h == br::Yin || h == br::Xu;
+        default: return h == 寅 || h == 戌;
     }
 }
 
 // 夜啼关
 bool yeTiGuan(const SplitPillars& p) {
-    constexpr SeasonTable t = {0, branches(br::Wu), branches(br::You), branches(br::Zi), branches(br::Mao)};
+    constexpr SeasonTable t = {0, branches(午), branches(酉), branches(子), branches(卯)};
     return seasonHour(t, p);
 }
 
 // 断桥关: the hour of each month branch.
 bool duanQiaoGuan(const SplitPillars& p) {
-    constexpr int hourOfMonth[13] = {0,       br::Hai,  br::Zi,  br::Yin, br::Wu,  br::Yin, br::Chou,
-                                     br::Xu,  br::You,  br::Chen, br::Si, br::Mao, br::Wei};
+    constexpr int hourOfMonth[13] = {0,       亥,  子,  寅, 午,  寅, 丑,
+                                     戌,  酉,  辰, 巳, 卯, 未};
     return wrap1(p.hourBranch, 12) == hourOfMonth[wrap1(p.monthBranch, 12)];
 }
 
@@ -98,19 +96,19 @@ bool duanQiaoGuan(const SplitPillars& p) {
 
 // 浴盘关: almanac table, spring 辰 summer 未 autumn 戌 winter 丑.
 bool yuPanGuan(const SplitPillars& p) {
-    constexpr SeasonTable t = {0, branches(br::Chen), branches(br::Wei), branches(br::Xu), branches(br::Chou)};
+    constexpr SeasonTable t = {0, branches(辰), branches(未), branches(戌), branches(丑)};
     return seasonHour(t, p);
 }
 
 // 无情关(一): no table known to us; the 孟 hour of the coming season.
 bool wuQingGuan1(const SplitPillars& p) {
-    constexpr SeasonTable t = {0, branches(br::Si), branches(br::Shen), branches(br::Hai), branches(br::Yin)};
+    constexpr SeasonTable t = {0, branches(巳), branches(申), branches(亥), branches(寅)};
     return seasonHour(t, p);
 }
 
 // 无情关(二): no table known to us; the 劫煞 hour of the birth year's triad.
 bool wuQingGuan2(const SplitPillars& p) {
-    constexpr int hourOfTriad[4] = {br::Shen, br::Si, br::Yin, br::Hai};
+    constexpr int hourOfTriad[4] = {申, 巳, 寅, 亥};
     return wrap1(p.hourBranch, 12) == hourOfTriad[triad(p.yearBranch)];
 }
 
@@ -122,33 +120,33 @@ bool luShiSha(const SplitPillars& p) { return wrap1(p.hourBranch, 12) == stageBr
 
 // 将军箭: almanac table, spring 辰酉戌, summer 子卯未, autumn 寅午申, winter 丑巳亥.
 bool jiangJunJian(const SplitPillars& p) {
-    constexpr SeasonTable t = {0, branches(br::Chen, br::You, br::Xu), branches(br::Zi, br::Mao, br::Wei),
-                               branches(br::Yin, br::Wu, br::Shen), branches(br::Chou, br::Si, br::Hai)};
+    constexpr SeasonTable t = {0, branches(辰, 酉, 戌), branches(子, 卯, 未),
+                               branches(寅, 午, 申), branches(丑, 巳, 亥)};
     return seasonHour(t, p);
 }
 
 // 回季颜回关: no table known to us; a day branch of the earth that closed the last season.
 bool huiJiYanHuiGuan(const SplitPillars& p) {
-    constexpr int dayOfSeason[5] = {0, br::Chou, br::Chen, br::Wei, br::Xu};
+    constexpr int dayOfSeason[5] = {0, 丑, 辰, 未, 戌};
     return wrap1(p.dayBranch, 12) == dayOfSeason[season(p.monthBranch)];
 }
 
 // 四季关: no table known to us; the hour of the earth that closes the coming season.
 bool siJiGuan(const SplitPillars& p) {
-    constexpr SeasonTable t = {0, branches(br::Wei), branches(br::Xu), branches(br::Chou), branches(br::Chen)};
+    constexpr SeasonTable t = {0, branches(未), branches(戌), branches(丑), branches(辰)};
     return seasonHour(t, p);
 }
 
 // 急脚关: almanac table, spring 亥子, summer 卯未, autumn 寅戌, winter 丑辰.
 bool jiJiaoGuan(const SplitPillars& p) {
-    constexpr SeasonTable t = {0, branches(br::Hai, br::Zi), branches(br::Mao, br::Wei),
-                               branches(br::Yin, br::Xu), branches(br::Chou, br::Chen)};
+    constexpr SeasonTable t = {0, branches(亥, 子), branches(卯, 未),
+                               branches(寅, 戌), branches(丑, 辰)};
     return seasonHour(t, p);
 }
 
 // 金锁关: versions differ (by month or by year); ours: a yang year at 申, a yin year at 酉.
 bool jinSuoGuan(const SplitPillars& p) {
-    return wrap1(p.hourBranch, 12) == (isYang(stem(p.yearStem)) ? br::Shen : br::You);
+    return wrap1(p.hourBranch, 12) == (isYang(stem(p.yearStem)) ? 申 : 酉);
 }
 
 // 开锁关: no table known to us; the hour in six-harmony with the month branch.
@@ -158,15 +156,15 @@ bool kaiSuoGuan(const SplitPillars& p) {
 
 // 深水关: no table known to us; spring 寅申, summer 子卯, autumn 巳午, winter 酉戌.
 bool shenShuiGuan(const SplitPillars& p) {
-    constexpr SeasonTable t = {0, branches(br::Yin, br::Shen), branches(br::Zi, br::Mao),
-                               branches(br::Si, br::Wu), branches(br::You, br::Xu)};
+    constexpr SeasonTable t = {0, branches(寅, 申), branches(子, 卯),
+                               branches(巳, 午), branches(酉, 戌)};
     return seasonHour(t, p);
 }
 
 // 水火关: spring 未戌 and summer 丑辰 as one almanac gives; autumn and winter our own.
 bool shuiHuoGuan(const SplitPillars& p) {
-    constexpr SeasonTable t = {0, branches(br::Wei, br::Xu), branches(br::Chou, br::Chen),
-                               branches(br::Chen, br::Wei), branches(br::Chou, br::Xu)};
+    constexpr SeasonTable t = {0, branches(未, 戌), branches(丑, 辰),
+                               branches(辰, 未), branches(丑, 戌)};
     return seasonHour(t, p);
 }
 
@@ -178,49 +176,49 @@ bool baiRiGuan1(const SplitPillars& p) {
 
 // 鸡飞关: no table known to us; the 咸池 hour of the birth year's triad (酉 for 申子辰).
 bool jiFeiGuan(const SplitPillars& p) {
-    constexpr int hourOfTriad[4] = {br::Zi, br::You, br::Wu, br::Mao};
+    constexpr int hourOfTriad[4] = {子, 酉, 午, 卯};
     return wrap1(p.hourBranch, 12) == hourOfTriad[triad(p.yearBranch)];
 }
 
 // 短命关(一): almanac version, 子午卯酉 year 巳, 寅申巳亥 year 辰, 辰戌丑未 year 寅.
 bool duanMingGuan1(const SplitPillars& p) {
-    constexpr int hourOfRank[3] = {br::Chen, br::Si, br::Yin};
+    constexpr int hourOfRank[3] = {辰, 巳, 寅};
     return wrap1(p.hourBranch, 12) == hourOfRank[rank(p.yearBranch)];
 }
 
 // 落井关: almanac table, 甲己 day 巳, 乙庚 子, 丙辛 申, 丁壬 戌, 戊癸 卯.
 bool luoJingGuan(const SplitPillars& p) {
-    constexpr int hourOfPair[5] = {br::Si, br::Zi, br::Shen, br::Xu, br::Mao};
+    constexpr int hourOfPair[5] = {巳, 子, 申, 戌, 卯};
     return wrap1(p.hourBranch, 12) == hourOfPair[(stem(p.dayStem) - 1) % 5];
 }
 
 // 阎皇取命关: no table known to us; the hours of the element that controls the season.
 bool yanHuangQuMingGuan(const SplitPillars& p) {
-    constexpr SeasonTable t = {0, branches(br::Shen, br::You), branches(br::Hai, br::Zi),
-                               branches(br::Si, br::Wu), branches(br::Chen, br::Xu)};
+    constexpr SeasonTable t = {0, branches(申, 酉), branches(亥, 子),
+                               branches(巳, 午), branches(辰, 戌)};
     return seasonHour(t, p);
 }
 
 // 千日关: one almanac version, 甲乙 day 午, 丙丁 辰, 戊己 寅, 庚辛 子, 壬癸 戌.
 bool qianRiGuan(const SplitPillars& p) {
-    constexpr int hourOfElement[6] = {0, br::Wu, br::Chen, br::Yin, br::Zi, br::Xu};
+    constexpr int hourOfElement[6] = {0, 午, 辰, 寅, 子, 戌};
     return wrap1(p.hourBranch, 12) == hourOfElement[elementOfStem(stem(p.dayStem))];
 }
 
 // 雷公关: no table known to us; 甲己 day 寅, 乙庚 卯, 丙辛 辰, 丁壬 巳, 戊癸 午.
 bool leiGongGuan(const SplitPillars& p) {
-    constexpr int hourOfPair[5] = {br::Yin, br::Mao, br::Chen, br::Si, br::Wu};
+    constexpr int hourOfPair[5] = {寅, 卯, 辰, 巳, 午};
     return wrap1(p.hourBranch, 12) == hourOfPair[(stem(p.dayStem) - 1) % 5];
 }
 
 // 断肠关: versions differ; ours by the year stem, 甲乙 午未, 丙丁 辰巳, 戊己 寅卯, 庚辛 子丑, 壬癸 戌亥.
 bool duanChangGuan(const SplitPillars& p) {
     constexpr BranchSet hoursOfElement[6] = {0,
-                                             branches(br::Wu, br::Wei),
-                                             branches(br::Chen, br::Si),
-                                             branches(br::Yin, br::Mao),
-                                             branches(br::Zi, br::Chou),
-                                             branches(br::Xu, br::Hai)};
+                                             branches(午, 未),
+                                             branches(辰, 巳),
+                                             branches(寅, 卯),
+                                             branches(子, 丑),
+                                             branches(戌, 亥)};
     return contains(hoursOfElement[elementOfStem(stem(p.yearStem))], p.hourBranch);
 }
 
@@ -232,7 +230,7 @@ bool tianDiaoGuan2(const SplitPillars& p) { return wrap1(p.hourBranch, 12) == br
 
 // 汤火关: one almanac version, 子午卯酉 year 午, 寅申巳亥 year 未, 辰戌丑未 year 寅.
 bool tangHuoGuan(const SplitPillars& p) {
-    constexpr int hourOfRank[3] = {br::Wei, br::Wu, br::Yin};
+    constexpr int hourOfRank[3] = {未, 午, 寅};
     return wrap1(p.hourBranch, 12) == hourOfRank[rank(p.yearBranch)];
 }
 
@@ -245,8 +243,8 @@ bool baiRiGuan2(const SplitPillars& p) {
 // 鬼门关(二): the classical 鬼门 pairs, year branch with hour branch
 // (子酉 丑午 寅未 卯申 辰亥 巳戌 午丑 未寅 申卯 酉子 戌巳 亥辰).
 bool guiMenGuan2(const SplitPillars& p) {
-    constexpr int hourOfYear[13] = {0,       br::You, br::Wu,   br::Wei, br::Shen, br::Hai, br::Xu,
-                                    br::Chou, br::Yin, br::Mao, br::Zi,  br::Si,   br::Chen};
+    constexpr int hourOfYear[13] = {0,       酉, 午,   未, 申, 亥, 戌,
+                                    丑, 寅, 卯, 子,  巳,   辰};
     return wrap1(p.hourBranch, 12) == hourOfYear[wrap1(p.yearBranch, 12)];
 }
 
@@ -258,7 +256,7 @@ bool xiuMoHeShangGuan(const SplitPillars& p) {
 
 // 龙娥关: no table known to us; a 辰 day at a 辰 hour.
 bool longEGuan(const SplitPillars& p) {
-    return wrap1(p.dayBranch, 12) == br::Chen && wrap1(p.hourBranch, 12) == br::Chen;
+    return wrap1(p.dayBranch, 12) == 辰 && wrap1(p.hourBranch, 12) == 辰;
 }
 
 // 五鬼关: no table known to us; year and hour branch adding to 6 (子辰 丑卯 寅寅 … 亥巳).
@@ -277,13 +275,13 @@ bool zhuangMingGuan(const SplitPillars& p) { return wrap1(p.hourBranch, 12) == b
 
 // 埋儿关: one almanac version, 子午卯酉 year 丑, 寅申巳亥 year 辰, 辰戌丑未 year 卯.
 bool maiErGuan(const SplitPillars& p) {
-    constexpr int hourOfRank[3] = {br::Chen, br::Chou, br::Mao};
+    constexpr int hourOfRank[3] = {辰, 丑, 卯};
     return wrap1(p.hourBranch, 12) == hourOfRank[rank(p.yearBranch)];
 }
 
 // 铁蛇关: no table known to us; 孟 month 戌 hour, 仲 month 辰 hour, 季 month 巳 hour.
 bool tieSheGuan(const SplitPillars& p) {
-    constexpr int hourOfRank[3] = {br::Xu, br::Chen, br::Si};
+    constexpr int hourOfRank[3] = {戌, 辰, 巳};
     return wrap1(p.hourBranch, 12) == hourOfRank[rank(p.monthBranch)];
 }
 
@@ -308,7 +306,7 @@ bool poTaiSha(const SplitPillars& p) {
 
 // 龙娥妖: no table known to us; a 辰 day in a 辰 month.
 bool longEYao(const SplitPillars& p) {
-    return wrap1(p.monthBranch, 12) == br::Chen && wrap1(p.dayBranch, 12) == br::Chen;
+    return wrap1(p.monthBranch, 12) == 辰 && wrap1(p.dayBranch, 12) == 辰;
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <span>
 #include <string_view>
 
+#include "engine/cycle.h"
+
 namespace orvane {
 
 // One row of ShenShaRule. The key is the chart value of the star's source group (a stem or a
@@ -112,11 +114,7 @@ inline const char* shenShaName(int starId) {
 // five elements by their characters, and one builder per row form. Only the data files use it.
 namespace shensha_notation {
 
-// 天干 [1, 10]
-inline constexpr int 甲 = 1, 乙 = 2, 丙 = 3, 丁 = 4, 戊 = 5, 己 = 6, 庚 = 7, 辛 = 8, 壬 = 9, 癸 = 10;
-// 地支 [1, 12]
-inline constexpr int 子 = 1, 丑 = 2, 寅 = 3, 卯 = 4, 辰 = 5, 巳 = 6, 午 = 7, 未 = 8, 申 = 9, 酉 = 10,
-                     戌 = 11, 亥 = 12;
+using namespace signs;  // 甲 … 癸, 子 … 亥, 木 … 水
 // 六十甲子 as rule values [1, 60]
 inline constexpr int 甲子 = 1, 乙丑 = 2, 丙寅 = 3, 丁卯 = 4, 戊辰 = 5, 己巳 = 6, 庚午 = 7, 辛未 = 8,
                      壬申 = 9, 癸酉 = 10, 甲戌 = 11, 乙亥 = 12, 丙子 = 13, 丁丑 = 14, 戊寅 = 15,
@@ -127,9 +125,6 @@ inline constexpr int 甲子 = 1, 乙丑 = 2, 丙寅 = 3, 丁卯 = 4, 戊辰 = 5,
                      丁未 = 44, 戊申 = 45, 己酉 = 46, 庚戌 = 47, 辛亥 = 48, 壬子 = 49, 癸丑 = 50,
                      甲寅 = 51, 乙卯 = 52, 丙辰 = 53, 丁巳 = 54, 戊午 = 55, 己未 = 56, 庚申 = 57,
                      辛酉 = 58, 壬戌 = 59, 癸亥 = 60;
-// 五行 of the year pillar's sound element, the key of 240..254 [1, 5]
-inline constexpr int 木 = 1, 火 = 2, 土 = 3, 金 = 4, 水 = 5;
-
 constexpr int 宫(int palaceBranch, int yearStem) { return lifePalaceKey(palaceBranch, yearStem); }
 constexpr int 阳男阴女(int yearBranch) { return yangMaleYinFemaleKey(yearBranch); }
 constexpr int 阴男阳女(int yearBranch) { return yinMaleYangFemaleKey(yearBranch); }

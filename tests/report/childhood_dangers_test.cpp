@@ -19,7 +19,7 @@ using namespace orvane;
 
 namespace {
 
-enum : int { Zi = 1, Chou, Yin, Mao, Chen, Si, Wu, Wei, Shen, You, Xu, Hai };
+using namespace orvane::signs;
 
 const std::string& field5701() { return ReportFieldTable[5701]; }
 
@@ -81,61 +81,61 @@ bool findQuietChart(SplitPillars& out) {
 }  // namespace
 
 TEST(ChildhoodDangers, ZiMonthHaiHourIsBrokenBridgeNotFourPillars) {
-    const SplitPillars p = pillars(1, Zi, 1, Hai);
+    const SplitPillars p = pillars(1, 子, 1, 亥);
     EXPECT_TRUE(carries(p, 5));
     EXPECT_FALSE(carries(p, 1));
 }
 
 TEST(ChildhoodDangers, YinMonthWuHourIsNightCryingNotFourPillars) {
-    const SplitPillars p = pillars(1, Yin, 1, Wu);
+    const SplitPillars p = pillars(1, 寅, 1, 午);
     EXPECT_TRUE(carries(p, 4));
     EXPECT_FALSE(carries(p, 1));
 }
 
-TEST(ChildhoodDangers, MaoMonthChenHourIsFourPillars) { EXPECT_TRUE(carries(pillars(1, Mao, 1, Chen), 1)); }
+TEST(ChildhoodDangers, MaoMonthChenHourIsFourPillars) { EXPECT_TRUE(carries(pillars(1, 卯, 1, 辰), 1)); }
 
 TEST(ChildhoodDangers, FirstFiveFollowSeasonAndMonthTables) {
     // 鬼门关(一): spring 子午, summer 巳亥, autumn 寅申, winter 丑未.
-    EXPECT_TRUE(carries(pillars(1, Mao, 1, Wu), 2));
-    EXPECT_TRUE(carries(pillars(1, Wei, 1, Hai), 2));
-    EXPECT_TRUE(carries(pillars(1, Xu, 1, Yin), 2));
-    EXPECT_TRUE(carries(pillars(1, Hai, 1, Chou), 2));
-    EXPECT_FALSE(carries(pillars(1, Hai, 1, Zi), 2));
+    EXPECT_TRUE(carries(pillars(1, 卯, 1, 午), 2));
+    EXPECT_TRUE(carries(pillars(1, 未, 1, 亥), 2));
+    EXPECT_TRUE(carries(pillars(1, 戌, 1, 寅), 2));
+    EXPECT_TRUE(carries(pillars(1, 亥, 1, 丑), 2));
+    EXPECT_FALSE(carries(pillars(1, 亥, 1, 子), 2));
     // 阎王关: winter only 寅 and 戌.
-    EXPECT_TRUE(carries(pillars(1, Zi, 1, Yin), 3));
-    EXPECT_TRUE(carries(pillars(1, Chou, 1, Xu), 3));
-    EXPECT_FALSE(carries(pillars(1, Chou, 1, Shen), 3));
-    EXPECT_TRUE(carries(pillars(1, Si, 1, Chen), 3));   // summer, 5 mod 6
-    EXPECT_TRUE(carries(pillars(1, Shen, 1, Wu), 3));   // autumn, 7 mod 6
+    EXPECT_TRUE(carries(pillars(1, 子, 1, 寅), 3));
+    EXPECT_TRUE(carries(pillars(1, 丑, 1, 戌), 3));
+    EXPECT_FALSE(carries(pillars(1, 丑, 1, 申), 3));
+    EXPECT_TRUE(carries(pillars(1, 巳, 1, 辰), 3));   // summer, 5 mod 6
+    EXPECT_TRUE(carries(pillars(1, 申, 1, 午), 3));   // autumn, 7 mod 6
     // 夜啼关 by season; 断桥关 by month.
-    EXPECT_TRUE(carries(pillars(1, Wu, 1, You), 4));
-    EXPECT_TRUE(carries(pillars(1, You, 1, Zi), 4));
-    EXPECT_TRUE(carries(pillars(1, Hai, 1, Mao), 4));
-    EXPECT_TRUE(carries(pillars(1, Wu, 1, Xu), 5));
-    EXPECT_TRUE(carries(pillars(1, Hai, 1, Wei), 5));
-    EXPECT_FALSE(carries(pillars(1, Hai, 1, Hai), 5));
+    EXPECT_TRUE(carries(pillars(1, 午, 1, 酉), 4));
+    EXPECT_TRUE(carries(pillars(1, 酉, 1, 子), 4));
+    EXPECT_TRUE(carries(pillars(1, 亥, 1, 卯), 4));
+    EXPECT_TRUE(carries(pillars(1, 午, 1, 戌), 5));
+    EXPECT_TRUE(carries(pillars(1, 亥, 1, 未), 5));
+    EXPECT_FALSE(carries(pillars(1, 亥, 1, 亥), 5));
 }
 
 TEST(ChildhoodDangers, KnownTablesGiveTheirClassicalHours) {
-    EXPECT_TRUE(carries(pillars(1, Yin, 1, Si), 33));     // 落井关: 甲 day, 巳 hour
-    EXPECT_TRUE(carries(pillars(1, Yin, 10, Mao), 33));   // 落井关: 癸 day, 卯 hour
-    EXPECT_TRUE(carries(pillars(1, Mao, 1, You), 11));    // 将军箭: spring 酉
-    EXPECT_FALSE(carries(pillars(1, Wu, 1, You), 11));    // not in summer
-    EXPECT_TRUE(carries(pillars(1, Yin, 1, Zi), 14));     // 急脚关: spring 子
-    EXPECT_TRUE(carries(pillars(1, Yin, 1, Chen), 19));   // 百日关(一): 寅 month, 辰 hour
-    EXPECT_TRUE(carries(pillars(1, Zi, 1, Hai), 19));     // 子 month, 亥 hour
-    EXPECT_TRUE(carries(pillars(1, Chou, 1, You), 19));   // 丑 month, 酉 hour
-    EXPECT_TRUE(carries(pillars(1, Yin, 1, You), 55));    // 鬼门关(二): 子 year, 酉 hour
-    EXPECT_TRUE(carries(pillars(0, Yin, 1, Chen), 55));   // 亥 year, 辰 hour
-    EXPECT_TRUE(carries(pillars(1, Yin, 1, Xu), 60));     // 天狗关: 子 year, 戌 hour
-    EXPECT_TRUE(carries(pillars(1, Yin, 1, Shen), 74));   // 白虎关: 子 year, 申 hour
-    EXPECT_TRUE(carries(pillars(1, Yin, 1, Chen), 6));    // 浴盘关: spring 辰
+    EXPECT_TRUE(carries(pillars(1, 寅, 1, 巳), 33));     // 落井关: 甲 day, 巳 hour
+    EXPECT_TRUE(carries(pillars(1, 寅, 10, 卯), 33));   // 落井关: 癸 day, 卯 hour
+    EXPECT_TRUE(carries(pillars(1, 卯, 1, 酉), 11));    // 将军箭: spring 酉
+    EXPECT_FALSE(carries(pillars(1, 午, 1, 酉), 11));    // not in summer
+    EXPECT_TRUE(carries(pillars(1, 寅, 1, 子), 14));     // 急脚关: spring 子
+    EXPECT_TRUE(carries(pillars(1, 寅, 1, 辰), 19));   // 百日关(一): 寅 month, 辰 hour
+    EXPECT_TRUE(carries(pillars(1, 子, 1, 亥), 19));     // 子 month, 亥 hour
+    EXPECT_TRUE(carries(pillars(1, 丑, 1, 酉), 19));   // 丑 month, 酉 hour
+    EXPECT_TRUE(carries(pillars(1, 寅, 1, 酉), 55));    // 鬼门关(二): 子 year, 酉 hour
+    EXPECT_TRUE(carries(pillars(0, 寅, 1, 辰), 55));   // 亥 year, 辰 hour
+    EXPECT_TRUE(carries(pillars(1, 寅, 1, 戌), 60));     // 天狗关: 子 year, 戌 hour
+    EXPECT_TRUE(carries(pillars(1, 寅, 1, 申), 74));   // 白虎关: 子 year, 申 hour
+    EXPECT_TRUE(carries(pillars(1, 寅, 1, 辰), 6));    // 浴盘关: spring 辰
 }
 
 TEST(ChildhoodDangers, BaoTaiDaysAreTheFiveDaysOnTheirElementsFetalBranch) {
     std::set<int> days;
     for (int d = 0; d < 60; ++d)
-        if (carries(pillars(1, Yin, d, Zi), 75)) days.insert(d);
+        if (carries(pillars(1, 寅, d, 子), 75)) days.insert(d);
     EXPECT_EQ((std::set<int>{22, 13, 25, 28, 19}), days);  // 乙酉 丙子 戊子 辛卯 壬午
 }
 
@@ -245,7 +245,7 @@ TEST(ChildhoodDangerFields, FieldIsReplacedOnEveryChart) {
     chart = ChartState{};
     ReportFieldTable[5701] = "stale";
 
-    storeInChart(pillars(1, Zi, 1, Hai));
+    storeInChart(pillars(1, 子, 1, 亥));
     write_childhood_danger_fields();
     const std::string first = field5701();
     EXPECT_EQ(first, childhood_danger_text(chart.ChildhoodDangerFlags));
