@@ -2,13 +2,14 @@
 
 #include <optional>
 
+#include "app/history.h"
 #include "engine/compute_chart.h"
+#include "engine/options.h"
 #include "platform/files.h"
 #include "platform/message.h"
 #include "report/annual_monthly_fields.h"
 #include "report/annual_table.h"
 #include "report/bone_weight_fields.h"
-#include "report/chart_code.h"
 #include "report/chart_page.h"
 #include "report/day_hour.h"
 #include "report/day_pillar_notes.h"
@@ -16,17 +17,19 @@
 #include "report/luck_of_months.h"
 #include "report/luck_of_years.h"
 #include "report/luck_periods.h"
-#include "report/strength.h"
+#include "report/strength_fields.h"
 #include "report/temperament.h"
 #include "report/ten_god_positions.h"
 #include "report/style_folder.h"
 #include "report/template_expansion.h"
+#include "report/special_star_fields.h"
 #include "stars/special_stars.h"
 
 namespace orvane {
 namespace {
 
 void cast_chart_page() {
+    if (options.optSaveHistory) append_history();  // the birth as entered, before anything is derived
     compute_chart();
     write_chart_page_fields();
 }
@@ -78,7 +81,6 @@ BuildResult build_chart(BuildObserver& observer) {
                 stage.run();
             }
             observer.stage_done(i);
-            if (i == 0) publish_chart_code();  // the chart page has just emptied field 1
         }
         if (templateMissing) return BuildResult::no_template;
     }

@@ -13,6 +13,7 @@
 #include "engine/options.h"
 #include "platform/message.h"
 #include "report/report_fields.h"
+#include "report/special_star_fields.h"
 #include "stars/special_stars.h"
 
 namespace {

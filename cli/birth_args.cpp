@@ -1,6 +1,6 @@
 #include "cli/birth_args.h"
 
-#include "app/city_table.h"
+#include "engine/city_table.h"
 #include "app/options_file.h"
 #include "cli/cli_support.h"
 #include "engine/birth_data.h"

@@ -4,7 +4,9 @@
 #include "cli/birth_args.h"
 #include "cli/chart_json.h"
 #include "cli/cli_support.h"
+#include "app/history.h"
 #include "engine/compute_chart.h"
+#include "engine/options.h"
 
 namespace cli {
 namespace {
@@ -16,6 +18,8 @@ public:
     nlohmann::ordered_json run() override {
         MessageCapture capture(birth_.yes);
         store_birth(birth_, capture);
+        // Saved only when asked: the save switch of --options, or of option.dat without it.
+        if (orvane::options.optSaveHistory) orvane::append_history();
         orvane::compute_chart();
         nlohmann::ordered_json out = chart_state_json(orvane::chart);
         nlohmann::ordered_json messages = nlohmann::ordered_json::array();

@@ -1,18 +1,16 @@
 #include "engine/compute_chart.h"
 
-#include "app/history.h"
 #include "engine/bone_weight.h"
 #include "engine/chart_state.h"
 #include "engine/cycle.h"
 #include "engine/derivations.h"
 #include "engine/life_palace.h"
 #include "engine/luck.h"
-#include "engine/options.h"
 #include "engine/patterns.h"
 #include "engine/pillars.h"
-#include "report/chart_code.h"
-#include "report/luck_year_slots.h"
-#include "report/strength.h"
+#include "engine/chart_code.h"
+#include "engine/luck_year_slots.h"
+#include "engine/strength.h"
 
 namespace orvane {
 namespace {
@@ -40,7 +38,6 @@ void split_pillars() {
 
 void compute_chart() {
     clear_derived_fields(chart);
-    if (options.optSaveHistory) append_history();
     compute_pillars();
     chart.chartCode = make_chart_code();
     split_pillars();

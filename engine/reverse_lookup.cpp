@@ -12,7 +12,7 @@
 #include "engine/solar_terms.h"
 #include "engine/true_solar_time.h"
 #include "platform/message.h"
-#include "report/numerals.h"
+#include "engine/numerals.h"
 
 namespace orvane {
 namespace {

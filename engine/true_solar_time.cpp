@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "app/city_table.h"
+#include "engine/city_table.h"
 #include "engine/calendar_tables.h"
 #include "engine/chart_state.h"
 #include "engine/lunar_calendar.h"

@@ -4,7 +4,7 @@
 
 #include "engine/bone_weight.h"
 #include "engine/chart_state.h"
-#include "report/numerals.h"
+#include "engine/numerals.h"
 #include "report/report_fields.h"
 #include "report/texts/cheng_ming.h"
 #include "report/votes.h"

@@ -11,7 +11,7 @@
 #include "engine/options.h"
 #include "platform/clock.h"
 #include "platform/message.h"
-#include "report/numerals.h"
+#include "engine/numerals.h"
 #include "report/report_fields.h"
 
 namespace orvane {
@@ -176,6 +176,9 @@ void write_chart_page_fields() {
                        chart.voidBranch.lifePalace, false);
     write_pillar_block(376, chart.fetalOrigin, hiddenStemsOf(chart.fetalOrigin), lifeStageOf(chart.fetalOrigin),
                        chart.voidBranch.fetalOrigin, false);
+    publish_chart_code();
 }
+
+void publish_chart_code() { ReportFieldTable[1] = chart.chartCode; }
 
 }  // namespace orvane

@@ -10,8 +10,11 @@ namespace orvane {
 // 星座 by (monthPillar + shift) mod 12.
 extern const std::array<const char*, 12> ZodiacSignTable;
 
-// Empties fields 0 … 4999 and writes 101 … 204, 301 … 390 and 4901 … 4904.
+// Empties fields 0 … 4999 and writes 1, 101 … 204, 301 … 390 and 4901 … 4904.
 void write_chart_page_fields();
+
+// Assigns the chart code to report field 1.
+void publish_chart_code();
 
 // Three fields from `at` for a hidden stem: its character, element and ten god
 // against the day master; full-width blanks ("　", "　", "　　") when missing.

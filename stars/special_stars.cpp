@@ -8,7 +8,6 @@
 #include "engine/chart_state.h"
 #include "engine/cycle.h"
 #include "platform/message.h"
-#include "report/report_fields.h"
 #include "stars/shensha_descriptions.h"
 #include "stars/shensha_tables.h"
 
@@ -145,13 +144,14 @@ std::string EvaluateStarGroup(int source, int position) {
     return cell;
 }
 
-void EvaluateSpecialStars() {
+StarCells evaluateStarCells() {
     StarFound.fill(false);
-    for (int p = 0; p < static_cast<int>(StarPositions.size()); ++p)
-        for (int s = 0; s < static_cast<int>(StarSources.size()); ++s)
-            ReportFieldTable[static_cast<std::size_t>(starCellField(p, s))] =
-                EvaluateStarGroup(StarSources[static_cast<std::size_t>(s)], StarPositions[static_cast<std::size_t>(p)]);
-    ReportFieldTable[kStarListField] += foundStarsList();
+    StarCells found;
+    for (std::size_t p = 0; p < StarPositions.size(); ++p)
+        for (std::size_t s = 0; s < StarSources.size(); ++s)
+            found.cells[5 * p + s] = EvaluateStarGroup(StarSources[s], StarPositions[p]);
+    found.list = foundStarsList();
+    return found;
 }
 
 }  // namespace orvane

@@ -1,5 +1,5 @@
-// 四柱神煞 — which special stars the chart carries at its twelve positions, written as 60 cells
-// (five source groups at each position) and one described list; and which stars a passing
+// 四柱神煞 — which special stars the chart carries at its twelve positions, as 60 cells (five
+// source groups at each position) and one described list; and which stars a passing
 // year's or luck period's branch brings.
 #pragma once
 
@@ -15,19 +15,22 @@ inline constexpr std::array<int, 5> StarSources = {12, 13, 23, 32, 33};
 // 2 stem, 3 branch), in cell order.
 inline constexpr std::array<int, 12> StarPositions = {11, 12, 13, 21, 22, 23, 31, 32, 33, 41, 42, 43};
 
-// Report fields: the cell of position index p [0, 11] and source index s [0, 4], and the list.
-constexpr int starCellField(int positionIndex, int sourceIndex) { return 801 + 5 * positionIndex + sourceIndex; }
-inline constexpr int kStarListField = 861;
-
 // Flags by StarId [0, 549]: set when the star is found at any position of the current chart.
 inline constexpr int kStarFoundCount = 550;
 extern std::array<bool, kStarFoundCount> StarFound;
 // Sets the flag of a star; numbers outside the flags are ignored.
 void setStarFound(int starId);
 
-// Clears the flags, fills the 60 cells (fields 801..860, replaced) and appends the list of the
-// stars found to field 861.
-void EvaluateSpecialStars();
+// The stars of the chart: a cell for each position and source, and the described list.
+struct StarCells {
+    // Position index p [0, 11] major, source index s [0, 4] minor: cells[5 * p + s].
+    std::array<std::string, 60> cells;
+    // One line per star found, in StarId order, an empty line between source groups.
+    std::string list;
+};
+
+// Clears the flags and evaluates every position against every source.
+StarCells evaluateStarCells();
 
 // The cell of one source at one position: the cell names of the stars found there, each
 // followed by two spaces, in StarId order. Unknown codes show a message and give "".

@@ -9,7 +9,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "app/city_table.h"
+#include "engine/city_table.h"
 #include "app/gui/gbk.h"
 #include "app/options_file.h"
 #include "engine/options.h"

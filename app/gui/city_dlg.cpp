@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-#include "app/city_table.h"
+#include "engine/city_table.h"
 #include "app/gui/gbk.h"
 
 namespace orvane::gui {

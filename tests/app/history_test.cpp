@@ -1,10 +1,11 @@
+#include "app/build_chart.h"
 #include "app/history.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "app/city_table.h"
+#include "engine/city_table.h"
 #include "app/history_record.h"
 #include "engine/chart_state.h"
 #include "engine/compute_chart.h"
@@ -319,13 +320,21 @@ TEST_F(History, LunarRecordAnsweredAsLeapMonthGetsTheLeapCode) {
     EXPECT_EQ(chart.solarDay, 3);
 }
 
-TEST_F(History, CastingWithTheHistoryOptionAppendsBeforeThePillars) {
+TEST_F(History, TheChartStageAppendsWithTheHistoryOptionOnly) {
     testsupport::set_options("0001");
-    ASSERT_TRUE(testsupport::cast({1985, 3, 4, 12, 30}, 2024));
+    ASSERT_TRUE(testsupport::store({1985, 3, 4, 12, 30}, 2024));
+    ChartStages[0].run();
     EXPECT_GBK_EQ(record("001", ",公历1985-03-04 12:30,男,,"), log());
     testsupport::set_options("0000");
-    ASSERT_TRUE(testsupport::cast({1986, 3, 4, 12, 30}, 2024));
+    ASSERT_TRUE(testsupport::store({1986, 3, 4, 12, 30}, 2024));
+    ChartStages[0].run();
     EXPECT_GBK_EQ(record("001", ",公历1985-03-04 12:30,男,,"), log());
+}
+
+TEST_F(History, ComputingAChartWritesNoHistory) {
+    testsupport::set_options("0001");
+    ASSERT_TRUE(testsupport::cast({1985, 3, 4, 12, 30}, 2024));
+    EXPECT_FALSE(logExists());
 }
 
 // --- names and places that would break the record -------------------------------

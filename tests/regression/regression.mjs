@@ -32,7 +32,7 @@ function generator(seed) {
 }
 
 function places() {
-  const source = readFileSync(join(here, '../../app/data/city_table_data.cpp'), 'utf8');
+  const source = readFileSync(join(here, '../../engine/data/city_table_data.cpp'), 'utf8');
   return [...source.matchAll(/\{"([^"]+)", "([^"]+)", [-0-9.]+f, [-0-9.]+f\}/g)].map((m) => `${m[1]}/${m[2]}`);
 }
 

@@ -1,4 +1,5 @@
-#include "report/strength.h"
+#include "report/strength_fields.h"
+#include "engine/strength.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 // 四柱神煞 — the special rules one by one on charts set up by hand, the list of stars found,
 // the stars of a passing branch, the guards, and three cast charts read against the classical
 // tables.
+#include "report/special_star_fields.h"
 #include "stars/special_stars.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // 出生地经纬度表 — the table's layout, its fixed rows and the lookups over it.
-#include "app/city_table.h"
+#include "engine/city_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // 五行旺衰 tables: seasonal factors, the elements hidden in each branch, and warmth.
-#include "report/strength.h"
+#include "engine/strength.h"
 
 namespace orvane {
 

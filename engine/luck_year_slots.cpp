@@ -1,4 +1,4 @@
-#include "report/luck_year_slots.h"
+#include "engine/luck_year_slots.h"
 
 #include <algorithm>
 

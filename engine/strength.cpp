@@ -1,11 +1,10 @@
-#include "report/strength.h"
+#include "engine/strength.h"
 
-#include <cstdio>
 #include <string>
 
 #include "engine/chart_state.h"
 #include "engine/cycle.h"
-#include "report/report_fields.h"
+#include "engine/names.h"
 
 namespace orvane {
 namespace {
@@ -19,12 +18,6 @@ constexpr int seasonOfBranch(int branch) { return wrap(branch, 12) / 3; }
 constexpr bool stemRulesSeason(int stem, int season) {
     constexpr int firstStem[4] = {9, 1, 3, 7};
     return stem == firstStem[season] || stem == firstStem[season] + 1;
-}
-
-std::string formatted(const char* pattern, double value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, pattern, value);
-    return buffer;
 }
 
 }  // namespace
@@ -63,45 +56,24 @@ void compute_warmth() {
     chart.warmth = warmth;
 }
 
-void write_strength_fields() {
-    static constexpr const char* kElementNames[5] = {"木", "火", "土", "金", "水"};
-    auto& f = ReportFieldTable;
-    f[701] = formatted("%.3f", chart.supportScore);
-    f[702] = formatted("%.3f", chart.opposeScore);
-    const bool strong = chart.supportScore >= chart.opposeScore;
-    f[703] = strong ? "强" : "弱";
-    const int d = elementIndexOfStem(chart.dayStem);
-    std::string useful;
-    if (strong) {
-        // What the day master produces, what it controls, what controls it.
-        useful = std::string(kElementNames[(d + 1) % 5]) + "、" + kElementNames[(d + 2) % 5] + "、" +
-                 kElementNames[(d + 3) % 5];
-    } else {
-        // Its own element and what produces it.
-        useful = std::string(kElementNames[d]) + "、" + kElementNames[(d + 4) % 5];
-    }
-    f[704] = useful;
-    for (int e = 0; e < 5; ++e) f[static_cast<size_t>(705 + e)] = formatted("%.3f", chart.elementScore[static_cast<size_t>(e)]);
-    f[711] = formatted("%.1f", chart.warmth);
+std::vector<int> usefulElements(int dayStem, bool strong) {
+    const int d = elementIndexOfStem(dayStem);
+    if (strong) return {(d + 1) % 5, (d + 2) % 5, (d + 3) % 5};
+    return {d, (d + 4) % 5};
+}
 
-    // The stems (癸 甲 … 壬) and branches (亥 子 … 戌) whose warmth would bring
-    // the chart into balance.
-    static constexpr const char* kStems[10] = {"癸", "甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬"};
-    static constexpr const char* kBranches[12] = {"亥", "子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌"};
-    std::string balance;
+std::vector<std::string> balancingSigns(float warmth) {
+    std::vector<std::string> signs;
     auto consider = [&](int w, const char* name) {
-        if (static_cast<int>(static_cast<float>(w) + chart.warmth) == 0) {
-            if (!balance.empty()) balance += "、";
-            balance += name;
-        }
+        if (static_cast<int>(static_cast<float>(w) + warmth) == 0) signs.emplace_back(name);
     };
-    for (int i = 0; i < 10; ++i) consider(StemWarmth[static_cast<size_t>(i == 0 ? 10 : i)], kStems[i]);
-    for (int i = 0; i < 12; ++i) consider(BranchWarmth[static_cast<size_t>(i)], kBranches[i]);
-    if (balance.empty()) {
-        if (chart.warmth > 7.0f) balance = "癸、子";
-        else if (chart.warmth < -7.0f) balance = "丙、巳";
+    for (int i = 0; i < 10; ++i) consider(StemWarmth[static_cast<size_t>(i == 0 ? 10 : i)], StemNames[static_cast<size_t>(wrap1(i, 10))]);
+    for (int i = 0; i < 12; ++i) consider(BranchWarmth[static_cast<size_t>(i)], BranchNames[static_cast<size_t>(wrap1(i, 12))]);
+    if (signs.empty()) {
+        if (warmth > 7.0f) signs = {"癸", "子"};
+        else if (warmth < -7.0f) signs = {"丙", "巳"};
     }
-    f[712] = balance;
+    return signs;
 }
 
 }  // namespace orvane

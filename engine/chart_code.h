@@ -1,5 +1,5 @@
 // 命盘代码 — the chart code: the installation identifier, the birth and the
-// four pillars in one string, shown as report field 1.
+// four pillars in one string.
 #pragma once
 
 #include <string>
@@ -12,8 +12,5 @@ std::string installation_identifier();
 
 // The chart code of the chart record.
 std::string make_chart_code();
-
-// Assigns the chart code to report field 1.
-void publish_chart_code();
 
 }  // namespace orvane

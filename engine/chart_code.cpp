@@ -1,4 +1,4 @@
-#include "report/chart_code.h"
+#include "engine/chart_code.h"
 
 #include <cctype>
 #include <cstdio>
@@ -6,7 +6,6 @@
 #include "engine/chart_state.h"
 #include "platform/files.h"
 #include "platform/program_dir.h"
-#include "report/report_fields.h"
 
 namespace orvane {
 
@@ -44,7 +43,5 @@ std::string make_chart_code() {
                   chart.sexFlag ? 1 : 0, chart.yearPillar, chart.monthPillar, chart.dayPillar, chart.hourPillar);
     return buffer;
 }
-
-void publish_chart_code() { ReportFieldTable[1] = chart.chartCode; }
 
 }  // namespace orvane

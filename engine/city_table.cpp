@@ -1,5 +1,5 @@
 // 出生地经纬度表 — lookups over the built-in birth places.
-#include "app/city_table.h"
+#include "engine/city_table.h"
 
 namespace orvane {
 

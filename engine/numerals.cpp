@@ -1,4 +1,4 @@
-#include "report/numerals.h"
+#include "engine/numerals.h"
 
 #include <array>
 

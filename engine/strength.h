@@ -3,6 +3,8 @@
 #pragma once
 
 #include <array>
+#include <string>
+#include <vector>
 
 namespace orvane {
 
@@ -18,7 +20,14 @@ void compute_element_strength();
 // warmth of the chart record.
 void compute_warmth();
 
-// Fields 701-712.
-void write_strength_fields();
+// 用神: the elements [0, 4] that help a day master of this stem; a strong one
+// wants what it produces, what it controls and what controls it, a weak one
+// its own element and what produces it.
+std::vector<int> usefulElements(int dayStem, bool strong);
+
+// 调候: the stems and branches whose warmth brings a chart of this warmth to
+// balance (stems 癸 甲 … 壬, then branches 亥 子 … 戌), as names; 癸、子 for a
+// hot chart and 丙、巳 for a cold one when none balances exactly.
+std::vector<std::string> balancingSigns(float warmth);
 
 }  // namespace orvane
