@@ -13,7 +13,7 @@ bool complete_birth_data() {
         chart.leapMonth = isLeapCode(chart.lunarMonthCode) ? 1 : 0;
     } else {
         // A leap month is stored as month + 20; a record may already carry it.
-        if (chart.leapMonth && !isLeapCode(chart.lunarMonthCode)) chart.lunarMonthCode += 20;
+        if (chart.leapMonth && !isLeapCode(chart.lunarMonthCode)) chart.lunarMonthCode = leapCodeOf(chart.lunarMonthCode);
         if (!lunarToSolar()) return false;
     }
     chart.hourBranchNo = hourBranchOfHour(chart.birthHour);

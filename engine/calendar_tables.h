@@ -38,8 +38,13 @@ struct SolarTermEntry {
     int qiMinute;
 };
 
+// The entry of the 节 that opens solar month j [1, 12] of solar year Y (j may run past 12
+// into the next year, or down to 0 for the 小寒 that closes year Y - 1).
+constexpr int termIndex(int year, int solarMonth) { return 12 * (year - kTableFirstYear) + solarMonth; }
+
 // Entry 0 is empty; entry 1 is 立春 1900, the last entry 立春 of kTableLastYear.
-inline constexpr int kSolarTermEntries = 12 * (kTableLastYear - kTableFirstYear) + 2;  // 2402
+inline constexpr int kSolarTermEntries = termIndex(kTableLastYear, 1) + 1;
+static_assert(kSolarTermEntries == 2402);
 extern const std::array<SolarTermEntry, kSolarTermEntries> SolarTermTable;
 
 // 均时差 — equation of time at noon (apparent minus mean solar time), 16 slots

@@ -50,6 +50,27 @@ constexpr int seasonalElementOfBranch(int branch) {
 constexpr int generatedBy(int element) { return wrap1(element + 1, 5); }
 constexpr int controlledBy(int element) { return wrap1(element + 2, 5); }
 
+// 年柱 of a year counted from 立春: 1864, 1924, 1984 and 2044 are 甲子.
+constexpr int yearCycleOf(int year) { return cycle(year - 1863); }
+
+// 五虎遁 — the 寅 month pillar of a year: 甲己 years open with 丙寅, 乙庚 with 戊寅,
+// 丙辛 with 庚寅, 丁壬 with 壬寅, 戊癸 with 甲寅.
+constexpr int firstMonthPillarOf(int yearPillar) { return cycle(12 * cycleOrdinal(yearPillar) - 9); }
+
+// The pillar of solar month n [1, 12] (1 = 寅, opened by 立春) of a year.
+constexpr int monthPillarOf(int solarMonth, int yearPillar) {
+    return cycle(firstMonthPillarOf(yearPillar) + solarMonth - 1);
+}
+
+// 五鼠遁 — the 子 hour pillar of a day: 甲己 days open with 甲子, 乙庚 with 丙子,
+// 丙辛 with 戊子, 丁壬 with 庚子, 戊癸 with 壬子.
+constexpr int firstHourPillarOf(int dayPillar) { return cycle(12 * cycleOrdinal(dayPillar) - 11); }
+
+// The pillar of the two-hour period hourBranch [1, 12] of a day.
+constexpr int hourPillarOf(int hourBranch, int dayPillar) {
+    return cycle(firstHourPillarOf(dayPillar) + hourBranch - 1);
+}
+
 // 纳音 code [0, 29] of a pillar.
 constexpr int nayinCode(int cycleIndex) { return ((wrap(cycleIndex, 60) + 1) / 2) % 30; }
 

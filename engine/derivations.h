@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "engine/cycle.h"
+
 namespace orvane {
 
 // 十神 code [0, 9] of stem t against day stem s (both [1, 10]).
@@ -23,8 +25,7 @@ int lifeStageOf(int pillar);
 // 空亡 — the first of the two void branches of a pillar's decade (戌亥 … 子丑).
 constexpr int voidBranchOf(int pillar) {
     constexpr int firstVoid[6] = {11, 9, 7, 5, 3, 1};
-    int n = pillar % 60 == 0 ? 60 : ((pillar % 60) + 60) % 60;
-    return firstVoid[(n - 1) / 10];
+    return firstVoid[(cycleOrdinal(pillar) - 1) / 10];
 }
 
 // 藏干 of a branch [1, 12]: main, second, third stem, -1 where absent.

@@ -17,8 +17,8 @@ void compute_life_palace() {
     chart.sunriseBranch = options.optTrueSolarTime
                               ? sunriseBranchAt(chart.birthLatitude, chart.solarMonth, chart.solarDay)
                               : 4;  // 卯 without a place
-    const int ly = chart.lunarYearCycle == 0 ? 60 : chart.lunarYearCycle;
-    const int yp = chart.yearPillar == 0 ? 60 : chart.yearPillar;
+    const int ly = cycleOrdinal(chart.lunarYearCycle);
+    const int yp = cycleOrdinal(chart.yearPillar);
     chart.lifePalaceShift = (ly < yp || chart.monthPillar == chart.qiMonthPillar) ? 0 : 1;
     chart.lifePalace =
         lifePalaceOf(chart.sunriseBranch, chart.monthPillar + chart.lifePalaceShift, chart.hourBranchNo, chart.yearPillar);

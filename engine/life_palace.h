@@ -2,6 +2,8 @@
 // counted from the month and the hour, with the sunrise branch by latitude.
 #pragma once
 
+#include "engine/cycle.h"
+
 namespace orvane {
 
 // The branch at sunrise [2, 5] (丑 … 辰) at a latitude on a Gregorian month and day.
@@ -10,10 +12,7 @@ int sunriseBranchAt(float latitude, int month, int day);
 // The palace pillar from the sunrise branch, the month pillar (already shifted),
 // the hour branch and the year pillar.
 constexpr int lifePalaceOf(int sunriseBranch, int monthPillar, int hourBranch, int yearPillar) {
-    int n = ((sunriseBranch - monthPillar % 12 - hourBranch + 26) % 12 + 12) % 12;
-    if (n == 0) n = 12;
-    int y = yearPillar % 60 == 0 ? 60 : yearPillar % 60;
-    return (n + 12 * y - 10) % 60;
+    return monthPillarOf(wrap1(sunriseBranch - monthPillar % 12 - hourBranch + 26, 12), yearPillar);
 }
 
 // Fills sunriseBranch, lifePalaceShift, lifePalace and its hidden stems.

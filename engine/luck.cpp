@@ -25,20 +25,19 @@ long long birthMinute() {
            chart.birthHour * 60 + chart.birthMinute;
 }
 
-// The shift of the year pillar against the lunar year: -1, 0 or +1.
-int yearPillarShift() {
+}  // namespace
+
+int yearShiftOfChart() {
     int d = chart.yearPillar - chart.lunarYearCycle;
     if (d > 1) d -= 60;
     if (d < -1) d += 60;
     return d;
 }
 
-}  // namespace
-
 void compute_luck_start() {
     const bool forward = luckRunsForward(chart.sexFlag, chart.yearPillar);
     // The 节 that opened the birth's solar month, in the solar year of the year pillar.
-    const int k = 12 * (chart.yearPillarYear - 1900) + chart.solarMonthNo;
+    const int k = termIndex(chart.yearPillarYear, chart.solarMonthNo);
     const int governing = forward ? k + 1 : k;
     std::optional<long long> term = absoluteMinute(jieMoment(governing));
     long long minutes = 0;
@@ -57,15 +56,16 @@ void compute_luck_start() {
     // Day of the year of the start: that month's 节 plus the days; past 365 it
     // runs into the next year (day 365 itself is 31 December).
     const int n = TermDayOfYearTable[static_cast<size_t>(2 * chart.luckStartMonthNo - 1)] + chart.luckStartDays;
-    chart.luckStartYear = chart.lunarYear + chart.luckStartYears + yearPillarShift() + (n - 1) / 365;
+    chart.luckStartYear = chart.lunarYear + chart.luckStartYears + yearShiftOfChart() + (n - 1) / 365;
     const SolarDate start = civilFromDays(daysFromCivil(2001, 1, 1) + (n - 1) % 365);  // a common year
     chart.luckStartDateMonth = start.month;
     chart.luckStartDateDay = start.day;
 }
 
-int firstLuckAge() { return chart.luckStartYears + yearPillarShift() + 1; }
+int firstLuckAge() { return chart.luckStartYears + yearShiftOfChart() + 1; }
 
 int annualBaseCode(int yearCycle) {
+    using namespace signs;
     const int gods[3] = {chart.tenGodYear, chart.tenGodMonth, chart.tenGodHour};
     auto amongGods = [&](std::initializer_list<int> codes) {
         for (int g : gods)
@@ -74,23 +74,23 @@ int annualBaseCode(int yearCycle) {
         return false;
     };
     switch (tenGod(chart.dayPillar, yearCycle)) {
-    case 0: return 1000;
-    case 1: return amongGods({8}) ? 101 : 100;
-    case 2: return 200;
-    case 3: {
+    case 比肩: return 1000;
+    case 比劫: return amongGods({食神}) ? 101 : 100;
+    case 偏印: return 200;
+    case 正印: {
         int wealth = 0;
-        for (int g : gods) wealth += (g == 6 || g == 7) ? 1 : 0;
+        for (int g : gods) wealth += (g == 偏财 || g == 正财) ? 1 : 0;
         return wealth >= 2 ? 301 : 300;
     }
-    case 4: return 401;
-    case 5: return amongGods({4, 9}) ? 501 : 500;
-    case 6: return 600;
-    case 7: return amongGods({1, 2, 3}) ? 701 : 700;
-    case 8: return (chart.harmonyCount > 0 ? 810 : 800) + (chart.punishmentCount > 0 || chart.clashCount > 0 ? 1 : 0);
+    case 七杀: return 401;
+    case 正官: return amongGods({七杀, 伤官}) ? 501 : 500;
+    case 偏财: return 600;
+    case 正财: return amongGods({比劫, 偏印, 正印}) ? 701 : 700;
+    case 食神: return (chart.harmonyCount > 0 ? 810 : 800) + (chart.punishmentCount > 0 || chart.clashCount > 0 ? 1 : 0);
     default: {
         // 伤官 meets 辰 and 戌 among the year's and the pillars' branches.
-        auto hasBranch = [&](int b) { return wrap1(yearCycle, 12) == b || branchCount(b) > 0; };
-        return hasBranch(5) && hasBranch(11) ? 901 : 900;
+        auto hasBranch = [&](int b) { return branchOf(yearCycle) == b || branchCount(b) > 0; };
+        return hasBranch(辰) && hasBranch(戌) ? 901 : 900;
     }
     }
 }

@@ -30,6 +30,10 @@ int annualBaseCode(int yearCycle);
 // Luck start (direction, governing 节, minutes, starting age and date).
 void compute_luck_start();
 
+// The year pillar of the chart against its lunar year: -1 before a 立春 that
+// falls late in month 1, +1 after one early in month 12, else 0.
+int yearShiftOfChart();
+
 // The nominal age at which the first period begins.
 int firstLuckAge();
 

@@ -39,7 +39,7 @@ int daysBeforeLunarMonth(int lunarYear, int monthCode) {
     const int monthsBefore = isLeapCode(monthCode) ? baseMonth(monthCode) : monthCode - 1;
     int days = 0;
     for (int m = 1; m <= monthsBefore && m <= 12; ++m) days += lunarMonthLength(lunarYear, m);
-    if (!isLeapCode(monthCode) && leap >= 1 && leap < monthCode) days += lunarMonthLength(lunarYear, leap + 20);
+    if (!isLeapCode(monthCode) && leap >= 1 && leap < monthCode) days += lunarMonthLength(lunarYear, leapCodeOf(leap));
     return days;
 }
 
@@ -63,8 +63,8 @@ std::optional<LunarDate> lunarDateOfSolar(const SolarDate& date) {
         if (remaining <= length) return LunarDate{lunarYear, m, remaining};
         remaining -= length;
         if (m == leap) {
-            int leapLength = lunarMonthLength(lunarYear, m + 20);
-            if (remaining <= leapLength) return LunarDate{lunarYear, m + 20, remaining};
+            int leapLength = lunarMonthLength(lunarYear, leapCodeOf(m));
+            if (remaining <= leapLength) return LunarDate{lunarYear, leapCodeOf(m), remaining};
             remaining -= leapLength;
         }
     }

@@ -16,6 +16,7 @@ struct LunarDate {
     friend constexpr bool operator==(const LunarDate&, const LunarDate&) = default;
 };
 
+constexpr int leapCodeOf(int month) { return month + 20; }
 constexpr int baseMonth(int monthCode) { return monthCode > 20 ? monthCode - 20 : monthCode; }
 constexpr bool isLeapCode(int monthCode) { return monthCode > 20; }
 

@@ -12,8 +12,10 @@
 namespace orvane {
 
 int yearPillarShift(int monthCode, int birthCode, int jie1, int jie2) {
-    if (monthCode == 1 && jie1 <= 12000000 && birthCode < jie1) return -1;
-    if (monthCode == 12 && jie2 > 1999999 && birthCode >= jie2) return +1;
+    // A 立春 counts only inside the birth's own lunar month: jie1 of month 1 may still lie in
+    // month 12, jie2 of month 12 already in month 1.
+    if (monthCode == 1 && monthCodeOfDatetime(jie1) < 12 && birthCode < jie1) return -1;
+    if (monthCode == 12 && monthCodeOfDatetime(jie2) >= 2 && birthCode >= jie2) return +1;
     return 0;
 }
 
@@ -25,16 +27,16 @@ int solarMonthNumber(int monthCode, int birthCode, int jie1, int jie2) {
     const int m = monthCode;
     if (m == 1) {
         if (birthCode >= jie2) return 2;
-        if (jie1 > 12000000 || birthCode >= jie1) return 1;
+        if (monthCodeOfDatetime(jie1) >= 12 || birthCode >= jie1) return 1;
         return 12;
     }
     if (m == 12) {
         if (birthCode < jie1) return 11;
-        if (jie2 >= 2000000 && birthCode >= jie2) return 1;
+        if (monthCodeOfDatetime(jie2) >= 2 && birthCode >= jie2) return 1;
         return 12;
     }
-    if (jie1 > kLeapCodeFloor) return birthCode >= jie2 ? m + 1 : m;  // jie1 lies in the leap month before
-    if (jie2 > kLeapCodeFloor) return birthCode < jie1 ? m - 1 : m;   // jie2 lies in the leap month after
+    if (isLeapCode(monthCodeOfDatetime(jie1))) return birthCode >= jie2 ? m + 1 : m;  // jie1 in the leap month before
+    if (isLeapCode(monthCodeOfDatetime(jie2))) return birthCode < jie1 ? m - 1 : m;   // jie2 in the leap month after
     if (birthCode < jie1) return m - 1;
     if (birthCode >= jie2) return m + 1;
     return m;
@@ -74,12 +76,12 @@ void storePillarDay() {
             chart.pillarDayMonth = m + 1;
         }
     } else {
-        chart.pillarDayMonth = m + 20;  // the leap month that follows
+        chart.pillarDayMonth = leapCodeOf(m);  // the leap month that follows
     }
 }
 
 void loadTermWindow(int lunarYear, int monthCode) {
-    const int k0 = 12 * (lunarYear - kTableFirstYear) + (baseMonth(monthCode) - 1);
+    const int k0 = termIndex(lunarYear, baseMonth(monthCode) - 1);
     TermWindow& w = chart.termWindow;
     w.jie0 = jieMoment(k0);
     w.qi0 = qiMoment(k0);
@@ -109,7 +111,7 @@ void compute_pillars() {
     const int jie1 = chart.termWindow.jie1.code;
     const int jie2 = chart.termWindow.jie2.code;
 
-    chart.lunarYearCycle = cycle(chart.lunarYear - 1863);
+    chart.lunarYearCycle = yearCycleOf(chart.lunarYear);
     const int shift = yearPillarShift(chart.lunarMonthCode, chart.birthCode, jie1, jie2);
     chart.yearPillar = cycle(chart.lunarYearCycle + shift);
     chart.yearPillarYear = chart.lunarYear + shift;

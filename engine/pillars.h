@@ -2,6 +2,8 @@
 // cycle numbers and lunar datetime codes, and their computation on the chart.
 #pragma once
 
+#include "engine/cycle.h"
+
 namespace orvane {
 
 // 年柱 shift against the lunar year (the year begins at 立春): -1 for a month-1
@@ -13,21 +15,8 @@ int yearPillarShift(int monthCode, int birthCode, int jie1, int jie2);
 // lunar month monthCode.
 int solarMonthNumber(int monthCode, int birthCode, int jie1, int jie2);
 
-// The pillar of solar month n in a year with the given year pillar (a 甲 or 己
-// year opens with 丙寅).
-constexpr int monthPillarOf(int solarMonth, int yearPillar) {
-    int y = yearPillar % 60 == 0 ? 60 : yearPillar % 60;
-    return (solarMonth + 12 * y - 10) % 60;
-}
-
 // The day pillar of a lunar date, without the 23:00 rule.
 int dayPillarOf(int lunarYear, int monthCode, int day);
-
-// The pillar of the two-hour period hourBranch on a day (a 甲 or 己 day opens with 甲子).
-constexpr int hourPillarOf(int hourBranch, int dayPillar) {
-    int d = dayPillar % 60 == 0 ? 60 : dayPillar % 60;
-    return (hourBranch + 12 * d - 12) % 60;
-}
 
 // The month number of the mid-term month: the month, plus one from its 中气 on.
 int qiMonthNumber(int monthCode, int birthCode, int qi1);

@@ -41,7 +41,7 @@ constexpr bool inCyclicRange(int d, int d1, int d2) { return d1 <= d2 ? d1 <= d 
 // to the leap month, the leap month to the next regular month.
 LunarDate nextLunarMonth(const LunarDate& date) {
     const int m = baseMonth(date.monthCode);
-    if (!isLeapCode(date.monthCode) && leapMonthOfYear(date.year) == m) return {date.year, m + 20, date.day};
+    if (!isLeapCode(date.monthCode) && leapMonthOfYear(date.year) == m) return {date.year, leapCodeOf(m), date.day};
     if (m == 12) return {date.year + 1, 1, date.day};
     return {date.year, m + 1, date.day};
 }
@@ -90,9 +90,8 @@ bool offers(const ReverseLookupState::List& list, const std::string& text) {
 
 std::vector<int> years_of_pillar(int yearPillar) {
     std::vector<int> years;
-    const int n = cycle(yearPillar);
-    for (int year : {n + 1863, n + 1923, n + 1983})
-        if (year >= kReverseFirstYear && year <= kReverseLastYear) years.push_back(year);
+    for (int year = kReverseFirstYear; year <= kReverseLastYear; ++year)
+        if (yearCycleOf(year) == cycle(yearPillar)) years.push_back(year);
     return years;
 }
 
@@ -117,7 +116,7 @@ std::vector<int> hour_pillars_of_day_stem(int stem) {
 ReverseMatch reverse_search(int year, int monthPillar, int dayPillar, int hourPillar) {
     ReverseMatch match;
     const int u = wrap1(monthPillar + 10, 12);  // 1 = 寅 … 12 = 丑
-    const int k = 12 * (year - kTableFirstYear) + u;
+    const int k = termIndex(year, u);
     if (!hasTermEntry(k) || !hasTermEntry(k + 1)) {
         match.refusal = kNoSuchDay;
         return match;

@@ -15,9 +15,8 @@ constexpr int lunarDatetimeCode(int monthCode, int day, int hour, int minute) {
     return monthCode * 1000000 + day * 10000 + hour * 100 + minute;
 }
 
-// A code above this lies in lunar month 12; above kLeapCodeFloor in a leap month.
-inline constexpr int kTwelfthMonthFloor = 11999999;
-inline constexpr int kLeapCodeFloor = 20000000;
+// The lunar month code of a lunar datetime code (0 for no term).
+constexpr int monthCodeOfDatetime(int code) { return code / 1000000; }
 
 constexpr int jieDatetimeCode(const SolarTermEntry& e) { return (e.jieCode / 100) * 10000 + e.jieHour * 100 + e.jieMinute; }
 constexpr int qiDatetimeCode(const SolarTermEntry& e) { return (e.qiCode / 100) * 10000 + e.qiHour * 100 + e.qiMinute; }

@@ -24,7 +24,7 @@ struct TermDay {
 };
 
 std::optional<TermDay> latestTermDay(const LunarDate& birth, int birthDayNumber) {
-    const int k0 = 12 * (birth.year - kTableFirstYear) + (baseMonth(birth.monthCode) - 1);
+    const int k0 = termIndex(birth.year, baseMonth(birth.monthCode) - 1);
     std::optional<TermDay> best;
     int bestDay = 0;
     for (int k = k0 - 1; k <= k0 + 3; ++k) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/chart_state.h"
+#include "engine/cycle.h"
 #include "engine/names.h"
 #include "report/report_fields.h"
 

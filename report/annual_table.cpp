@@ -78,7 +78,7 @@ std::string annual_events(std::optional<int> outgoing, int incoming, int year) {
     return text;
 }
 
-int annualCycleOfAge(int age) { return wrap(chart.lunarYear + age - 1 - 1863, 60); }
+int annualCycleOfAge(int age) { return yearCycleOf(chart.lunarYear + age - 1); }
 
 void write_annual_table_fields() {
     const int step = luckRunsForward(chart.sexFlag, chart.yearPillar) ? 1 : -1;

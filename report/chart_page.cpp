@@ -7,6 +7,7 @@
 #include "engine/chart_state.h"
 #include "engine/cycle.h"
 #include "engine/derivations.h"
+#include "engine/lunar_calendar.h"
 #include "engine/names.h"
 #include "engine/options.h"
 #include "platform/clock.h"
@@ -40,7 +41,7 @@ void write_term(int base, int termNo, const TermMoment& moment) {
     const int monthCode = moment.code / 1000000;
     field(base) = SolarTermNames[static_cast<std::size_t>(wrap(termNo, 24))];
     field(base + 1) = number(moment.lunarYear);
-    field(base + 2) = monthCode >= 21 ? "闰" + number(monthCode - 20) : number(monthCode);
+    field(base + 2) = isLeapCode(monthCode) ? "闰" + number(baseMonth(monthCode)) : number(monthCode);
     field(base + 3) = number(moment.code / 10000 % 100);
     field(base + 4) = number(moment.code / 100 % 100);
     field(base + 5) = number(moment.code % 100);
@@ -54,7 +55,7 @@ void copy_term_data(int to, int termBase) {
 // lunar birth month K stands against the solar month L of the month pillar.
 void write_solar_terms() {
     const int L = wrap1(chart.monthPillar + 10, 12);
-    const int K = chart.lunarMonthCode > 20 ? chart.lunarMonthCode - 20 : chart.lunarMonthCode;
+    const int K = baseMonth(chart.lunarMonthCode);
     const TermWindow& w = chart.termWindow;
     struct Layout {
         int firstTerm;                        // term number of T1
@@ -84,13 +85,13 @@ void write_solar_terms() {
 void write_lunar_birth_date() {
     if (options.optMidnightDayBoundary || chart.solarHour != 23) {
         field(201) = num2cc(chart.lunarYear, 1);
-        field(202) = (chart.leapMonth ? "闰" : "") + num2cc(chart.lunarMonthCode % 20, 2);
+        field(202) = (chart.leapMonth ? "闰" : "") + num2cc(baseMonth(chart.lunarMonthCode), 2);
         field(203) = num2cc(chart.lunarDay, 3);
         field(204) = chart.solarHour == 23 ? "夜子" : branchName(chart.hourBranchNo);
     } else {
         // The day turned at 23:00: the date of the pillar day is shown.
         field(201) = num2cc(chart.pillarDayYear, 1);
-        field(202) = (chart.pillarDayMonth >= 20 ? "闰" : "") + num2cc(chart.pillarDayMonth % 20, 2);
+        field(202) = (isLeapCode(chart.pillarDayMonth) ? "闰" : "") + num2cc(baseMonth(chart.pillarDayMonth), 2);
         field(203) = num2cc(chart.pillarDayDay, 3);
         field(204) = "子";
     }

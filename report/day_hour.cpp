@@ -14,11 +14,8 @@ namespace {
 constexpr int kGeneralRows = 120;     // rows 1 … 120
 constexpr int kSixDayRows = 240;      // rows 121 … 240
 
-// The hour pillar (cycle ordinal 1 … 60) of branch b on a day with stem s:
-// 甲己 days start at 甲子, 乙庚 at 丙子, 丙辛 at 戊子, 丁壬 at 庚子, 戊癸 at 壬子.
-int hourPillarOrdinal(int dayStem, int hourBranch) {
-    return wrap1(hourBranch + 12 * dayStem - 12, 60);
-}
+// The hour pillar (cycle ordinal 1 … 60) of branch b on a day with stem s.
+int hourPillarOrdinal(int dayStem, int hourBranch) { return cycleOrdinal(hourPillarOf(hourBranch, dayStem)); }
 
 std::string text(const char* s) { return s ? std::string(s) : std::string(); }
 

@@ -58,8 +58,8 @@ void write_luck_of_months_fields() {
     }
     const int Yc = now.year;
     const int Mc = now.month;
-    const int F = cycleOrdinal(Yc - 1863);
-    const int J = cycleOrdinal(12 * F - 9);  // the 寅 month of the current year
+    const int F = cycleOrdinal(yearCycleOf(Yc));
+    const int J = cycleOrdinal(firstMonthPillarOf(F));  // the 寅 month of the current year
     for (int k = 0; k < 12; ++k) {
         const int R = kFirstRowField + 10 * k;
         const int offset = Mc - 3 + k;  // calendar month counted from January of Yc

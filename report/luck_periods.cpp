@@ -48,7 +48,7 @@ int periodLifeStage(int period) {
 
 void write_period(int period) {
     const int p = 411 + 30 * period;
-    const int firstAge = luckPeriodFirstAge() + 10 * period;
+    const int firstAge = firstLuckAge() + 10 * period;
     const int h = luckPeriodPillar(period);
     field(p - 1) = std::to_string(chart.luckStartYear + 10 * period);
     field(p) = number2(chart.luckStartDateMonth);
@@ -69,11 +69,6 @@ void write_period(int period) {
 }
 
 }  // namespace
-
-int luckPeriodFirstAge() {
-    const int shift = wrap(chart.yearPillar - wrap(chart.lunarYear - 1863, 60), 60);  // 0, 1 or 59
-    return wrap(shift + chart.luckStartYears + 1, 60);
-}
 
 int luckPeriodPillar(int period) {
     return luckPillarOf(chart.monthPillar, period, luckRunsForward(chart.sexFlag, chart.yearPillar));

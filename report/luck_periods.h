@@ -16,9 +16,6 @@ constexpr TraditionalLuckAge traditionalLuckAge(int luckMinutes) {
     return {m / 4320, (m % 4320) / 360, (m % 360) / 12};
 }
 
-// The nominal age at which the first period begins.
-int luckPeriodFirstAge();
-
 // The pillar of period j [0, 7].
 int luckPeriodPillar(int period);
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/chart_state.h"
+#include "engine/luck.h"
 #include "engine/compute_chart.h"
 #include "engine/cycle.h"
 #include "engine/names.h"
@@ -135,14 +136,14 @@ TEST(LuckPeriods, YearsDatesAndAgesOfEachRow) {
 
 TEST(LuckPeriods, FirstAgeFollowsTheYearPillarsShift) {
     setChart("甲子", "丙寅", "甲子", true);
-    EXPECT_EQ(luckPeriodFirstAge(), 5);
+    EXPECT_EQ(firstLuckAge(), 5);
     setChart("癸亥", "丙寅", "甲子", true);  // born before 立春: the year pillar is one behind
-    EXPECT_EQ(luckPeriodFirstAge(), 4);
+    EXPECT_EQ(firstLuckAge(), 4);
     setChart("乙丑", "丙寅", "甲子", true);  // one ahead
-    EXPECT_EQ(luckPeriodFirstAge(), 6);
+    EXPECT_EQ(firstLuckAge(), 6);
     setChart("癸亥", "丙寅", "甲子", true);
     chart.luckStartYears = 0;
-    EXPECT_EQ(luckPeriodFirstAge(), 0);
+    EXPECT_EQ(firstLuckAge(), 0);
 }
 
 TEST(LuckPeriods, PillarElementsHiddenStemsAndTenGods) {
