@@ -5,10 +5,12 @@
 
 #include <string>
 
+#include "engine/birth_range.h"
+
 namespace orvane {
 
-inline constexpr int kFirstListedYear = 1900;
-inline constexpr int kListedYears = 121;  // 1900 … 2020
+inline constexpr int kFirstListedYear = kFirstBirthYear;
+inline constexpr int kListedYears = kBirthYears;
 inline constexpr std::size_t kNameLimit = 19;  // bytes of GBK
 
 struct BirthEntry {

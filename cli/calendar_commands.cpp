@@ -70,7 +70,7 @@ public:
             throw Refusal("年份应在1900-" + std::to_string(lastYear));
         nlohmann::ordered_json entries = nlohmann::ordered_json::array();
         for (int j = 1; j <= 12; ++j) {
-            int k = 12 * (year - orvane::kTableFirstYear) + j;
+            const int k = orvane::termIndex(year, j);
             const orvane::SolarTermEntry& e = orvane::SolarTermTable[static_cast<size_t>(k)];
             entries.push_back({{"k", k},
                                {"termYear", e.termYear},

@@ -48,7 +48,7 @@ class ReverseCommand : public Command {
 public:
     void configure(CLI::App& app) override {
         app.add_option("--pillars", pillars_, "year, month, day and hour pillars, e.g. 庚子,戊寅,甲子,甲子")->required();
-        app.add_option("--year", year_, "the solar year (from 立春) of the year pillar, 1900-2020")->required();
+        app.add_option("--year", year_, "the solar year (from 立春) of the year pillar")->required();
         app.add_option("--sex", sex_, "male or female (default male)")->check(CLI::IsMember({"male", "female"}));
     }
 

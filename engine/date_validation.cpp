@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "engine/birth_range.h"
 #include "engine/calendar_tables.h"
 #include "engine/chart_state.h"
 #include "engine/gregorian.h"
@@ -11,9 +12,6 @@
 
 namespace orvane {
 namespace {
-
-constexpr int kFirstBirthYear = 1900;
-constexpr int kLastBirthYear = 2020;
 
 // 立春 1900 (lunar 1/5 14:58) opens the first solar year the tables hold whole;
 // an earlier birth would need the terms of 1899.
@@ -31,7 +29,7 @@ std::string format(const char* pattern, int a, int b = 0) {
 }
 
 int check_solar_date() {
-    if (chart.solarYear < kFirstBirthYear || chart.solarYear > kLastBirthYear) return fail("年份应在1900-2020");
+    if (chart.solarYear < kFirstBirthYear || chart.solarYear > kLastBirthYear) return fail(birthYearRangeMessage());
     switch (chart.solarMonth) {
     case 1: case 3: case 5: case 7: case 8: case 10: case 12:
         if (chart.solarDay < 1 || chart.solarDay > 31) return fail("日期错误，应为1至31");
@@ -50,7 +48,7 @@ int check_solar_date() {
 }
 
 int check_lunar_date() {
-    if (chart.lunarYear < kFirstBirthYear || chart.lunarYear > kLastBirthYear) return fail("年份应在1900-2020");
+    if (chart.lunarYear < kFirstBirthYear || chart.lunarYear > kLastBirthYear) return fail(birthYearRangeMessage());
     const int m = baseMonth(chart.lunarMonthCode);
     if (m < 1 || m > 12) return fail("月份应为1-12");
     if (chart.lunarDay < 1 || chart.lunarDay > 30) return fail("日期应为1至30");

@@ -6,13 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "engine/birth_range.h"
 #include "engine/gregorian.h"
 #include "engine/lunar_calendar.h"
 
 namespace orvane {
 
-inline constexpr int kReverseFirstYear = 1900;
-inline constexpr int kReverseLastYear = 2020;
+inline constexpr int kReverseFirstYear = kFirstBirthYear;
+inline constexpr int kReverseLastYear = kLastBirthYear;
 
 // The years of kReverseFirstYear … kReverseLastYear whose year pillar (from 立春)
 // is the given one, oldest first.
