@@ -5,14 +5,17 @@
 #include "engine/chart_state.h"
 #include "engine/cycle.h"
 #include "engine/names.h"
+#include "report/field_map.h"
 #include "report/report_fields.h"
 
 namespace orvane {
 
+constexpr FieldBlock kAnnualMonthlyFields = fieldBlock("annualMonthly");
+
 void write_annual_monthly_fields() {
     const int first = firstMonthPillarOf(chart.yearPillar);
     for (int k = 0; k < 80; ++k) {
-        const std::size_t row = static_cast<std::size_t>(2001 + 20 * k);
+        const std::size_t row = static_cast<std::size_t>(kAnnualMonthlyFields.at(k, 0));
         ReportFieldTable[row] = std::to_string(chart.lunarYear + k);
         ReportFieldTable[row + 1] = cycleName(chart.yearPillar + k);
         // Month pillars run on from year to year.

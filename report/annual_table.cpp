@@ -8,11 +8,14 @@
 #include "engine/derivations.h"
 #include "engine/luck.h"
 #include "engine/names.h"
+#include "report/field_map.h"
 #include "report/report_fields.h"
 #include "stars/special_stars.h"
 
 namespace orvane {
 namespace {
+
+constexpr FieldBlock kAnnualFields = fieldBlock("annualTable");
 
 std::string& field(int n) { return ReportFieldTable[static_cast<std::size_t>(n)]; }
 
@@ -85,7 +88,7 @@ void write_annual_table_fields() {
     const int a0 = firstLuckAge();
     int running = cycle(chart.monthPillar + step);
     for (int age = 1; age <= 80; ++age) {
-        const int r = 901 + 10 * (age - 1);
+        const int r = kAnnualFields.at(age - 1, 0);
         const int year = annualCycleOfAge(age);
         field(r) = std::to_string(chart.lunarYear + age - 1);
         field(r + 1) = cycleName(year);

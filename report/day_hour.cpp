@@ -4,10 +4,13 @@
 #include "engine/chart_state.h"
 #include "engine/cycle.h"
 #include "engine/names.h"
+#include "report/field_map.h"
 #include "report/report_fields.h"
 #include "report/texts/day_hour_commentaries.h"
 
 namespace orvane {
+
+constexpr FieldBlock kDayHourFields = fieldBlock("dayHour");
 
 namespace {
 
@@ -62,16 +65,16 @@ void write_day_hour_fields() {
     const int s = stemOf(chart.dayPillar), b = branchOf(chart.hourPillar);
     const std::string day = cycleName(chart.dayPillar), hour = cycleName(chart.hourPillar);
     const std::string stem = StemNames[static_cast<std::size_t>(s)];
-    f[4001] = day;
-    f[4002] = hour;
-    f[4003] = str_RiShiDuan_Shi(1 + 12 * (s - 1) + (b - 1));
-    f[4004] = stem;
-    f[4005] = hour;
-    f[4006] = lookup_day_hour_text("六" + stem + "日" + hour + "时");
-    f[4007] = day;
-    f[4008] = hour;
-    f[4009] = lookup_day_hour_text(day + "日" + hour + "时");
-    f[4010] = text(day_hour_note(s, b));
+    f[kDayHourFields[0]] = day;
+    f[kDayHourFields[1]] = hour;
+    f[kDayHourFields[2]] = str_RiShiDuan_Shi(1 + 12 * (s - 1) + (b - 1));
+    f[kDayHourFields[3]] = stem;
+    f[kDayHourFields[4]] = hour;
+    f[kDayHourFields[5]] = lookup_day_hour_text("六" + stem + "日" + hour + "时");
+    f[kDayHourFields[6]] = day;
+    f[kDayHourFields[7]] = hour;
+    f[kDayHourFields[8]] = lookup_day_hour_text(day + "日" + hour + "时");
+    f[kDayHourFields[9]] = text(day_hour_note(s, b));
 }
 
 }  // namespace orvane

@@ -4,19 +4,22 @@
 #include "engine/chart_state.h"
 #include "engine/cycle.h"
 #include "engine/names.h"
+#include "report/field_map.h"
 #include "report/report_fields.h"
 #include "report/texts/day_pillar_notes_table.h"
 #include "report/votes.h"
 
 namespace orvane {
 
+constexpr FieldBlock kDayPillarNoteFields = fieldBlock("dayPillarNote");
+
 int day_pillar_vote_number(int dayPillar) { return 260000 + cycleOrdinal(dayPillar); }
 
 void write_day_pillar_fields() {
     auto& f = ReportFieldTable;
-    f[4601] = cycleName(chart.dayPillar);
-    f[4602] = DayPillarNotes[static_cast<std::size_t>(cycleOrdinal(chart.dayPillar))];
-    f[4603] = vote_text_and_button(day_pillar_vote_number(chart.dayPillar));
+    f[kDayPillarNoteFields[0]] = cycleName(chart.dayPillar);
+    f[kDayPillarNoteFields[1]] = DayPillarNotes[static_cast<std::size_t>(cycleOrdinal(chart.dayPillar))];
+    f[kDayPillarNoteFields[2]] = vote_text_and_button(day_pillar_vote_number(chart.dayPillar));
 }
 
 }  // namespace orvane

@@ -11,6 +11,7 @@
 #include "engine/lunar_calendar.h"
 #include "platform/clock.h"
 #include "report/luck_of_years.h"
+#include "report/field_map.h"
 #include "report/report_fields.h"
 #include "report/texts/year_judgements.h"
 #include "report/votes.h"
@@ -19,8 +20,8 @@ namespace orvane {
 
 namespace {
 
-constexpr int kMessageField = 4700;
-constexpr int kFirstRowField = 4701;
+constexpr int kMessageField = fieldBlock("luckOfMonths")[0];
+constexpr FieldBlock kMonthRowFields = fieldBlock("luckOfMonthRows");
 constexpr int kVoteBase = 230000;
 constexpr long long kAdultDays = 6205;  // about seventeen years; 18 by nominal age
 
@@ -61,7 +62,7 @@ void write_luck_of_months_fields() {
     const int F = cycleOrdinal(yearCycleOf(Yc));
     const int J = cycleOrdinal(firstMonthPillarOf(F));  // the 寅 month of the current year
     for (int k = 0; k < 12; ++k) {
-        const int R = kFirstRowField + 10 * k;
+        const int R = kMonthRowFields.at(k, 0);
         const int offset = Mc - 3 + k;  // calendar month counted from January of Yc
         const int month = wrap1(offset, 12);
         const int shift = offset < 1 ? -1 : offset > 12 ? 1 : 0;

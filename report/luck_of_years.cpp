@@ -8,6 +8,7 @@
 #include "engine/derivations.h"
 #include "engine/names.h"
 #include "platform/clock.h"
+#include "report/field_map.h"
 #include "report/report_fields.h"
 #include "report/texts/year_judgements.h"
 #include "report/votes.h"
@@ -18,7 +19,7 @@ namespace {
 
 constexpr int kFirstAge = 18;
 constexpr int kLastAge = 70;
-constexpr int kFirstField = 5001;
+constexpr FieldBlock kYearFields = fieldBlock("luckOfYears");
 constexpr int kVoteBase = 220000;
 
 int tenGodOfStem(int stem) { return tenGod(chart.dayPillar, stem); }
@@ -55,7 +56,7 @@ void write_luck_of_years_fields() {
     // year is ruled by the part that follows the change.
     const bool rulerAfterChange = chart.luckStartDateMonth == 2 && chart.luckStartDateDay > 4;
     for (int age = kFirstAge; age <= kLastAge; ++age) {
-        const int R = kFirstField + 10 * (age - kFirstAge);
+        const int R = kYearFields.at(age - kFirstAge, 0);
         const int c0 = chart.luckYearSlots[static_cast<std::size_t>(2 * (age - 1))];
         const int c1 = chart.luckYearSlots[static_cast<std::size_t>(2 * (age - 1) + 1)];
         const int year = chart.lunarYear + age - 1;

@@ -9,10 +9,14 @@
 #include "engine/luck.h"
 #include "engine/names.h"
 #include "report/chart_page.h"
+#include "report/field_map.h"
 #include "report/report_fields.h"
 #include "stars/special_stars.h"
 
 namespace orvane {
+
+constexpr FieldBlock kLuckStartFields = fieldBlock("luckStart");
+constexpr FieldBlock kPeriodFields = fieldBlock("luckPeriods");
 namespace {
 
 std::string& field(int n) { return ReportFieldTable[static_cast<std::size_t>(n)]; }
@@ -28,16 +32,16 @@ const char* tenGodOf(int stem) { return TenGodNames[static_cast<std::size_t>(ten
 
 void write_summary() {
     const TraditionalLuckAge age = traditionalLuckAge(chart.luckMinutes);
-    field(401) = std::to_string(age.years);
-    field(402) = std::to_string(age.months);
-    field(403) = std::to_string(age.days);
+    field(kLuckStartFields[0]) = std::to_string(age.years);
+    field(kLuckStartFields[1]) = std::to_string(age.months);
+    field(kLuckStartFields[2]) = std::to_string(age.days);
     // The stems of the years in which the luck changes: the first change and five years on.
-    field(404) = StemNames[static_cast<std::size_t>(stemOf(chart.yearPillar + chart.luckStartYears))];
-    field(405) = StemNames[static_cast<std::size_t>(stemOf(chart.yearPillar + chart.luckStartYears + 5))];
-    field(406) = SolarTermNames[static_cast<std::size_t>(wrap(2 * chart.luckStartMonthNo - 1, 24))];
-    field(407) = std::to_string(chart.luckStartDays);
-    field(408) = std::to_string(chart.luckStartDateMonth);
-    field(409) = std::to_string(chart.luckStartDateDay);
+    field(kLuckStartFields[3]) = StemNames[static_cast<std::size_t>(stemOf(chart.yearPillar + chart.luckStartYears))];
+    field(kLuckStartFields[4]) = StemNames[static_cast<std::size_t>(stemOf(chart.yearPillar + chart.luckStartYears + 5))];
+    field(kLuckStartFields[5]) = SolarTermNames[static_cast<std::size_t>(wrap(2 * chart.luckStartMonthNo - 1, 24))];
+    field(kLuckStartFields[6]) = std::to_string(chart.luckStartDays);
+    field(kLuckStartFields[7]) = std::to_string(chart.luckStartDateMonth);
+    field(kLuckStartFields[8]) = std::to_string(chart.luckStartDateDay);
 }
 
 // The period's life stage walks from the month branch's, forward or backward by polarity.
@@ -47,7 +51,7 @@ int periodLifeStage(int period) {
 }
 
 void write_period(int period) {
-    const int p = 411 + 30 * period;
+    const int p = kPeriodFields.at(period, 1);  // fields p - 1 … p + 21
     const int firstAge = firstLuckAge() + 10 * period;
     const int h = luckPeriodPillar(period);
     field(p - 1) = std::to_string(chart.luckStartYear + 10 * period);

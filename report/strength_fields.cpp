@@ -7,9 +7,13 @@
 #include "engine/chart_state.h"
 #include "engine/names.h"
 #include "engine/strength.h"
+#include "report/field_map.h"
 #include "report/report_fields.h"
 
 namespace orvane {
+
+constexpr FieldBlock kStrengthFields = fieldBlock("strength");
+constexpr FieldBlock kWarmthFields = fieldBlock("warmth");
 namespace {
 
 std::string formatted(const char* pattern, double value) {
@@ -28,16 +32,16 @@ std::string joined(const std::vector<std::string>& names) {
 
 void write_strength_fields() {
     auto& f = ReportFieldTable;
-    f[701] = formatted("%.3f", chart.supportScore);
-    f[702] = formatted("%.3f", chart.opposeScore);
+    f[kStrengthFields[0]] = formatted("%.3f", chart.supportScore);
+    f[kStrengthFields[1]] = formatted("%.3f", chart.opposeScore);
     const bool strong = chart.supportScore >= chart.opposeScore;
-    f[703] = strong ? "强" : "弱";
+    f[kStrengthFields[2]] = strong ? "强" : "弱";
     std::vector<std::string> useful;
     for (int e : usefulElements(chart.dayStem, strong)) useful.emplace_back(ElementNames[static_cast<size_t>(e + 1)]);
-    f[704] = joined(useful);
+    f[kStrengthFields[3]] = joined(useful);
     for (int e = 0; e < 5; ++e) f[static_cast<size_t>(705 + e)] = formatted("%.3f", chart.elementScore[static_cast<size_t>(e)]);
-    f[711] = formatted("%.1f", chart.warmth);
-    f[712] = joined(balancingSigns(chart.warmth));
+    f[kWarmthFields[0]] = formatted("%.1f", chart.warmth);
+    f[kWarmthFields[1]] = joined(balancingSigns(chart.warmth));
 }
 
 }  // namespace orvane

@@ -4,15 +4,19 @@
 #include "engine/chart_state.h"
 #include "engine/cycle.h"
 #include "engine/names.h"
+#include "report/field_map.h"
 #include "report/report_fields.h"
 #include "report/texts/day_stem_nature.h"
 #include "report/votes.h"
 
 namespace orvane {
+
+constexpr FieldBlock kTemperamentFields = fieldBlock("temperament");
+constexpr FieldBlock kTemperamentVotesFields = fieldBlock("temperamentVotes");
 namespace {
 
-constexpr int kFirstSentenceField = 4101;
-constexpr int kLastSentenceField = 4110;
+constexpr int kFirstSentenceField = fieldBlock("temperament")[0];
+constexpr int kLastSentenceField = fieldBlock("temperament")[9];
 
 // By hurtingOfficerFlag 1 … 4: none, clash, punishment, both.
 const char* const kHurtingOfficer[5] = {
@@ -69,11 +73,11 @@ void write_temperament_fields() {
         f[static_cast<std::size_t>(field++)] = sentence;
     }
     const int stem = stemOf(chart.dayPillar);
-    f[4111] = StemNames[static_cast<std::size_t>(stem)];
-    f[4112] = ElementNames[static_cast<std::size_t>(elementOfStem(stem))];
-    f[4113] = DayStemNature[static_cast<std::size_t>(stem)];
-    f[4121] = vote_text_and_button(210001);
-    f[4122] = vote_text_and_button(210002);
+    f[kTemperamentFields[10]] = StemNames[static_cast<std::size_t>(stem)];
+    f[kTemperamentFields[11]] = ElementNames[static_cast<std::size_t>(elementOfStem(stem))];
+    f[kTemperamentFields[12]] = DayStemNature[static_cast<std::size_t>(stem)];
+    f[kTemperamentVotesFields[0]] = vote_text_and_button(210001);
+    f[kTemperamentVotesFields[1]] = vote_text_and_button(210002);
 }
 
 }  // namespace orvane

@@ -7,12 +7,19 @@
 
 #include "engine/chart_state.h"
 #include "engine/names.h"
+#include "report/field_map.h"
 #include "report/report_fields.h"
 #include "report/texts/ten_god_position_texts.h"
 #include "report/texts/ten_god_relation_texts.h"
 #include "report/votes.h"
 
 namespace orvane {
+
+constexpr FieldBlock kVerseFields = fieldBlock("tenGodVerses");
+constexpr FieldBlock kLateVerseFields = fieldBlock("tenGodVersesLate");
+constexpr FieldBlock kParentsFields = fieldBlock("parents");
+constexpr FieldBlock kSpouseFields = fieldBlock("spouse");
+constexpr FieldBlock kTenGodVotesFields = fieldBlock("tenGodVotes");
 
 namespace {
 
@@ -56,29 +63,30 @@ void write_ten_god_position_fields() {
     const int dayBranch = chart.hiddenTenGods[2][0];
     const int hourBranch = chart.hiddenTenGods[3][0];
 
-    // The day stem is the day master itself: it has no verse and no fields 4509/4510.
+    // The day stem is the day master itself: it has no verse and no fields between the blocks.
     const Place places[7] = {
-        {4501, 0, chart.tenGodYear}, {4503, 1, yearBranch}, {4505, 2, chart.tenGodMonth},
-        {4507, 3, monthBranch},      {4511, 5, dayBranch},  {4513, 6, chart.tenGodHour},
-        {4515, 7, hourBranch},
+        {kVerseFields[0], 0, chart.tenGodYear},   {kVerseFields[2], 1, yearBranch},
+        {kVerseFields[4], 2, chart.tenGodMonth},  {kVerseFields[6], 3, monthBranch},
+        {kLateVerseFields[0], 5, dayBranch},      {kLateVerseFields[2], 6, chart.tenGodHour},
+        {kLateVerseFields[4], 7, hourBranch},
     };
     for (int slot = 0; slot < 7; ++slot) {
         const Place& p = places[slot];
         f[at(p.nameField)] = nameOf(p.code);
         f[at(p.nameField + 1)] = verseOf(p.code, p.position);
-        f[at(4541 + slot)] = vote_text_and_button(position_verse_vote_number(slot, p.code));
+        f[at(kTenGodVotesFields[slot])] = vote_text_and_button(position_verse_vote_number(slot, p.code));
     }
 
     const bool monthKnown = isTenGod(monthBranch);
     const int group = ten_god_group(monthBranch);
-    f[4521] = nameOf(chart.tenGodYear);
-    f[4522] = nameOf(monthBranch);
-    f[4523] = isTenGod(chart.tenGodYear) && monthKnown ? ParentsRelationTexts[at(chart.tenGodYear)][at(group)] : "";
-    f[4531] = nameOf(dayBranch);
-    f[4532] = nameOf(monthBranch);
-    f[4533] = isTenGod(dayBranch) && monthKnown ? SpouseRelationTexts[at(dayBranch)][at(group)] : "";
-    f[4548] = vote_text_and_button(parents_relation_vote_number(chart.tenGodYear, monthBranch));
-    f[4549] = vote_text_and_button(spouse_relation_vote_number(dayBranch, monthBranch));
+    f[kParentsFields[0]] = nameOf(chart.tenGodYear);
+    f[kParentsFields[1]] = nameOf(monthBranch);
+    f[kParentsFields[2]] = isTenGod(chart.tenGodYear) && monthKnown ? ParentsRelationTexts[at(chart.tenGodYear)][at(group)] : "";
+    f[kSpouseFields[0]] = nameOf(dayBranch);
+    f[kSpouseFields[1]] = nameOf(monthBranch);
+    f[kSpouseFields[2]] = isTenGod(dayBranch) && monthKnown ? SpouseRelationTexts[at(dayBranch)][at(group)] : "";
+    f[kTenGodVotesFields[7]] = vote_text_and_button(parents_relation_vote_number(chart.tenGodYear, monthBranch));
+    f[kTenGodVotesFields[8]] = vote_text_and_button(spouse_relation_vote_number(dayBranch, monthBranch));
 }
 
 }  // namespace orvane

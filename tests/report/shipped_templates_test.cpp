@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/encoding.h"
+#include "report/field_map.h"
 
 namespace {
 
@@ -89,42 +90,6 @@ std::vector<std::string> referenceProblems(const std::string& bytes, std::set<in
     return problems;
 }
 
-// Every field some producer writes; tools/stylegen/fields.js keeps the same list.
-std::vector<int> writtenFields() {
-    std::vector<int> out{1, 101, 111, 187, 188, 5701};
-    auto range = [&out](int from, int to) {
-        for (int n = from; n <= to; ++n) out.push_back(n);
-    };
-    range(121, 125);
-    range(131, 144);
-    for (int base : {151, 161, 171, 181}) range(base, base + 5);
-    range(189, 198);
-    range(201, 204);
-    range(301, 390);
-    range(401, 409);
-    for (int j = 0; j < 8; ++j) range(410 + 30 * j, 432 + 30 * j);
-    range(701, 709);
-    range(711, 712);
-    range(801, 861);
-    for (int i = 0; i < 80; ++i) range(901 + 10 * i, 908 + 10 * i);
-    for (int k = 0; k < 80; ++k) range(2001 + 20 * k, 2014 + 20 * k);
-    range(4001, 4010);
-    range(4101, 4113);
-    range(4121, 4122);
-    range(4401, 4408);
-    range(4501, 4508);
-    range(4511, 4516);
-    range(4521, 4523);
-    range(4531, 4533);
-    range(4541, 4549);
-    range(4601, 4603);
-    range(4700, 4700);
-    for (int k = 0; k < 12; ++k) range(4701 + 10 * k, 4709 + 10 * k);
-    range(4901, 4904);
-    for (int k = 0; k <= 52; ++k) range(5001 + 10 * k, 5010 + 10 * k);
-    return out;
-}
-
 TEST(ShippedStyles, StyleIniIsGbkWithCrLfLinesNamingAtLeastFiveStyles) {
     std::string ini = readBytes(styleRoot() / "style.ini");
     ASSERT_FALSE(ini.empty()) << styleRoot() / "style.ini";
@@ -181,7 +146,7 @@ TEST(ShippedTemplates, PlaceEveryFieldTheProducersWrite) {
         std::set<int> referenced;
         referenceProblems(readBytes(path), &referenced);
         std::string missing;
-        for (int n : writtenFields())
+        for (int n : orvane::mappedFields())
             if (!referenced.count(n)) missing += " " + std::to_string(n);
         EXPECT_TRUE(missing.empty()) << "fields not placed:" << missing;
     }
