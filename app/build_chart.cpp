@@ -59,14 +59,16 @@ const std::array<ChartStage, kChartStageCount> ChartStages = {{
 std::string right_page_path() { return current_style_folder() + "/right.htm"; }
 
 bool write_right_page(const std::string& page) {
-    if (platform::write_file_atomic(right_page_path(), page)) return true;
+    // The page is made again from the chart at will: no fsync, only the atomic rename.
+    if (platform::write_file_atomic(right_page_path(), page, platform::Durability::regenerable)) return true;
     platform::show_message("不能写入命状文件：" + right_page_path());
     return false;
 }
 
 BuildResult build_chart(BuildObserver& observer) {
     if (current_style_folder().empty()) current_style_folder() = style_folder_of("02");
-    std::optional<std::string> page;
+    // Kept between charts: a page is some hundred kilobytes, made again for each.
+    static std::string page;
     bool templateMissing = false;
     for (int position = 0; position <= 100; ++position) {
         observer.set_position(position);
@@ -75,8 +77,7 @@ BuildResult build_chart(BuildObserver& observer) {
             const ChartStage& stage = ChartStages[static_cast<std::size_t>(i)];
             if (stage.position != position) continue;
             if (position == kPageStagePosition) {
-                page = expand_template();
-                templateMissing = !page;
+                templateMissing = !expand_template_into(page);
             } else if (stage.run) {
                 stage.run();
             }
@@ -84,7 +85,7 @@ BuildResult build_chart(BuildObserver& observer) {
         }
         if (templateMissing) return BuildResult::no_template;
     }
-    return write_right_page(*page) ? BuildResult::written : BuildResult::write_failed;
+    return write_right_page(page) ? BuildResult::written : BuildResult::write_failed;
 }
 
 BuildResult build_chart() {

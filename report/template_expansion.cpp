@@ -1,7 +1,10 @@
 #include "report/template_expansion.h"
 
-#include <cstdio>
-#include <memory>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include "platform/message.h"
 #include "report/report_fields.h"
@@ -23,15 +26,39 @@ int reference_number(const char* digits) {
     return n;
 }
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
+// The template's bytes, kept between reports so that its memory is reused.
+std::string& template_buffer() {
+    static std::string bytes;
+    return bytes;
+}
+
+// The length of the page the template expands to, without showing anything: the
+// literal bytes and the text of every valid reference.
+std::size_t expanded_size(const std::string& bytes) {
+    std::size_t total = 0;
+    const std::size_t size = bytes.size();
+    std::size_t p = 0;
+    while (p < size) {
+        const std::size_t bracket = bytes.find('[', p);
+        if (bracket == std::string::npos) return total + (size - p);
+        total += bracket - p;
+        if (size - bracket < kReferenceLength) return total;
+        const int n = reference_number(bytes.data() + bracket + 1);
+        if (n >= 0 && n < kReportFieldCount) total += ReportFieldTable[static_cast<std::size_t>(n)].size();
+        p = bracket + kReferenceLength;
+    }
+    return total;
+}
 
 }  // namespace
 
-std::string expand_template_bytes(const std::string& bytes) {
-    std::string page;
-    page.reserve(bytes.size() * 4);
+bool expand_template_bytes_into(const std::string& bytes, std::string& page) {
+    page.clear();
+    if (expanded_size(bytes) > kPageLimit) {
+        platform::show_message(kPageTooLongMessage);
+        return false;
+    }
+    page.reserve(expanded_size(bytes));
     const std::size_t size = bytes.size();
     std::size_t p = 0;
     while (p < size) {
@@ -56,28 +83,57 @@ std::string expand_template_bytes(const std::string& bytes) {
             report_bad_reference(bytes.substr(bracket + 1, kReferenceLength - 1));
         p = bracket + kReferenceLength;
     }
+    return true;
+}
+
+std::string expand_template_bytes(const std::string& bytes) {
+    std::string page;
+    expand_template_bytes_into(bytes, page);
     return page;
 }
 
-std::optional<std::string> expand_template() {
+bool expand_template_into(std::string& page) {
+    page.clear();
     const std::string path = current_style_folder() + "/normal.htm";
     // Opened for reading and writing, as the program always has: a read-only
-    // template is refused like a missing one.
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "r+b"));
-    if (!file) {
+    // template is refused like a missing one. Only a regular file is read, so a
+    // FIFO in its place cannot hang the program.
+    const int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    struct stat st{};
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        if (fd >= 0) ::close(fd);
         platform::show_message("不能打开命状格式文件，请安装");
-        return std::nullopt;
+        return false;
     }
-    std::string bytes;
-    char buffer[65536];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0;) {
-        bytes.append(buffer, n);
-        if (bytes.size() >= kTemplateLimit) {
-            platform::show_message("命状格式模板文件超长");
-            return std::string();
+    if (static_cast<std::size_t>(st.st_size) >= kTemplateLimit) {
+        ::close(fd);
+        platform::show_message("命状格式模板文件超长");
+        return true;  // an empty page
+    }
+    std::string& bytes = template_buffer();
+    bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
+    std::size_t got = 0;
+    for (ssize_t n; got < bytes.size() && (n = ::read(fd, bytes.data() + got, bytes.size() - got)) != 0;) {
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            break;
         }
+        got += static_cast<std::size_t>(n);
     }
-    return expand_template_bytes(bytes);
+    ::close(fd);
+    bytes.resize(got);
+    if (got >= kTemplateLimit) {  // it grew while it was read
+        platform::show_message("命状格式模板文件超长");
+        return true;
+    }
+    expand_template_bytes_into(bytes, page);
+    return true;
+}
+
+std::optional<std::string> expand_template() {
+    std::string page;
+    if (!expand_template_into(page)) return std::nullopt;
+    return page;
 }
 
 }  // namespace orvane

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "platform/message.h"
@@ -93,5 +95,33 @@ TEST(TemplateExpansion, TemplateFilesAndTheirLimits) {
     page = expand_template();
     ASSERT_TRUE(page);
     EXPECT_TRUE(page->empty());
+    current_style_folder().clear();
+}
+
+TEST(TemplateExpansion, APageOverItsCeilingIsEmptyWithAMessage) {
+    Fields fields;
+    platform::MessageRecorder recorder;
+    ReportFieldTable[101] = std::string(1 << 20, 'x');  // a megabyte behind one reference
+    std::string references;
+    for (int i = 0; i < 64; ++i) references += "[0101]";
+    std::string page;
+    EXPECT_TRUE(expand_template_bytes_into(references, page));
+    EXPECT_EQ(page.size(), kPageLimit);  // exactly at the ceiling is still written
+    references += "[0101]";
+    EXPECT_FALSE(expand_template_bytes_into(references, page));
+    EXPECT_TRUE(page.empty());
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_GBK_EQ(kPageTooLongMessage, recorder.messages[0]);
+}
+
+TEST(TemplateExpansion, AFifoInPlaceOfTheTemplateIsRefusedWithoutWaiting) {
+    testsupport::TempProgramDir dir;
+    platform::MessageRecorder recorder;
+    current_style_folder() = dir.file("style/02");
+    std::filesystem::create_directories(dir.file("style/02"));
+    ASSERT_EQ(::mkfifo(dir.file("style/02/normal.htm").c_str(), 0644), 0);
+    EXPECT_FALSE(expand_template());
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_GBK_EQ("不能打开命状格式文件，请安装", recorder.messages[0]);
     current_style_folder().clear();
 }
