@@ -172,8 +172,8 @@ bool yanHuangQuMingGuan(const SplitPillars& p) {
 // (two branches after the year) and the 吊客 (two before it) both among the month, day and hour
 // branches ("多汤火灾").
 bool tangHuoGuan(const SplitPillars& p) {
-    const BranchSet chart = branches(wrap1(p.monthBranch, 12), wrap1(p.dayBranch, 12), wrap1(p.hourBranch, 12));
-    return contains(chart, branchOffset(p.yearBranch, 2)) && contains(chart, branchOffset(p.yearBranch, -2));
+    const BranchSet others = branches(wrap1(p.monthBranch, 12), wrap1(p.dayBranch, 12), wrap1(p.hourBranch, 12));
+    return contains(others, branchOffset(p.yearBranch, 2)) && contains(others, branchOffset(p.yearBranch, -2));
 }
 
 // 鬼门关(二): the commonly quoted verse, year branch with hour branch
@@ -191,7 +191,7 @@ bool xiuMoHeShangGuan(const SplitPillars& p) {
 }
 
 // 五鬼关: the sources disagree; ours is the folk text of the danger itself, the year and hour
-// branches counted from 子 adding to 4 (子辰 丑卯 寅寅 卯丑 辰子 巳亥 … 亥巳), not the 五鬼 star of
+// branches counted from 子 = 0 adding to 4 (mod 12) (子辰 丑卯 寅寅 卯丑 辰子 巳亥 … 亥巳), not the 五鬼 star of
 // 《星平会海》 four branches after the year.
 bool wuGuiGuan(const SplitPillars& p) {
     return wrap(wrap1(p.yearBranch, 12) + wrap1(p.hourBranch, 12), 12) == 6;
