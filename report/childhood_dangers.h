@@ -19,7 +19,8 @@ struct SplitPillars {
     int dayPillar = 0;  // CycleIndex [0, 59]
 };
 
-// One danger: its slot and its test.
+// One danger: its slot and its test; no test (nullptr) for a danger whose table is not known,
+// which is then never found.
 struct ChildhoodDangerRule {
     int slot;
     bool (*carries)(const SplitPillars&);

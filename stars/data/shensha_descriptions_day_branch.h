@@ -15,11 +15,11 @@ inline constexpr char TianLuoDiWangDay[] =
 // 惆怅杀 and 血光杀 are read together.
 inline constexpr char ChouChangXueGuang[] =
     "惆怅杀与血光杀以日支取之，一主心绪惆怅，一主血光之灾。命中见之，其人多愁善感，常有失意之叹，"
-    "又防意外流血、开刀之事；宜宽心调养，出入谨慎。";
+    "又防意外流血、金刃之伤；宜宽心调养，出入谨慎。";
 
 inline constexpr std::array<ShenShaSMRow, 9> DayBranchRows = {{
     {501, "天屠杀",
-     "天屠杀以日支查时支，主屠戮刑伤。命中见之，其人性急易怒，与子女意见相左；宜防手术刀伤，从事屠宰、外科之业可化其凶。"},
+     "天屠杀以日支查时支，主屠戮刑伤。命中见之，其人性急易怒，与子女意见相左；宜防刀刃之伤，操屠宰、疡医之业可化其凶。"},
     {502, "天罗", TianLuoDiWangDay},
     {503, "地网", TianLuoDiWangDay},
     {504, "风云庆会", "贵命。"},

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "stars/shensha_tables.h"
 #include "support/gbk_assert.h"
 
 using namespace orvane;
@@ -171,3 +172,28 @@ TEST(FindStarDescription, StarsWithoutRowsGiveNothing) {
     for (int id : {-1, 0, 100, 132, 199, 200, 257, 300, 384, 400, 457, 500, 510, 549, 550})
         EXPECT_EQ(nullptr, find_star_description(id)) << id;
 }
+
+// A paragraph that judges the star "when the day pillar meets it" belongs to a star looked for
+// only on the day pillar; a star found on other branches too must say how it is read there.
+TEST(ShenShaDescriptions, DayPillarWordingOnlyForStarsFoundOnTheDay) {
+    for (const auto& row : ShenShaSM) {
+        const std::string text = row.SM;
+        if (text.find("日柱逢之") == std::string::npos) continue;
+        for (const auto& position : shenShaPositions(row.starId)) {
+            const std::string code = position.code;
+            EXPECT_TRUE(code == "d" || code == "dg" || code == "dz" || code == "lz")
+                << row.starId << " is also found at " << code;
+        }
+    }
+}
+
+// Words of the present day that the register of the paragraphs does not use.
+TEST(ShenShaDescriptions, ParagraphsKeepTheClassicalRegister) {
+    const char* modern[] = {"电击", "航运", "渔业", "游泳", "手术", "开刀", "管理", "法律", "领导",
+                            "军警", "公职", "文凭", "证书", "外科", "机械", "公司", "企业"};
+    for (const auto& row : ShenShaSM)
+        for (const char* word : modern)
+            EXPECT_EQ(std::string(row.SM).find(word), std::string::npos)
+                << row.starId << " " << testsupport::readable(word);
+}
+
