@@ -119,31 +119,33 @@ sleep 2  # the welcome page loads
 main_window="$(xdotool getactivewindow)"
 shot main
 
-# 历史记录: the seeded records, the first one chosen.
-menu b 4
-wait_for "历史记录"
-keys shift+Tab Home  # from the button into the list, onto its first line
-shot history
-keys alt+p
-
-# The chart of that record. Escape in the progress window asks whether to cancel,
-# which holds the build while the picture is taken; "否" lets it run to the end.
+# 历史记录: the seeded records, the first one chosen; 排八字 casts it.
+# Escape in the progress window asks whether to cancel, which holds the build
+# while the picture is taken; "否" lets it run to the end. A build can be over
+# before the window is caught, so the record is cast again, a few times at most.
 progress_seen=""
-for _ in $(seq 60); do
-  if [ "$(active_title)" = "进度" ]; then
-    keys Escape
-    progress_seen=1
+for attempt in 1 2 3 4 5; do
+  menu b 4
+  wait_for "历史记录"
+  keys shift+Tab Home  # from the button into the list, onto its first line
+  [ "$attempt" = 1 ] && shot history
+  keys alt+p
+  for _ in $(seq 150); do
+    if [ "$(active_title)" = "进度" ]; then
+      keys Escape
+      progress_seen=1
+      break
+    fi
+  done
+  if [ -n "$progress_seen" ]; then
+    wait_for "Yes or No"
+    shot_area progress "1024x720+0+0"
+    keys alt+n
     break
   fi
-  sleep 0.03
+  wait_for "Kerrow八字算命"
 done
-if [ -n "$progress_seen" ]; then
-  wait_for "Yes or No"
-  shot_area progress "1024x720+0+0"
-  keys alt+n
-else
-  echo "take.sh: the build was over before the progress window could be caught; progress.png is left as it was" >&2
-fi
+[ -n "$progress_seen" ] || echo "take.sh: the progress window was never caught; progress.png is left as it was" >&2
 wait_for "Kerrow八字算命"
 sleep 2
 shot report
