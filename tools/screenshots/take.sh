@@ -64,6 +64,17 @@ fail() {
 
 active_title() { xdotool getactivewindow getwindowname 2>/dev/null || true; }
 
+# True once the window with this title has the focus, false after about N tenths of a second.
+appears() {
+  local title="$1" tries=0
+  until [ "$(active_title)" = "$title" ]; do
+    tries=$((tries + 1))
+    [ "$tries" -le "$2" ] || return 1
+    sleep 0.1
+  done
+  sleep 0.6
+}
+
 # Waits until the window with this title has the focus.
 wait_for() {
   local title="$1" tries=0
@@ -133,16 +144,16 @@ for attempt in 1 2 3 4 5; do
   for _ in $(seq 150); do
     if [ "$(active_title)" = "进度" ]; then
       keys Escape
-      progress_seen=1
+      # The Escape may come after the last stage: then there is no question.
+      if appears "Yes or No" 30; then
+        shot_area progress "1024x720+0+0"
+        keys alt+n
+        progress_seen=1
+      fi
       break
     fi
   done
-  if [ -n "$progress_seen" ]; then
-    wait_for "Yes or No"
-    shot_area progress "1024x720+0+0"
-    keys alt+n
-    break
-  fi
+  [ -n "$progress_seen" ] && break
   wait_for "Kerrow八字算命"
 done
 [ -n "$progress_seen" ] || echo "take.sh: the progress window was never caught; progress.png is left as it was" >&2
