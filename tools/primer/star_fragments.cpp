@@ -242,9 +242,11 @@ std::string passing_stars(const Args&) {
     for (const ShenShaJianRow& row : ShenShaJian)
         if (std::string(row.code) == "lz") {
             const ShenShaSMRow* d = find_star_description(row.starId);
-            names.push_back(format("<a href=\"%s#s%d\">%s</a>（以%s查）", kGroupPages[starGroup(row.starId)], row.starId,
-                                   escape(d ? d->Name : shenShaName(row.starId)).c_str(),
-                                   kSourceNames[starGroup(row.starId)]));
+            // The passing branch is one of its positions; any other is on the chart.
+            const bool alsoOnChart = positions_of(row.starId).names.size() > 1;
+            names.push_back(format("<a href=\"%s#s%d\">%s</a>（以%s查%s）", kGroupPages[starGroup(row.starId)],
+                                   row.starId, escape(d ? d->Name : shenShaName(row.starId)).c_str(),
+                                   kSourceNames[starGroup(row.starId)], alsoOnChart ? "，也查四柱" : ""));
         }
     return "<p>" + join(names, "、") + "</p>\n";
 }
