@@ -10,7 +10,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev libinih-dev
   clang libclang-rt-14-dev
   libwxgtk3.2-dev libwxgtk-webview3.2-dev
-  xvfb xauth x11-utils imagemagick fonts-noto-cjk
+  xvfb xauth x11-utils imagemagick fonts-noto-cjk openbox xdotool
   chromium
   nodejs
 )
