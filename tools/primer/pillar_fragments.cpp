@@ -3,13 +3,13 @@
 // from the engine's rules or from a chart the engine casts.
 #include <cstdlib>
 
-#include "app/city_table.h"
+#include "engine/city_table.h"
 #include "engine/chart_state.h"
 #include "engine/life_palace.h"
 #include "engine/luck.h"
 #include "engine/pillars.h"
 #include "engine/true_solar_time.h"
-#include "report/numerals.h"
+#include "engine/numerals.h"
 #include "tools/primer/casting.h"
 #include "tools/primer/html.h"
 #include "tools/primer/words.h"

@@ -6,7 +6,7 @@
 #include "engine/derivations.h"
 #include "engine/patterns.h"
 #include "engine/true_solar_time.h"
-#include "report/numerals.h"
+#include "engine/numerals.h"
 #include "stars/nayin_element.h"
 #include "stars/shensha_tables.h"
 #include "tools/primer/fragments.h"

@@ -4,7 +4,8 @@
 
 #include "engine/chart_state.h"
 #include "report/report_fields.h"
-#include "report/strength.h"
+#include "engine/strength.h"
+#include "report/strength_fields.h"
 #include "tools/primer/casting.h"
 #include "tools/primer/html.h"
 #include "tools/primer/words.h"
