@@ -65,10 +65,9 @@ bool write_right_page(const std::string& page) {
     return false;
 }
 
-BuildResult build_chart(BuildObserver& observer) {
+BuildResult build_chart_page(BuildObserver& observer, std::string& page) {
     if (current_style_folder().empty()) current_style_folder() = style_folder_of("02");
-    // Kept between charts: a page is some hundred kilobytes, made again for each.
-    static std::string page;
+    page.clear();
     bool templateMissing = false;
     for (int position = 0; position <= 100; ++position) {
         observer.set_position(position);
@@ -85,6 +84,14 @@ BuildResult build_chart(BuildObserver& observer) {
         }
         if (templateMissing) return BuildResult::no_template;
     }
+    return BuildResult::written;
+}
+
+BuildResult build_chart(BuildObserver& observer) {
+    // Kept between charts: a page is some hundred kilobytes, made again for each.
+    static std::string page;
+    const BuildResult result = build_chart_page(observer, page);
+    if (result != BuildResult::written) return result;
     return write_right_page(page) ? BuildResult::written : BuildResult::write_failed;
 }
 

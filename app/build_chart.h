@@ -37,8 +37,11 @@ enum class BuildResult {
     write_failed,  // right.htm could not be written; the previous page stays
 };
 
-// Runs the sequence on the birth data in the chart record.
+// Runs the sequence on the birth data in the chart record and writes right.htm.
 BuildResult build_chart(BuildObserver& observer);
+// The same without writing: `page` gets what right.htm would hold (written
+// stands for a page made; never write_failed).
+BuildResult build_chart_page(BuildObserver& observer, std::string& page);
 BuildResult build_chart();
 
 // right.htm of the current style folder.

@@ -18,9 +18,15 @@ struct MessageCapture::Impl {
 };
 
 MessageCapture::MessageCapture(bool answerYes) : impl_(new Impl) {
-    impl_->previousMessage = platform::set_message_handler([this](const std::string& text) { messages.push_back(text); });
+    // The handlers around this one still hear every message and question, so that
+    // orvane-cli can print them all.
+    impl_->previousMessage = platform::set_message_handler([this](const std::string& text) {
+        messages.push_back(text);
+        if (impl_->previousMessage) impl_->previousMessage(text);
+    });
     impl_->previousQuestion = platform::set_question_handler([this, answerYes](const std::string& text) {
         messages.push_back(text);
+        if (impl_->previousQuestion) impl_->previousQuestion(text);
         return answerYes;
     });
 }

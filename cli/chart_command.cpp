@@ -14,6 +14,7 @@ namespace {
 class ChartCommand : public Command {
 public:
     void configure(CLI::App& app) override { add_birth_options(app, birth_); }
+    void reset() override { birth_ = BirthArgs{}; }
 
     nlohmann::ordered_json run() override {
         MessageCapture capture(birth_.yes);

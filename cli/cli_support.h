@@ -34,4 +34,14 @@ nlohmann::ordered_json text(const std::string& gbk);
 // Command-line text (UTF-8) to GBK; throws Refusal when GBK lacks a character.
 std::string to_gbk(const std::string& utf8);
 
+// Whether the bytes are well-formed UTF-8.
+bool is_utf8(const std::string& bytes);
+
+// The bytes as UTF-8 text: well-formed sequences as they are, every other byte
+// written out as \xNN, so that bad input can be shown without breaking JSON.
+std::string printable_utf8(const std::string& bytes);
+
+// The JSON text of a value; a string that is not UTF-8 cannot make it throw.
+std::string dump_json(const nlohmann::ordered_json& value);
+
 }  // namespace cli

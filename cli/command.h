@@ -16,6 +16,11 @@ public:
     virtual void configure(CLI::App& app) = 0;
     // Runs after parsing; throws Refusal when the input is refused.
     virtual nlohmann::ordered_json run() = 0;
+    // Back to the defaults before the next batch line is parsed into the same
+    // options: an option the line leaves out must not keep the last line's value.
+    virtual void reset() {}
+    // The number of the batch line about to run, from 1.
+    virtual void set_batch_line(int line) {}
 };
 
 struct CommandInfo {
@@ -23,6 +28,7 @@ struct CommandInfo {
     const char* description;
     std::unique_ptr<Command> (*make)();
     bool batchable;  // accepts --batch: one argument set per stdin line
+    bool numbersLines = false;  // its batch lines answer {"line": n, …}, refusals too
 };
 
 const std::vector<CommandInfo>& all_commands();

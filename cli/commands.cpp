@@ -11,7 +11,7 @@ const std::vector<CommandInfo>& all_commands() {
         {"solar", "lunar date to solar date", make_solar_command, false},
         {"terms", "the twelve solar-term entries of a solar year", make_terms_command, false},
         {"chart", "cast a chart and print the whole chart record", make_chart_command, true},
-        {"report", "cast a chart and write the report page into the style folder", make_report_command, false},
+        {"report", "cast a chart and write the report page into the style folder", make_report_command, true, true},
         {"reverse", "the birth dates of four given pillars in one solar year", make_reverse_command, false},
     };
     return commands;

@@ -1,48 +1,109 @@
 // orvane-cli: casts charts and converts dates without a window, for scripting,
 // batch work and tests. Output is UTF-8 JSON; a refused input exits with 2 and
-// the program's own message on stderr.
+// the program's own message on stderr. Every message the program shows on the
+// way goes to stderr as well, in success as in refusal.
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <sstream>
 
 #include "cli/cli_support.h"
 #include "cli/command.h"
+#include "cli/input_lines.h"
 #include "platform/clock.h"
 #include "platform/encoding.h"
+#include "platform/message.h"
 #include "platform/program_dir.h"
 
 namespace {
 
-struct Outcome {
-    int status = 0;
-    std::string json;   // on success
-    std::string error;  // UTF-8, on refusal
+// The message boxes and questions of one run (a command, or one batch line), GBK.
+struct MessageLog {
+    std::vector<std::string> shown;     // message boxes: candidates for the cause of a refusal
+    std::vector<std::string> everything;  // messages and questions, in order
+
+    void install() {
+        platform::set_message_handler([this](const std::string& text) {
+            shown.push_back(text);
+            everything.push_back(text);
+        });
+        platform::set_question_handler([this](const std::string& text) {
+            everything.push_back(text);
+            return false;
+        });
+    }
+    void clear() {
+        shown.clear();
+        everything.clear();
+    }
 };
 
-// Parses one argument set of a command and runs it.
-Outcome run_command(const cli::CommandInfo& info, const std::vector<std::string>& args) {
-    CLI::App app{info.description, info.name};
-    auto command = info.make();
-    command->configure(app);
-    try {
-        std::vector<std::string> reversed(args.rbegin(), args.rend());
-        app.parse(reversed);
-        nlohmann::ordered_json out = command->run();
-        // A plain string (a path) prints as it is; everything else as JSON.
-        return {0, out.is_string() ? out.get<std::string>() : out.dump(), {}};
-    } catch (const CLI::ParseError& e) {
-        return {cli::kRefused, {}, e.what()};
-    } catch (const cli::Refusal& refusal) {
-        return {cli::kRefused, {}, platform::gbk_to_utf8_lossy(refusal.what())};
+MessageLog messageLog;
+
+// A GBK literal of this file as UTF-8.
+std::string utf8(const char* gbk) { return platform::gbk_to_utf8_lossy(gbk); }
+
+struct Outcome {
+    int status = 0;
+    std::string output;  // UTF-8: the JSON, or the help text
+    std::string error;   // UTF-8, on refusal: its first cause
+    bool errorWasShown = false;  // the cause is a message box already in the log
+};
+
+// One command with the parser built for it; a batch reuses both for every line.
+class Invocation {
+public:
+    explicit Invocation(const cli::CommandInfo& info) : app_(info.description, info.name), command_(info.make()) {
+        command_->configure(app_);
     }
+
+    Outcome run(const std::vector<std::string>& args, int batchLine = 0) {
+        messageLog.clear();
+        command_->reset();
+        command_->set_batch_line(batchLine);
+        app_.clear();
+        try {
+            std::vector<std::string> reversed(args.rbegin(), args.rend());
+            app_.parse(reversed);
+            nlohmann::ordered_json out = command_->run();
+            // A plain string (a path) prints as it is; everything else as JSON.
+            return {0, out.is_string() ? out.get<std::string>() : cli::dump_json(out), {}};
+        } catch (const CLI::CallForHelp&) {
+            return {0, app_.help(), {}};
+        } catch (const CLI::ParseError& e) {
+            return {cli::kRefused, {}, cli::printable_utf8(e.what())};
+        } catch (const cli::Refusal& refusal) {
+            // The first message box shown on the way is the first cause; the
+            // refusal's own text when none was.
+            if (messageLog.shown.empty()) return {cli::kRefused, {}, platform::gbk_to_utf8_lossy(refusal.what())};
+            return {cli::kRefused, {}, platform::gbk_to_utf8_lossy(messageLog.shown.front()), true};
+        } catch (const std::exception& e) {
+            return {cli::kRefused, {}, cli::printable_utf8(e.what())};
+        }
+    }
+
+private:
+    CLI::App app_;
+    std::unique_ptr<cli::Command> command_;
+};
+
+// The messages of the run on stderr, each on its own line, led by `prefix`,
+// then the cause of a refusal unless it is one of them.
+void print_messages(const std::string& prefix, const Outcome& outcome) {
+    for (const std::string& m : messageLog.everything)
+        std::fprintf(stderr, "%s%s\n", prefix.c_str(), platform::gbk_to_utf8_lossy(m).c_str());
+    if (!outcome.error.empty() && !outcome.errorWasShown)
+        std::fprintf(stderr, "%s%s\n", prefix.c_str(), outcome.error.c_str());
 }
 
 int run_once(const cli::CommandInfo& info, const std::vector<std::string>& args) {
-    Outcome outcome = run_command(info, args);
-    if (outcome.status == 0)
-        std::cout << outcome.json << '\n';
-    else
-        std::fprintf(stderr, "%s\n", outcome.error.c_str());
+    Invocation invocation(info);
+    Outcome outcome = invocation.run(args);
+    if (outcome.status == 0) {
+        std::cout << outcome.output;
+        if (outcome.output.empty() || outcome.output.back() != '\n') std::cout << '\n';
+    }
+    print_messages("", outcome);
     return outcome.status;
 }
 
@@ -54,22 +115,48 @@ std::vector<std::string> split_words(const std::string& line) {
 }
 
 // One argument set per stdin line, one JSON object per output line. A refused
-// line prints {"error": message} and the run ends with status 2.
+// line, a line of bytes that are not UTF-8 or one too long prints
+// {"error": message}; the batch goes on and ends with status 2.
 int run_batch(const cli::CommandInfo& info, const std::vector<std::string>& fixedArgs) {
+    Invocation invocation(info);
+    cli::InputLines input(std::cin);
     int status = 0;
-    for (std::string line; std::getline(std::cin, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        std::vector<std::string> args = fixedArgs;
-        for (auto& word : split_words(line)) args.push_back(word);
-        Outcome outcome = run_command(info, args);
-        if (outcome.status == 0) {
-            std::cout << outcome.json << '\n';
+    std::string out;
+    for (cli::InputLine line; input.next(line);) {
+        const std::string prefix = std::to_string(line.number) + ": ";
+        Outcome outcome;
+        if (line.tooLong) {
+            outcome = {cli::kRefused, {}, utf8("输入行超过") + std::to_string(cli::kInputLineLimit / 1024) + "KB"};
+        } else if (!cli::is_utf8(line.text)) {
+            outcome = {cli::kRefused, {}, utf8("输入行不是UTF-8文本：") + cli::printable_utf8(line.text)};
         } else {
-            std::cout << nlohmann::json{{"error", outcome.error}}.dump() << '\n';
+            std::vector<std::string> args = fixedArgs;
+            for (auto& word : split_words(line.text)) args.push_back(word);
+            outcome = invocation.run(args, line.number);
+        }
+        out.clear();
+        if (outcome.status == 0) {
+            out = outcome.output;
+        } else {
+            nlohmann::ordered_json error;
+            if (info.numbersLines) error["line"] = line.number;
+            error["error"] = outcome.error;
+            out = cli::dump_json(error);
             status = outcome.status;
         }
+        out += '\n';
+        std::fwrite(out.data(), 1, out.size(), stdout);
+        print_messages(prefix, outcome);
+        messageLog.clear();
     }
+    std::fflush(stdout);
     return status;
+}
+
+void print_usage(std::FILE* to, const std::vector<cli::CommandInfo>& commands) {
+    std::fprintf(to, "usage: orvane-cli COMMAND [ARGS] [--batch] [--program-dir DIR] [--today YYYY-MM-DD]\n"
+                     "       orvane-cli COMMAND --help\ncommands:\n");
+    for (const auto& c : commands) std::fprintf(to, "  %-8s %s\n", c.name, c.description);
 }
 
 }  // namespace
@@ -79,6 +166,7 @@ int main(int argc, char** argv) {
     std::string programDir;
     std::string today;
     bool batch = false;
+    bool help = false;
     std::vector<std::string> rest;
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--program-dir" && i + 1 < args.size()) {
@@ -88,23 +176,34 @@ int main(int argc, char** argv) {
         } else if (args[i] == "--batch") {
             batch = true;
         } else {
+            if (args[i] == "--help" || args[i] == "-h") help = true;
             rest.push_back(args[i]);
         }
     }
     const auto& commands = cli::all_commands();
-    auto usage = [&commands] {
-        std::fprintf(stderr, "usage: orvane-cli COMMAND [ARGS] [--batch] [--program-dir DIR]\ncommands:\n");
-        for (const auto& c : commands) std::fprintf(stderr, "  %-8s %s\n", c.name, c.description);
-        return cli::kRefused;
-    };
-    if (rest.empty()) return usage();
     const cli::CommandInfo* info = nullptr;
-    for (const auto& c : commands)
-        if (rest[0] == c.name) info = &c;
-    if (!info) return usage();
+    if (!rest.empty())
+        for (const auto& c : commands)
+            if (rest[0] == c.name) info = &c;
+    if (!info) {
+        if (help && (rest.empty() || rest[0] == "--help" || rest[0] == "-h")) {
+            print_usage(stdout, commands);
+            return 0;
+        }
+        print_usage(stderr, commands);
+        return cli::kRefused;
+    }
     rest.erase(rest.begin());
 
-    if (!programDir.empty()) platform::set_program_dir(programDir);
+    messageLog.install();
+    if (!programDir.empty()) {
+        std::error_code error;
+        if (!std::filesystem::is_directory(programDir, error)) {
+            std::fprintf(stderr, "%s%s\n", utf8("程序目录不存在：").c_str(), cli::printable_utf8(programDir).c_str());
+            return cli::kRefused;
+        }
+        platform::set_program_dir(programDir);
+    }
     if (!today.empty()) {
         try {
             orvane::SolarDate d = cli::parse_date(today);
@@ -114,7 +213,7 @@ int main(int argc, char** argv) {
             return cli::kRefused;
         }
     }
-    if (batch) {
+    if (batch && !help) {
         if (!info->batchable) {
             std::fprintf(stderr, "%s does not take --batch\n", info->name);
             return cli::kRefused;

@@ -4,6 +4,8 @@
 //   node regression.mjs CLI PROGRAM_DIR            check
 //   node regression.mjs CLI PROGRAM_DIR --update   rewrite golden.json
 //   node regression.mjs CLI PROGRAM_DIR --dump DIR write every output, for a diff
+// The reports are cast by report --batch, one per style; --single (with any of
+// the above) casts each in a process of its own, as right.htm, to check the batch.
 import { spawn, spawnSync } from 'node:child_process';
 import { createHash } from 'node:crypto';
 import { cpSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
@@ -97,31 +99,61 @@ function run(args) {
   });
 }
 
-// Each report in a program folder of its own, so that two can run at once.
-async function castReport(args, style) {
+// One report per process, each in a program folder of its own: the slow way,
+// kept to check the batch against it (--single).
+async function castReportAlone(args, style) {
   const dir = freshProgramDir();
   try {
-    const common = [...args, '--style', style, '--program-dir', dir, '--today', today];
-    const fields = await run(['report', ...common, '--fields']);
-    let page = Buffer.alloc(0);
-    try { page = readFileSync(join(dir, 'style', style, 'right.htm')); } catch { /* refused birth */ }
-    return { status: fields.status, fields: Buffer.concat([fields.out, fields.err]), page };
+    const r = await run(['report', ...args, '--style', style, '--program-dir', dir, '--today', today, '--fields']);
+    if (r.status !== 0) return { refused: true, page: Buffer.alloc(0), fields: null };
+    return { refused: false, page: readFileSync(join(dir, 'style', style, 'right.htm')), fields: JSON.parse(r.out.toString('utf8')) };
   } finally {
     rmSync(dir, { recursive: true, force: true });
   }
 }
 
-async function castReports() {
-  const list = births(7121962, reportCount, 1900, 2020);
-  const results = new Array(list.length);
-  let next = 0;
-  async function worker() {
-    while (next < list.length) {
-      const i = next++;
-      results[i] = await castReport(list[i], pad(1 + (i % 6)));
-    }
+// The reports of one style in one report --batch: the page of line n in DIR/NNNNNN.htm.
+async function castReportBatch(list, style) {
+  const dir = freshProgramDir();
+  try {
+    const out = join(dir, 'pages');
+    mkdirSync(out);
+    const child = spawn(cli, ['report', '--batch', '--out-dir', out, '--fields', '--style', style,
+      '--program-dir', dir, '--today', today]);
+    const chunks = [];
+    child.stdout.on('data', (d) => chunks.push(d));
+    child.stderr.resume();
+    child.stdin.end(list.map((a) => a.join(' ')).join('\n') + '\n');
+    await new Promise((resolve) => child.on('close', resolve));
+    const lines = Buffer.concat(chunks).toString('utf8').trim().split('\n').map((l) => JSON.parse(l));
+    if (lines.length !== list.length) throw new Error(`report --batch gave ${lines.length} lines for ${list.length}`);
+    return lines.map((l) => (l.error ? { refused: true, page: Buffer.alloc(0), fields: null }
+      : { refused: false, page: readFileSync(l.path), fields: l.fields }));
+  } finally {
+    rmSync(dir, { recursive: true, force: true });
   }
-  await Promise.all([worker(), worker(), worker()]);
+}
+
+async function castReports(single) {
+  const list = births(7121962, reportCount, 1900, 2020);
+  const styleOf = (i) => pad(1 + (i % 6));
+  const results = new Array(list.length);
+  if (single) {
+    let next = 0;
+    const worker = async () => {
+      while (next < list.length) {
+        const i = next++;
+        results[i] = await castReportAlone(list[i], styleOf(i));
+      }
+    };
+    await Promise.all([worker(), worker(), worker()]);
+    return results;
+  }
+  await Promise.all(['01', '02', '03', '04', '05', '06'].map(async (style) => {
+    const indices = list.map((_, i) => i).filter((i) => styleOf(i) === style);
+    const cast = await castReportBatch(indices.map((i) => list[i]), style);
+    indices.forEach((i, k) => { results[i] = cast[k]; });
+  }));
   return results;
 }
 
@@ -132,13 +164,13 @@ try {
 } finally {
   rmSync(dir, { recursive: true, force: true });
 }
-const reports = await castReports();
+const reports = await castReports(process.argv.includes('--single'));
 
 const current = {
   charts: Array.from({ length: chartCount / chartBlock },
     (_, b) => digest(charts.slice(b * chartBlock, (b + 1) * chartBlock).join('\n'))),
   pages: reports.map((r) => digest(r.page)),
-  fields: reports.map((r) => digest(r.fields)),
+  fields: reports.map((r) => digest(r.refused ? 'refused' : JSON.stringify(r.fields))),
 };
 
 if (mode === '--dump') {
@@ -146,7 +178,7 @@ if (mode === '--dump') {
   writeFileSync(join(dumpDir, 'charts.jsonl'), charts.join('\n') + '\n');
   reports.forEach((r, i) => {
     writeFileSync(join(dumpDir, `${String(i + 1).padStart(6, '0')}.htm`), r.page);
-    writeFileSync(join(dumpDir, `${String(i + 1).padStart(6, '0')}.fields`), r.fields);
+    writeFileSync(join(dumpDir, `${String(i + 1).padStart(6, '0')}.fields`), JSON.stringify(r.fields, null, 1));
   });
   console.log(`written to ${dumpDir}`);
 } else if (mode === '--update') {
@@ -158,7 +190,7 @@ if (mode === '--dump') {
   const charts_ = differ('charts');
   const pages = differ('pages');
   const fields = differ('fields');
-  const refused = reports.filter((r) => r.status !== 0).length;
+  const refused = reports.filter((r) => r.refused).length;
   console.log(`${chartCount} charts, ${reportCount} reports (${refused} refused)`);
   if (charts_.length || pages.length || fields.length) {
     if (charts_.length) console.log(`chart blocks of ${chartBlock} that differ: ${charts_.join(' ')}`);
