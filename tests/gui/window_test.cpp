@@ -43,6 +43,7 @@
 #include "platform/message.h"
 #include "platform/program_dir.h"
 #include "report/style_folder.h"
+#include "gui/window_support.h"
 #include "support/gbk_assert.h"
 
 namespace orvane::gui {
@@ -50,108 +51,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using namespace window_test;
+
 std::string g_builtProgram;  // the build's program folder (bin), with orvane in it
-std::string g_screenshots;
 std::string g_program;       // a copy of the program folder that the tests write into
 CMainFrame* g_frame = nullptr;
-
-void Pump(int milliseconds) {
-    const wxStopWatch watch;
-    while (watch.Time() < milliseconds) {
-        wxTheApp->Yield(true);
-        wxMilliSleep(10);
-    }
-}
-
-wxImage Screenshot(const std::string& name) {
-    Pump(400);
-    const std::string path = g_screenshots + "/" + name + ".png";
-    const std::string command = "import -window root '" + path + "'";
-    EXPECT_EQ(0, std::system(command.c_str())) << command;
-    wxImage image;
-    EXPECT_TRUE(image.LoadFile(path, wxBITMAP_TYPE_PNG)) << path;
-    return image;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-template <class T>
-T* OpenWindow() {
-    for (wxWindow* window : wxTopLevelWindows)
-        if (auto* found = dynamic_cast<T*>(window); found && found->IsShown()) return found;
-    return nullptr;
-}
-
-// Runs `step` once a shown window of type T exists, from a timer, so that it runs
-// inside whatever modal dialog or build is going on. Gives up after ten seconds.
-class Watch : public wxTimer {
-public:
-    explicit Watch(std::function<bool()> attempt) : m_attempt(std::move(attempt)) { Start(5); }
-    void Notify() override {
-        if (m_running) return;
-        m_running = true;
-        const bool done = m_attempt() || m_watch.Time() > 10000;
-        m_running = false;
-        if (done) {
-            Stop();
-            wxTheApp->CallAfter([this] { delete this; });
-        }
-    }
-
-private:
-    std::function<bool()> m_attempt;
-    wxStopWatch m_watch;
-    bool m_running = false;
-};
-
-template <class T>
-void WhenOpen(std::function<void(T&)> step) {
-    new Watch([step] {
-        T* window = OpenWindow<T>();
-        if (window) step(*window);
-        return window != nullptr;
-    });
-}
-
-template <class C>
-C* Control(wxWindow& parent, int id) {
-    return dynamic_cast<C*>(wxWindow::FindWindowById(id, &parent));
-}
-
-void Choose(wxWindow& dialog, int id, const wxString& text) {
-    auto* list = Control<wxComboBox>(dialog, id);
-    ASSERT_NE(list, nullptr) << id;
-    list->SetStringSelection(text);
-    wxCommandEvent chosen(wxEVT_COMBOBOX, id);
-    chosen.SetEventObject(list);
-    chosen.SetInt(list->GetSelection());
-    list->GetEventHandler()->ProcessEvent(chosen);
-}
-
-void Click(wxWindow& dialog, int id) {
-    wxCommandEvent click(wxEVT_BUTTON, id);
-    click.SetEventObject(wxWindow::FindWindowById(id, &dialog));
-    dialog.GetEventHandler()->ProcessEvent(click);
-}
-
-void Radio(wxWindow& dialog, int id) {
-    auto* button = Control<wxRadioButton>(dialog, id);
-    ASSERT_NE(button, nullptr) << id;
-    button->SetValue(true);
-    wxCommandEvent clicked(wxEVT_RADIOBUTTON, id);
-    clicked.SetEventObject(button);
-    clicked.SetInt(1);
-    button->GetEventHandler()->ProcessEvent(clicked);
-}
 
 std::string InProgram(const std::string& relative) { return g_program + "/" + relative; }
 
@@ -659,19 +563,9 @@ TEST(ColorProgress, HalfwayShowsTheGradientOnTheLeftAndThePercentage) {
     Pump(100);
 }
 
-class Running : public wxProcess {
-public:
-    void OnTerminate(int, int status) override {
-        done = true;
-        this->status = status;
-    }
-    bool done = false;
-    int status = -1;
-};
-
 // The real program, started alone, stays up with its welcome page.
 TEST(OrvaneProgram, StartsAndStaysUp) {
-    Running watcher;
+    RunningProcess watcher;
     const long pid = wxExecute(wxString(g_builtProgram + "/orvane"), wxEXEC_ASYNC, &watcher);
     ASSERT_GT(pid, 0);
     Pump(5000);
@@ -686,43 +580,34 @@ TEST(OrvaneProgram, StartsAndStaysUp) {
 }  // namespace
 }  // namespace orvane::gui
 
-class WindowTestApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-wxIMPLEMENT_APP_NO_MAIN(WindowTestApp);
-
 // orvane_window_tests PROGRAM_DIR SCREENSHOT_DIR [gtest flags]
 int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s program-dir screenshot-dir\n", argv[0]);
-        return 2;
-    }
     using namespace orvane::gui;
     namespace fs = std::filesystem;
-    g_builtProgram = argv[1];
-    g_screenshots = argv[2];
-    g_program = g_screenshots + "/program";
-    fs::remove_all(g_program);
-    fs::create_directories(g_program);
-    for (const char* part : {"style", "help", "bzzs", "pmsl"})
-        fs::copy(g_builtProgram + "/" + part, g_program + "/" + part, fs::copy_options::recursive);
-    std::ofstream(g_program + "/option.dat", std::ios::binary) << "11\r\n1\r\n0\r\n";  // place asked, no history
-    platform::set_program_dir(g_program);
-
-    if (!wxEntryStart(argc, argv)) return 1;
-    wxInitAllImageHandlers();
-    wxTheApp->CallOnInit();
-    g_frame = new CMainFrame();
-    g_frame->SetSize(0, 0, 1000, 740);
-    g_frame->NewChartWindow();
-    g_frame->Show();
-    Pump(1500);
-    const int result = RUN_ALL_TESTS();
-    g_frame->Destroy();
-    Pump(100);
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-    return result;
+    window_test::WindowTestHooks hooks;
+    hooks.arguments = [](int count, char** args) {
+        if (count < 3) {
+            std::fprintf(stderr, "usage: %s program-dir screenshot-dir\n", args[0]);
+            return false;
+        }
+        g_builtProgram = args[1];
+        window_test::SetScreenshotFolder(args[2]);
+        g_program = window_test::ScreenshotFolder() + "/program";
+        fs::remove_all(g_program);
+        fs::create_directories(g_program);
+        for (const char* part : {"style", "help", "bzzs", "pmsl"})
+            fs::copy(g_builtProgram + "/" + part, g_program + "/" + part, fs::copy_options::recursive);
+        std::ofstream(g_program + "/option.dat", std::ios::binary) << "11\r\n1\r\n0\r\n";  // place asked, no history
+        platform::set_program_dir(g_program);
+        return true;
+    };
+    hooks.started = [] {
+        g_frame = new CMainFrame();
+        g_frame->SetSize(0, 0, 1000, 740);
+        g_frame->NewChartWindow();
+        g_frame->Show();
+        window_test::Pump(1500);
+    };
+    hooks.finishing = [] { g_frame->Destroy(); };
+    return window_test::RunWindowTests(argc, argv, hooks);
 }

@@ -20,35 +20,15 @@
 #include "deskcal/gui/calendar_dialog.h"
 #include "deskcal/gui/instance_link.h"
 #include "deskcal/gui/window_ids.h"
+#include "gui/window_support.h"
 #include "platform/clock.h"
 
 namespace deskcal {
 namespace {
 
-std::string g_tallis;       // the real program, for the second start
-std::string g_screenshots;  // folder under the build tree
+using namespace window_test;
 
-void Pump(int milliseconds) {
-    const wxStopWatch watch;
-    while (watch.Time() < milliseconds) {
-        wxTheApp->Yield(true);
-        wxMilliSleep(10);
-    }
-}
-
-wxImage Screenshot(const std::string& name) {
-    Pump(300);
-    const std::string path = g_screenshots + "/" + name + ".png";
-    const std::string command = "import -window root '" + path + "'";
-    EXPECT_EQ(0, std::system(command.c_str())) << command;
-    wxImage image;
-    EXPECT_TRUE(image.LoadFile(path, wxBITMAP_TYPE_PNG)) << path;
-    return image;
-}
-
-wxColour PixelAt(const wxImage& image, wxPoint screen) {
-    return wxColour(image.GetRed(screen.x, screen.y), image.GetGreen(screen.x, screen.y), image.GetBlue(screen.x, screen.y));
-}
+std::string g_tallis;  // the real program, for the second start
 
 // Dark pixels inside a rectangle of the screenshot: ink of a glyph.
 int DarkPixels(const wxImage& image, const wxRect& screenRect) {
@@ -268,16 +248,6 @@ TEST_F(CalendarWindow, MinimisingHidesInTheTrayWithTodaysTip) {
     EXPECT_FALSE(m_dialog->IsMinimised());
 }
 
-class RunningProcess : public wxProcess {
-public:
-    void OnTerminate(int, int status) override {
-        m_status = status;
-        m_done = true;
-    }
-    bool m_done = false;
-    int m_status = -1;
-};
-
 TEST_F(CalendarWindow, SecondStartBringsTheFirstForward) {
     ASSERT_FALSE(g_tallis.empty());
     InstanceLink link;
@@ -291,9 +261,9 @@ TEST_F(CalendarWindow, SecondStartBringsTheFirstForward) {
     const long pid = wxExecute(g_tallis, wxEXEC_ASYNC, &watcher);
     ASSERT_GT(pid, 0);
     const wxStopWatch watch;
-    while (!watcher.m_done && watch.Time() < 20000) Pump(50);
-    ASSERT_TRUE(watcher.m_done) << "the second tallis did not end";
-    EXPECT_EQ(0, watcher.m_status);
+    while (!watcher.done && watch.Time() < 20000) Pump(50);
+    ASSERT_TRUE(watcher.done) << "the second tallis did not end";
+    EXPECT_EQ(0, watcher.status);
     Pump(200);
     EXPECT_TRUE(m_dialog->IsShown());
     EXPECT_FALSE(m_dialog->IsMinimised());
@@ -306,7 +276,7 @@ TEST(TallisProgram, OpensItsCalendarWindow) {
     const long pid = wxExecute(g_tallis, wxEXEC_ASYNC, &watcher);
     ASSERT_GT(pid, 0);
     Pump(2500);
-    ASSERT_FALSE(watcher.m_done) << "tallis ended by itself with status " << watcher.m_status;
+    ASSERT_FALSE(watcher.done) << "tallis ended by itself with status " << watcher.status;
     const wxImage shot = Screenshot("tallis-program");
     int titleBar = 0;
     for (int y = 0; y < shot.GetHeight(); ++y)
@@ -315,34 +285,24 @@ TEST(TallisProgram, OpensItsCalendarWindow) {
     EXPECT_GT(titleBar, 200 * 18);  // the grid's title bar, at least
     wxProcess::Kill(pid, wxSIGTERM);
     const wxStopWatch watch;
-    while (!watcher.m_done && watch.Time() < 5000) Pump(50);
-    EXPECT_TRUE(watcher.m_done);
+    while (!watcher.done && watch.Time() < 5000) Pump(50);
+    EXPECT_TRUE(watcher.done);
 }
 
 }  // namespace
 }  // namespace deskcal
 
-class WindowTestApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-wxIMPLEMENT_APP_NO_MAIN(WindowTestApp);
-
 // tallis_window_tests TALLIS SCREENSHOT_DIR [gtest flags]
 int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s path/to/tallis screenshot-dir\n", argv[0]);
-        return 2;
-    }
-    deskcal::g_tallis = argv[1];
-    deskcal::g_screenshots = argv[2];
-    wxFileName::Mkdir(deskcal::g_screenshots, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
-    if (!wxEntryStart(argc, argv)) return 1;
-    wxInitAllImageHandlers();
-    wxTheApp->CallOnInit();
-    const int result = RUN_ALL_TESTS();
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-    return result;
+    window_test::WindowTestHooks hooks;
+    hooks.arguments = [](int count, char** args) {
+        if (count < 3) {
+            std::fprintf(stderr, "usage: %s path/to/tallis screenshot-dir\n", args[0]);
+            return false;
+        }
+        deskcal::g_tallis = args[1];
+        window_test::SetScreenshotFolder(args[2]);
+        return true;
+    };
+    return window_test::RunWindowTests(argc, argv, hooks);
 }
