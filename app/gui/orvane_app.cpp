@@ -4,6 +4,7 @@
 
 #include "app/gui/gbk.h"
 #include "app/gui/main_frame.h"
+#include "app/gui/message_dlg.h"
 #include "app/gui/yes_no_dlg.h"
 #include "platform/message.h"
 
@@ -11,7 +12,7 @@ namespace orvane::gui {
 
 void InstallDialogHandlers() {
     platform::set_message_handler([](const std::string& text) {
-        wxMessageBox(FromGbk(text), FromGbk("Kerrow八字算命"), wxOK, wxTheApp->GetTopWindow());
+        CMessageDlg::Show(wxTheApp->GetTopWindow(), FromGbk(text));
     });
     platform::set_question_handler(
         [](const std::string& text) { return CYesNoDlg::Ask(wxTheApp->GetTopWindow(), text); });

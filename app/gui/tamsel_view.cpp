@@ -17,6 +17,7 @@
 #include "app/gui/progress_dlg.h"
 #include "app/gui/reverse_dialog.h"
 #include "app/style_menu.h"
+#include "platform/message.h"
 #include "platform/program_dir.h"
 #include "report/style_folder.h"
 
@@ -29,18 +30,57 @@ bool& style_menu_built() {
     return built;
 }
 
+wxMenu* FindStyleMenu(wxMenuBar* bar, size_t* top) {
+    if (!bar) return nullptr;
+    // The menu that holds the fixed hint item, whatever its label reads.
+    for (size_t i = 0; i < bar->GetMenuCount(); ++i) {
+        wxMenu* menu = bar->GetMenu(i);
+        if (!menu->FindChildItem(cmd::MenuId(cmd::kStyleHint))) continue;
+        if (top) *top = i;
+        return menu;
+    }
+    return nullptr;
+}
+
+wxString StyleLabel(const std::string& gbkName) {
+    wxString label = FromGbk(gbkName);
+    label.Replace("&", "&&");   // a style name has no mnemonic
+    label.Replace("\t", " ");  // nor an accelerator
+    return label;
+}
+
 CTamselView::CTamselView(wxWindow* parent)
-    : wxPanel(parent, wxID_ANY), m_programFolder(platform::program_dir()), m_nextStyleCommand(cmd::kFirstStyle) {
-    m_browser = wxWebView::New(this, wxID_ANY, wxFileSystem::FileNameToURL(wxFileName(FromGbk(m_programFolder + "/help/welcome.htm"))));
+    : wxPanel(parent, wxID_ANY), m_programFolder(platform::program_dir()) {
+    m_browser = wxWebView::New(this, wxID_ANY);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(m_browser, 1, wxEXPAND);
     SetSizer(sizer);
+    const wxFileName welcome(FromGbk(m_programFolder + "/help/welcome.htm"));
+    if (welcome.FileExists()) {
+        m_browser->LoadURL(wxFileSystem::FileNameToURL(welcome));
+    } else {
+        // Not a blank window: say what is missing, and the menus work as ever.
+        m_browser->SetPage("<html><body style='font-family:sans-serif;padding:2em'><p>" +
+                               FromGbk("程序目录中没有欢迎页面：") + welcome.GetFullPath() + "</p></body></html>",
+                           "");
+    }
 }
 
-void CTamselView::ShowProgramPage(const std::string& relative) { ShowPath(m_programFolder + "/" + relative); }
+void CTamselView::ShowProgramPage(const std::string& relative) {
+    // "help/yhxx.htm#version": the anchor belongs to the address, not to the file name.
+    const std::size_t hash = relative.find('#');
+    ShowPath(m_programFolder + "/" + relative.substr(0, hash), hash == std::string::npos ? "" : relative.substr(hash));
+}
 
-void CTamselView::ShowPath(const std::string& path) {
-    m_browser->LoadURL(wxFileSystem::FileNameToURL(wxFileName(FromGbk(path))));
+bool CTamselView::ShowPath(const std::string& path, const std::string& anchor) {
+    const wxFileName file(FromGbk(path));
+    if (!file.FileExists()) {
+        // A missing page is said, and the page shown stays.
+        platform::show_message("找不到页面文件：" + path);
+        return false;
+    }
+    m_browser->LoadURL(wxFileSystem::FileNameToURL(file) + FromGbk(anchor));
+    return true;
 }
 
 wxString CTamselView::CurrentUrl() const { return m_browser->GetCurrentURL(); }
@@ -75,37 +115,42 @@ void CTamselView::build_chart() {
     s_building = false;
     if (result != BuildResult::written) return;
     Refresh(false);
-    ShowPath(current_style_folder() + "/index.htm");
+    ShowReport();
 }
 
-wxMenu* CTamselView::StyleMenu() const {
+void CTamselView::ShowReport() {
+    const std::string index = current_style_folder() + "/index.htm";
+    // A style folder without its frame page still shows the report itself.
+    ShowPath(wxFileName::FileExists(FromGbk(index)) ? index : right_page_path());
+}
+
+wxMenu* CTamselView::StyleMenu(size_t* top) const {
     auto* frame = wxDynamicCast(wxGetTopLevelParent(const_cast<CTamselView*>(this)), wxFrame);
     if (frame && frame->GetParent()) frame = wxDynamicCast(frame->GetParent(), wxFrame);  // the MDI parent
-    if (!frame || !frame->GetMenuBar()) return nullptr;
-    wxMenuBar* bar = frame->GetMenuBar();
-    const int index = bar->FindMenu(FromGbk("格式(&S)"));
-    return index == wxNOT_FOUND ? nullptr : bar->GetMenu(static_cast<size_t>(index));
+    return frame ? FindStyleMenu(frame->GetMenuBar(), top) : nullptr;
 }
 
 void CTamselView::build_style_menu() {
     if (style_menu_built()) return;
-    wxMenu* menu = StyleMenu();
+    size_t top = 0;
+    wxMenu* menu = StyleMenu(&top);
     if (!menu) return;
-    wxMenuBar* bar = menu->GetMenuBar();
-    bar->EnableTop(static_cast<size_t>(bar->FindMenu(FromGbk("格式(&S)"))), true);
+    menu->GetMenuBar()->EnableTop(top, true);
     const auto names = read_style_names();
     if (!names) return;
-    for (const std::string& name : *names) {
-        if (menu->FindItem(cmd::MenuId(m_nextStyleCommand))) menu->Destroy(cmd::MenuId(m_nextStyleCommand));
-        menu->AppendRadioItem(cmd::MenuId(m_nextStyleCommand), FromGbk(name));
-        ++m_nextStyleCommand;
+    for (const StyleName& style : *names) {
+        const wxString label = StyleLabel(style.name);
+        if (label.empty()) continue;  // wx refuses an item without a label
+        const int id = cmd::MenuId(cmd::kFirstStyle + style.item);
+        if (menu->FindItem(id)) menu->Destroy(id);
+        menu->AppendRadioItem(id, label);
     }
     if (wxMenuItem* item = menu->FindItem(cmd::MenuId(checked_style_command()))) item->Check(true);
     style_menu_built() = true;
 }
 
 void CTamselView::apply_style(const std::string& number) {
-    if (orvane::apply_style(number) == StyleSwitch::written) ShowPath(current_style_folder() + "/index.htm");
+    if (orvane::apply_style(number) == StyleSwitch::written) ShowReport();
 }
 
 }  // namespace orvane::gui

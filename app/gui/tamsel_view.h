@@ -4,9 +4,12 @@
 
 #include <wx/panel.h>
 
+#include <wx/string.h>
+
 #include <string>
 
 class wxMenu;
+class wxMenuBar;
 class wxWebView;
 
 namespace orvane::gui {
@@ -15,9 +18,13 @@ class CTamselView : public wxPanel {
 public:
     explicit CTamselView(wxWindow* parent);
 
-    // Shows a file of the program folder ("help/welcome.htm") or a full path.
+    // Shows a file of the program folder ("help/welcome.htm", "help/yhxx.htm#version")
+    // or a full path, at an anchor ("#version") when given. A missing file is said
+    // in a message and the page shown stays; false then.
     void ShowProgramPage(const std::string& relative);
-    void ShowPath(const std::string& path);
+    bool ShowPath(const std::string& path, const std::string& anchor = "");
+    // index.htm of the current style folder, or its right.htm when the frame page is missing.
+    void ShowReport();
     wxWebView* Browser() const { return m_browser; }
     wxString CurrentUrl() const;
 
@@ -36,15 +43,20 @@ private:
     // Shows the chart command's dialog; on OK builds the chart and the style menu.
     template <class Dialog, class... Args>
     void CastFrom(Args... args);
-    wxMenu* StyleMenu() const;
+    wxMenu* StyleMenu(size_t* top) const;
 
     std::string m_programFolder;
     wxWebView* m_browser = nullptr;
-    int m_nextStyleCommand;
     static bool s_building;
 };
 
 // Set once the style menu holds the style names; shared by every chart window.
 bool& style_menu_built();
+
+// The 格式 menu of a menu bar, found by its fixed first item; its place in the bar in `top`.
+wxMenu* FindStyleMenu(wxMenuBar* bar, size_t* top = nullptr);
+
+// A style name as a menu label: the text as it reads, without mnemonic or accelerator.
+wxString StyleLabel(const std::string& gbkName);
 
 }  // namespace orvane::gui

@@ -16,7 +16,13 @@
 #include <wx/settings.h>
 #include <wx/stopwatch.h>
 #include <wx/timer.h>
+#include <wx/statbmp.h>
+#include <wx/uiaction.h>
 #include <wx/utils.h>
+#include <wx/webview.h>
+
+#include <gdk/gdkx.h>
+#include <gtk/gtk.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -25,7 +31,11 @@
 #include <sstream>
 #include <string>
 
+#include "app/gui/about_dlg.h"
 #include "app/gui/birth_dlg.h"
+#include "app/gui/birth_years.h"
+#include "app/gui/hyper_link.h"
+#include "app/gui/message_dlg.h"
 #include "app/gui/city_dlg.h"
 #include "app/gui/color_progress_ctrl.h"
 #include "app/gui/command_ids.h"
@@ -74,7 +84,7 @@ wxString HelpLine(wxWindow& dialog) {
     return text;
 }
 
-wxMenu* StyleMenu() { return g_frame->GetMenuBar()->GetMenu(1); }
+wxMenu* StyleMenu() { return FindStyleMenu(g_frame->GetMenuBar()); }
 
 // Fills the birth dialog with 1990-06-15 12:30, 男, 北京 东城区 and presses OK.
 void EnterBirth(CBirthDlg& dialog) {
@@ -112,6 +122,234 @@ TEST_F(ChartWindow, StartsWithTheWelcomePageAndAGreyStyleMenu) {
     EXPECT_NE(nullptr, bar->FindItem(cmd::MenuId(cmd::kInputBirth)));
     EXPECT_EQ(FromGbk("输入生辰(&I)..."), bar->FindItem(cmd::MenuId(cmd::kInputBirth))->GetItemLabel().BeforeFirst('\t'));
     Screenshot("orvane-welcome");
+}
+
+TEST_F(ChartWindow, EditBirthBeforeAnyChartOpensTheEmptyDialog) {
+    ASSERT_EQ(0, chart.lunarYear) << "this test runs before the first chart";
+    bool seen = false;
+    WhenOpen<CBirthDlg>([&](CBirthDlg& dialog) {
+        using namespace birth_ids;
+        seen = true;
+        EXPECT_EQ(-1, Control<wxComboBox>(dialog, kYear)->GetSelection());
+        EXPECT_EQ("", Control<wxComboBox>(dialog, kYear)->GetValue());
+        for (int id : {kMonth, kDay, kHour, kMinute}) EXPECT_EQ(-1, Control<wxComboBox>(dialog, id)->GetSelection()) << id;
+        EXPECT_TRUE(Control<wxRadioButton>(dialog, kSolar)->GetValue()) << "公历, not 农历";
+        EXPECT_TRUE(Control<wxRadioButton>(dialog, kMale)->GetValue()) << "男, not 女";
+        EXPECT_FALSE(Control<wxCheckBox>(dialog, kLeap)->IsEnabled());
+        EXPECT_FALSE(Control<wxComboBox>(dialog, kCity)->IsEnabled());
+        EXPECT_EQ(31u, Control<wxComboBox>(dialog, kDay)->GetCount());
+        Screenshot("orvane-edit-before-any-chart");
+        Click(dialog, wxID_CANCEL);
+    });
+    g_frame->RunCommand(cmd::kEditBirth);
+    EXPECT_TRUE(seen);
+}
+
+// The box of "说明" shows every help text whole: each line fits, and the box is
+// tall enough for all of them.
+TEST_F(ChartWindow, BirthDialogHelpIsWholeAndPlacesAreInGbkOrder) {
+    using namespace birth_ids;
+    auto* dialog = new CBirthDlg(g_frame, false);
+    dialog->Show();
+    Pump(200);
+    auto* help = Control<wxStaticText>(*dialog, kHelp);
+    wxCommandEvent opened(wxEVT_COMBOBOX_DROPDOWN, kHour);
+    Control<wxComboBox>(*dialog, kHour)->GetEventHandler()->ProcessEvent(opened);
+    const std::string hourHelp = "选择命主出生时间的小时(北京时间)，如果不知道具体时间，可以选择大约数。本项必须选择。";
+    EXPECT_EQ(FromGbk(hourHelp), HelpLine(*dialog));
+    const wxArrayString lines = wxSplit(help->GetLabel(), '\n', 0);
+    EXPECT_GE(lines.size(), 2u) << "the hour's help takes more than one line";
+    for (const wxString& line : lines) EXPECT_LE(help->GetTextExtent(line).x, help->GetSize().x) << line.utf8_str();
+    EXPECT_GE(help->GetSize().y, static_cast<int>(lines.size()) * help->GetCharHeight());
+    Screenshot("orvane-birth-help-whole");
+
+    // Provinces and cities in the order of the GBK bytes of their names.
+    for (int id : {kProvince, kCity}) {
+        if (id == kCity) Choose(*dialog, kProvince, FromGbk("北京"));
+        auto* list = Control<wxComboBox>(*dialog, id);
+        ASSERT_GT(list->GetCount(), 1u);
+        for (unsigned i = 1; i < list->GetCount(); ++i)
+            EXPECT_LT(ToGbk(list->GetString(i - 1)), ToGbk(list->GetString(i))) << id << " at " << i;
+    }
+    auto* provinces = Control<wxComboBox>(*dialog, kProvince);
+    EXPECT_EQ(34u, provinces->GetCount());
+    EXPECT_EQ(FromGbk("安徽"), provinces->GetString(0));
+    EXPECT_EQ(FromGbk("北京"), provinces->GetString(2));
+
+    // The year list takes a typed year.
+    auto* year = Control<wxComboBox>(*dialog, kYear);
+    year->SetFocus();
+    Pump(100);
+    wxUIActionSimulator typing;
+    typing.Text("1984");
+    Pump(300);
+    EXPECT_EQ("1984", year->GetValue());
+    EXPECT_EQ(84, YearIndexOf(year->GetValue()));
+    EXPECT_EQ(-1, YearIndexOf("1899"));
+    EXPECT_EQ(-1, YearIndexOf(wxString::Format("%d", kLastDialogYear + 1)));
+    EXPECT_EQ(-1, YearIndexOf("19x4"));
+    dialog->Destroy();
+    Pump(100);
+}
+
+TEST_F(ChartWindow, CityDialogClosesOnEscape) {
+    bool open = false;
+    WhenOpen<CCityDlg>([&](CCityDlg& dialog) {
+        open = true;
+        Control<wxComboBox>(dialog, city_ids::kProvince)->SetFocus();
+        Pump(200);
+        wxUIActionSimulator keys;
+        keys.Char(WXK_ESCAPE);
+        // Should Escape not close it, end it anyway so that the run goes on.
+        new Watch([started = wxGetLocalTimeMillis()] {
+            CCityDlg* still = OpenWindow<CCityDlg>();  // the dialog itself is gone once closed
+            if (!still) return true;
+            if (wxGetLocalTimeMillis() - started < 3000) return false;
+            ADD_FAILURE() << "Escape left 城市经纬度 open";
+            still->EndModal(wxID_CANCEL);
+            return true;
+        });
+    });
+    g_frame->RunCommand(cmd::kCityCoordinates);
+    EXPECT_TRUE(open);
+    EXPECT_EQ(nullptr, OpenWindow<CCityDlg>());
+}
+
+TEST_F(ChartWindow, HelpItemsWithAnAnchorOpenTheirPageThere) {
+    g_frame->RunCommand(cmd::kLatestVersion);
+    WaitForUrlEnding("help/yhxx.htm#version");
+    EXPECT_TRUE(ShownUrl().EndsWith("help/yhxx.htm#version")) << ShownUrl();
+    // Scrolled to the anchor, as far as the page reaches.
+    wxString where;
+    ASSERT_TRUE(g_frame->ActiveView()->Browser()->RunScript(
+        "(function(){var e=document.getElementById('version');"
+        "var at=Math.round(e.getBoundingClientRect().top+scrollY);"
+        "var most=document.documentElement.scrollHeight-innerHeight;"
+        "return location.hash+' '+Math.round(scrollY)+' '+Math.min(at,most);})()",
+        &where));
+    EXPECT_TRUE(where.StartsWith("#version ")) << where;
+    long scrolled = -1, expected = -2;
+    where.AfterFirst(' ').BeforeFirst(' ').ToLong(&scrolled);
+    where.AfterLast(' ').ToLong(&expected);
+    EXPECT_GT(expected, 0) << "the anchor lies below the top of the page";
+    EXPECT_LE(std::abs(scrolled - expected), 2) << where;
+    Screenshot("orvane-help-anchor-version");
+    g_frame->RunCommand(cmd::kGuestBook);
+    WaitForUrlEnding("help/yhxx.htm#contact");
+    EXPECT_TRUE(ShownUrl().EndsWith("help/yhxx.htm#contact")) << ShownUrl();
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(ChartWindow, AMissingPageIsSaidAndThePageShownStays) {
+    const wxString before = ShownUrl();
+    fs::rename(InProgram("help/cjwt.htm"), InProgram("help/cjwt.htm.away"));
+    g_frame->RunCommand(cmd::kQuestions);
+    fs::rename(InProgram("help/cjwt.htm.away"), InProgram("help/cjwt.htm"));
+    ASSERT_EQ(1u, recorder.messages.size());
+    EXPECT_GBK_EQ("找不到页面文件：" + InProgram("help/cjwt.htm"), recorder.messages[0]);
+    Pump(300);
+    EXPECT_EQ(before, ShownUrl());
+}
+
+// The X window of a top-level wx window, for asking the window manager about it.
+unsigned long XWindowOf(wxTopLevelWindow& window) {
+    return GDK_WINDOW_XID(gtk_widget_get_window(GTK_WIDGET(window.GetHandle())));
+}
+
+// What the window manager lets the user do with a window (_NET_WM_ALLOWED_ACTIONS).
+std::string AllowedActions(wxTopLevelWindow& window) {
+    wxArrayString output;
+    wxExecute(wxString::Format("xprop -id %lu _NET_WM_ALLOWED_ACTIONS", XWindowOf(window)), output, wxEXEC_SYNC);
+    return output.empty() ? std::string() : std::string(output[0].utf8_str());
+}
+
+TEST(MessageBox, ShowsTheWholeCaptionAnIconAndCannotBeResized) {
+    InstallDialogHandlers();
+    bool seen = false;
+    WhenOpen<CMessageDlg>([&](CMessageDlg& box) {
+        seen = true;
+        Pump(500);
+        EXPECT_EQ(FromGbk("Kerrow八字算命"), box.GetTitle());
+        EXPECT_EQ(FromGbk("<小时> 没有选择"), Control<wxStaticText>(box, kMessageTextId)->GetLabel());
+        EXPECT_EQ(box.GetMinSize(), box.GetMaxSize()) << "a fixed size";
+        EXPECT_GE(box.GetSize().x, box.GetTextExtent(box.GetTitle()).x + 100) << "room for the whole caption";
+        bool icon = false;
+        for (wxWindow* child : box.GetChildren()) icon = icon || dynamic_cast<wxStaticBitmap*>(child) != nullptr;
+        EXPECT_TRUE(icon);
+        const std::string actions = AllowedActions(box);
+        EXPECT_NE(std::string::npos, actions.find("_NET_WM_ACTION_CLOSE")) << actions;
+        EXPECT_EQ(std::string::npos, actions.find("_NET_WM_ACTION_MAXIMIZE")) << actions;
+        EXPECT_EQ(std::string::npos, actions.find("_NET_WM_ACTION_RESIZE")) << actions;
+        Screenshot("orvane-message-box");
+        Click(box, wxID_OK);
+    });
+    platform::show_message("<小时> 没有选择");
+    EXPECT_TRUE(seen);
+
+    seen = false;
+    WhenOpen<CYesNoDlg>([&](CYesNoDlg& box) {
+        seen = true;
+        Pump(300);
+        EXPECT_EQ(box.GetMinSize(), box.GetMaxSize());
+        EXPECT_EQ(std::string::npos, AllowedActions(box).find("_NET_WM_ACTION_MAXIMIZE"));
+        Screenshot("orvane-yes-no-box");
+        Click(box, wxID_OK);
+    });
+    EXPECT_TRUE(platform::ask_yes_no("是否取消？"));
+    EXPECT_TRUE(seen);
+    platform::set_message_handler(nullptr);
+    platform::set_question_handler(nullptr);
+}
+
+bool g_linkOpened = false;
+bool RecordOpening(const wxString&) { return g_linkOpened = true; }
+
+// Counts the pixels of a colour close to `colour` inside a window's screen area.
+int PixelsNear(const wxImage& shot, const wxWindow& window, const wxColour& colour) {
+    const wxRect area(window.GetScreenPosition(), window.GetSize());
+    int count = 0;
+    for (int y = area.GetTop(); y <= area.GetBottom(); ++y)
+        for (int x = area.GetLeft(); x <= area.GetRight(); ++x) {
+            const wxColour pixel = PixelAt(shot, wxPoint(x, y));
+            if (pixel.IsOk() && std::abs(pixel.Red() - colour.Red()) < 60 && std::abs(pixel.Green() - colour.Green()) < 60 &&
+                std::abs(pixel.Blue() - colour.Blue()) < 60)
+                ++count;
+        }
+    return count;
+}
+
+TEST(AboutBox, LinksTurnRedUnderThePointerAndPurpleOnceOpened) {
+    auto* about = new CAboutDlg(g_frame);
+    about->Show();
+    Pump(300);
+    std::vector<CHyperLink*> links;
+    for (wxWindow* child : about->GetChildren())
+        if (auto* link = dynamic_cast<CHyperLink*>(child)) links.push_back(link);
+    ASSERT_EQ(2u, links.size());
+    CHyperLink& link = *links[0];
+    wxUIActionSimulator mouse;
+    mouse.MouseMove(about->ClientToScreen(wxPoint(2, 2)));
+    Pump(200);
+    EXPECT_EQ(wxColour(0, 0, 255), link.CurrentColour());
+    EXPECT_GT(PixelsNear(Screenshot("orvane-about-link"), link, wxColour(0, 0, 255)), 10);
+
+    mouse.MouseMove(link.GetScreenPosition() + wxPoint(link.GetSize().x / 2, link.GetSize().y / 2));
+    Pump(300);
+    EXPECT_TRUE(link.Over());
+    EXPECT_EQ(wxColour(255, 0, 0), link.CurrentColour());
+    EXPECT_GT(PixelsNear(Screenshot("orvane-about-link-hover"), link, wxColour(255, 0, 0)), 10);
+
+    CHyperLink::s_open = &RecordOpening;
+    mouse.MouseClick();
+    Pump(200);
+    EXPECT_TRUE(g_linkOpened);
+    EXPECT_TRUE(link.Visited());
+    mouse.MouseMove(about->ClientToScreen(wxPoint(2, 2)));
+    Pump(200);
+    EXPECT_FALSE(link.Over());
+    EXPECT_EQ(wxColour(0, 128, 128), link.CurrentColour()) << "teal: the link has the focus after the click";
+    about->Destroy();
+    Pump(100);
 }
 
 TEST_F(ChartWindow, BirthDialogRefusesAMissingHourThenCastsIntoStyleTwo) {
@@ -169,7 +407,14 @@ TEST_F(ChartWindow, BirthDialogRefusesAMissingHourThenCastsIntoStyleTwo) {
     // The style menu now lists style.ini's names and checks the second one.
     wxMenuBar* bar = g_frame->GetMenuBar();
     EXPECT_TRUE(bar->IsEnabledTop(1));
-    EXPECT_EQ(7u, StyleMenu()->GetMenuItemCount());
+    // style.ini of this run has a blank third line and a fifth line in UTF-8: no
+    // items for them, and the names after them keep their folders.
+    wxMenu* styles = StyleMenu();
+    EXPECT_EQ(5u, styles->GetMenuItemCount());
+    for (int command : {32803, 32804, 32806, 32808}) EXPECT_NE(nullptr, styles->FindChildItem(cmd::MenuId(command))) << command;
+    for (int command : {32805, 32807}) EXPECT_EQ(nullptr, styles->FindChildItem(cmd::MenuId(command))) << command;
+    EXPECT_EQ(FromGbk("黑白打印版"), styles->FindChildItem(cmd::MenuId(32806))->GetItemLabelText());
+    for (const wxMenuItem* item : styles->GetMenuItems()) EXPECT_FALSE(item->GetItemLabel().empty());
     wxMenuItem* second = bar->FindItem(cmd::MenuId(32804));
     ASSERT_NE(nullptr, second);
     EXPECT_TRUE(second->IsChecked());
@@ -598,6 +843,10 @@ int main(int argc, char** argv) {
         for (const char* part : {"style", "help", "bzzs", "pmsl"})
             fs::copy(g_builtProgram + "/" + part, g_program + "/" + part, fs::copy_options::recursive);
         std::ofstream(g_program + "/option.dat", std::ios::binary) << "11\r\n1\r\n0\r\n";  // place asked, no history
+        // A style.ini as an editor may leave it: a blank line, and a name saved as UTF-8.
+        std::ofstream(g_program + "/style/style.ini", std::ios::binary)
+            << "全屏宽版\r\n典雅标准版\r\n\r\n黑白打印版\r\n" << reinterpret_cast<const char*>(u8"古典朱墨版")
+            << "\r\n大字阅读版\r\n";
         platform::set_program_dir(g_program);
         return true;
     };
