@@ -1,22 +1,35 @@
 #include "app/gui/tamsel_view.h"
 
+#include <wx/app.h>
+#include <wx/filedlg.h>
+#include <wx/filename.h>
 #include <wx/filesys.h>
 #include <wx/frame.h>
+#include <wx/mdi.h>
 #include <wx/menu.h>
+#include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/webview.h>
 
 #include <memory>
+#include <optional>
 
 #include "app/build_chart.h"
 #include "app/gui/birth_dlg.h"
+#include "app/gui/child_frame.h"
 #include "app/gui/color_progress_ctrl.h"
 #include "app/gui/command_ids.h"
 #include "app/gui/gbk.h"
 #include "app/gui/history_dialog.h"
+#include "app/gui/page_setup_dlg.h"
+#include "app/gui/print_preview.h"
 #include "app/gui/progress_dlg.h"
+#include "app/gui/report_print.h"
 #include "app/gui/reverse_dialog.h"
+#include "app/gui/tamsel_doc.h"
 #include "app/style_menu.h"
+#include "platform/encoding.h"
+#include "platform/files.h"
 #include "platform/message.h"
 #include "platform/program_dir.h"
 #include "report/style_folder.h"
@@ -49,12 +62,58 @@ wxString StyleLabel(const std::string& gbkName) {
     return label;
 }
 
-CTamselView::CTamselView(wxWindow* parent)
-    : wxPanel(parent, wxID_ANY), m_programFolder(platform::program_dir()) {
-    m_browser = wxWebView::New(this, wxID_ANY);
+wxIMPLEMENT_DYNAMIC_CLASS(CTamselView, wxView);
+
+namespace {
+
+// Larger than any page the program writes or ships.
+constexpr std::uintmax_t kSavedPageLimit = 64u << 20;
+
+// Commands of a chart window, each with its handler in the view.
+struct ViewCommand {
+    int command;
+    void (CTamselView::*handler)();
+};
+
+// The pages a command shows, relative to the program folder. The maker's web pages
+// have no site to go to; they open the local pages that say the same.
+struct PageCommand {
+    int command;
+    const char* page;
+};
+constexpr PageCommand kPageCommands[] = {
+    {cmd::kSampleReadings, "pmsl/index.htm"}, {cmd::kRecentChart, "style/02/index.htm"},
+    {cmd::kKnowledge, "bzzs/index.htm"},      {cmd::kHtmlCalendar, "help/wyrl.htm"},
+    {cmd::kUserInfo, "help/yhxx.htm"},        {cmd::kQuestions, "help/cjwt.htm"},
+    {cmd::kHelpFile, "help/index.htm"},       {cmd::kWelcome, "help/welcome.htm"},
+    {cmd::kHomePage, "help/index.htm"},       {cmd::kLatestVersion, "help/yhxx.htm#version"},
+    {cmd::kStyleDownload, "help/index.htm#styles"}, {cmd::kGuestBook, "help/yhxx.htm#contact"},
+};
+
+const char* kOpenFilter =
+    "HTML Files|*.htm;*.html|Text Files|*.txt|GIF Files|*.gif|JPEG Files|*.jpg;*.jpeg|AU Files|*.au|"
+    "AIFF Files|*.aif;*.aiff|XBM Files|*.xbm|All Files|*.*";
+
+}  // namespace
+
+CTamselView::CTamselView() : m_programFolder(platform::program_dir()) {}
+
+bool CTamselView::OnCreate(wxDocument* document, long flags) {
+    if (!wxView::OnCreate(document, flags)) return false;
+    wxMDIParentFrame* parent = static_cast<CDocManager*>(document->GetDocumentManager())->Frame();
+    if (!parent) return false;
+    m_frame = new CChildFrame(document, this, parent);
+    SetFrame(m_frame);
+    m_panel = new wxPanel(m_frame, wxID_ANY);
+    m_browser = wxWebView::New(m_panel, wxID_ANY);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(m_browser, 1, wxEXPAND);
-    SetSizer(sizer);
+    m_panel->SetSizer(sizer);
+    auto* frameSizer = new wxBoxSizer(wxVERTICAL);
+    frameSizer->Add(m_panel, 1, wxEXPAND);
+    m_frame->SetSizer(frameSizer);
+    BindCommands();
+
     const wxFileName welcome(FromGbk(m_programFolder + "/help/welcome.htm"));
     if (welcome.FileExists()) {
         m_browser->LoadURL(wxFileSystem::FileNameToURL(welcome));
@@ -64,6 +123,60 @@ CTamselView::CTamselView(wxWindow* parent)
                                FromGbk("程序目录中没有欢迎页面：") + welcome.GetFullPath() + "</p></body></html>",
                            "");
     }
+    m_frame->Show();
+    return true;
+}
+
+bool CTamselView::OnClose(bool deleteWindow) {
+    if (!wxView::OnClose(deleteWindow)) return false;
+    Activate(false);
+    if (deleteWindow && m_frame) {
+        m_frame->Destroy();
+        SetFrame(nullptr);
+        m_frame = nullptr;
+    }
+    return true;
+}
+
+wxWindow* CTamselView::Window() const { return m_panel; }
+
+void CTamselView::BindCommands() {
+    const ViewCommand commands[] = {
+        {cmd::kInputBirth, &CTamselView::OnInputBirthCommand},
+        {cmd::kEditBirth, &CTamselView::OnEditBirthCommand},
+        {cmd::kHistory, &CTamselView::OnHistory},
+        {cmd::kReverseLookup, &CTamselView::OnReverseLookup},
+        {cmd::kSaveAs, &CTamselView::OnSaveAsCommand},
+        {cmd::kSave, &CTamselView::OnSaveAsCommand},
+        {cmd::kOpen, &CTamselView::OnOpen},
+        {cmd::kPageSetup, &CTamselView::OnPageSetup},
+        {cmd::kPrintSetup, &CTamselView::OnPageSetup},
+        {cmd::kPrintPreview, &CTamselView::OnPrintPreview},
+        {cmd::kPrint, &CTamselView::OnPrint},
+        {cmd::kBack, &CTamselView::OnBack},
+        {cmd::kForward, &CTamselView::OnForward},
+        {cmd::kCut, &CTamselView::OnCut},
+        {cmd::kCopy, &CTamselView::OnCopy},
+        {cmd::kPaste, &CTamselView::OnPaste},
+    };
+    for (const ViewCommand& command : commands) {
+        const auto handler = command.handler;
+        Bind(wxEVT_MENU, [this, handler](wxCommandEvent&) { (this->*handler)(); }, cmd::MenuId(command.command));
+        Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(!Building()); }, cmd::MenuId(command.command));
+    }
+    for (const PageCommand& page : kPageCommands) {
+        const std::string relative = page.page;
+        Bind(wxEVT_MENU, [this, relative](wxCommandEvent&) { ShowProgramPage(relative); }, cmd::MenuId(page.command));
+    }
+    Bind(
+        wxEVT_MENU,
+        [this](wxCommandEvent& event) {
+            const int command = cmd::CommandOf(event.GetId());
+            if (wxMenuItem* item = StyleMenu(nullptr) ? StyleMenu(nullptr)->FindItem(event.GetId()) : nullptr)
+                item->Check(true);
+            apply_style(style_number(command - cmd::kFirstStyle));
+        },
+        cmd::MenuId(cmd::kFirstStyle), cmd::MenuId(cmd::kLastStyle));
 }
 
 void CTamselView::ShowProgramPage(const std::string& relative) {
@@ -85,11 +198,24 @@ bool CTamselView::ShowPath(const std::string& path, const std::string& anchor) {
 
 wxString CTamselView::CurrentUrl() const { return m_browser->GetCurrentURL(); }
 
+wxString CTamselView::PrintableUrl() const {
+    const wxString shown = CurrentUrl();
+    if (!shown.StartsWith("file:")) return shown;
+    wxFileName file = wxFileSystem::URLToFileName(shown);
+    // A style folder's index.htm only frames the report: print and save the report itself.
+    if (file.GetFullName() == "index.htm" && file.GetDirs().size() >= 2 &&
+        file.GetDirs()[file.GetDirs().size() - 2] == "style") {
+        file.SetFullName("right.htm");
+        if (file.FileExists()) return wxFileSystem::FileNameToURL(file);
+    }
+    return shown;
+}
+
 template <class Dialog, class... Args>
 void CTamselView::CastFrom(Args... args) {
     if (s_building) return;  // a second build must not run inside the first
     {
-        Dialog dialog(this, args...);
+        Dialog dialog(Window(), args...);
         if (dialog.ShowModal() != wxID_OK) return;
     }
     build_chart();
@@ -104,7 +230,7 @@ void CTamselView::OnReverseLookup() { CastFrom<CReverseDlg>(); }
 
 void CTamselView::build_chart() {
     s_building = true;
-    auto* progress = new CProgressDlg(this);
+    auto* progress = new CProgressDlg(Window());
     progress->Bar()->SetRange(0, 100);
     progress->Bar()->m_startColour = FromColorRef(0x00FF0000);
     progress->Bar()->m_endColour = FromColorRef(0x00880000);
@@ -114,7 +240,7 @@ void CTamselView::build_chart() {
     progress->Destroy();
     s_building = false;
     if (result != BuildResult::written) return;
-    Refresh(false);
+    Window()->Refresh(false);
     ShowReport();
 }
 
@@ -125,8 +251,8 @@ void CTamselView::ShowReport() {
 }
 
 wxMenu* CTamselView::StyleMenu(size_t* top) const {
-    auto* frame = wxDynamicCast(wxGetTopLevelParent(const_cast<CTamselView*>(this)), wxFrame);
-    if (frame && frame->GetParent()) frame = wxDynamicCast(frame->GetParent(), wxFrame);  // the MDI parent
+    wxDocManager* manager = GetDocumentManager();
+    wxMDIParentFrame* frame = manager ? static_cast<CDocManager*>(manager)->Frame() : nullptr;
     return frame ? FindStyleMenu(frame->GetMenuBar(), top) : nullptr;
 }
 
@@ -151,6 +277,81 @@ void CTamselView::build_style_menu() {
 
 void CTamselView::apply_style(const std::string& number) {
     if (orvane::apply_style(number) == StyleSwitch::written) ShowReport();
+}
+
+void CTamselView::OnInputBirthCommand() { OnInputBirth(false); }
+
+void CTamselView::OnEditBirthCommand() { OnInputBirth(true); }
+
+void CTamselView::OnBack() {
+    if (m_browser->CanGoBack()) m_browser->GoBack();
+}
+
+void CTamselView::OnForward() {
+    if (m_browser->CanGoForward()) m_browser->GoForward();
+}
+
+void CTamselView::OnCut() { m_browser->Cut(); }
+void CTamselView::OnCopy() { m_browser->Copy(); }
+void CTamselView::OnPaste() { m_browser->Paste(); }
+
+void CTamselView::OnOpen() {
+    wxFileDialog dialog(Window(), FromGbk("打开"), "", "", kOpenFilter, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (dialog.ShowModal() == wxID_OK) m_browser->LoadURL(wxFileSystem::FileNameToURL(dialog.GetPath()));
+}
+
+void CTamselView::OnSaveAsCommand() {
+    wxFileDialog dialog(Window(), FromGbk("另存为"), "", FromGbk("命书.htm"),
+                        FromGbk("网页，单个文件 (*.htm)|*.htm;*.html|PDF 文件 (*.pdf)|*.pdf"),
+                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    if (dialog.ShowModal() != wxID_OK) return;
+    wxFileName path(dialog.GetPath());
+    // The chosen type decides when the name carries no extension of its own.
+    if (path.GetExt().empty()) path.SetExt(dialog.GetFilterIndex() == 1 ? "pdf" : "htm");
+    SaveAs(path.GetFullPath());
+}
+
+bool CTamselView::SaveAs(const wxString& path) {
+    std::string error;
+    bool saved = false;
+    if (wxFileName(path).GetExt().Lower() == "pdf") {
+        saved = PrintToPdf(path, &error);
+    } else {
+        const wxString url = PrintableUrl();
+        const wxFileName shown = wxFileSystem::URLToFileName(url);
+        if (url.StartsWith("file:") && shown.FileExists()) {
+            // The report and the shipped pages are GBK files with their styles and
+            // script inside: copied byte for byte, they open anywhere by themselves.
+            const platform::ReadResult page = platform::read_file(ToGbk(shown.GetFullPath()), kSavedPageLimit);
+            saved = page.status == platform::ReadStatus::ok &&
+                    platform::write_file_atomic(ToGbk(path), page.bytes);
+        } else {
+            const std::optional<std::string> gbk = platform::utf8_to_gbk(m_browser->GetPageSource().utf8_str().data());
+            saved = gbk && platform::write_file_atomic(ToGbk(path), *gbk);
+        }
+    }
+    if (!saved) platform::show_message("不能保存文件：" + ToGbk(path) + (error.empty() ? "" : "\n" + error));
+    return saved;
+}
+
+bool CTamselView::PrintToPdf(const wxString& path, std::string* error) {
+    return CReportPrinter::PrintToPdf(PrintableUrl(), path, error);
+}
+
+void CTamselView::OnPageSetup() {
+    CPageSetupDlg dialog(Window(), page_layout());
+    if (dialog.ShowModal() == wxID_OK) page_layout() = dialog.Layout();
+}
+
+void CTamselView::OnPrintPreview() {
+    CPrintPreview preview(Window(), PrintableUrl());
+    if (preview.Rebuild()) preview.ShowModal();
+}
+
+void CTamselView::OnPrint() {
+    std::string error;
+    if (CReportPrinter::PrintWithDialog(Window(), PrintableUrl(), &error) == PrintOutcome::failed)
+        platform::show_message("打印失败：" + error);
 }
 
 }  // namespace orvane::gui

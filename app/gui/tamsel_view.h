@@ -1,22 +1,32 @@
-// 命稿视图 — the chart window's HTML view and the chart commands: the birth
-// dialog, the build with its progress window, the style menu and the pages.
+// 命稿视图 — the chart window's view: its HTML page and the chart commands (the
+// birth dialog, the build with its progress window, the style menu, the pages,
+// saving and printing). Menu commands reach it while its window is active.
 #pragma once
 
-#include <wx/panel.h>
-
+#include <wx/docview.h>
 #include <wx/string.h>
 
 #include <string>
 
 class wxMenu;
 class wxMenuBar;
+class wxPanel;
 class wxWebView;
 
 namespace orvane::gui {
 
-class CTamselView : public wxPanel {
+class CChildFrame;
+
+class CTamselView : public wxView {
 public:
-    explicit CTamselView(wxWindow* parent);
+    CTamselView();
+
+    bool OnCreate(wxDocument* document, long flags) override;
+    bool OnClose(bool deleteWindow) override;
+    void OnDraw(wxDC*) override {}
+
+    // The window the page lives in; dialogs of the chart commands open over it.
+    wxWindow* Window() const;
 
     // Shows a file of the program folder ("help/welcome.htm", "help/yhxx.htm#version")
     // or a full path, at an anchor ("#version") when given. A missing file is said
@@ -27,6 +37,8 @@ public:
     void ShowReport();
     wxWebView* Browser() const { return m_browser; }
     wxString CurrentUrl() const;
+    // What printing and saving take: the report itself when the page shown frames it.
+    wxString PrintableUrl() const;
 
     // The chart commands. Each returns once the chart is built (or its dialog
     // was cancelled).
@@ -37,6 +49,13 @@ public:
     void build_style_menu();
     void apply_style(const std::string& number);
 
+    // 另存为 without its file dialog: the page as one file that opens by itself
+    // (GBK, styles and script inline, no frame), or a PDF of every printed page
+    // when the name ends in .pdf. Says what failed and returns false.
+    bool SaveAs(const wxString& path);
+    // Every printed page of the report (or the page shown) into a PDF file.
+    bool PrintToPdf(const wxString& path, std::string* error);
+
     static bool Building() { return s_building; }
 
 private:
@@ -44,10 +63,28 @@ private:
     template <class Dialog, class... Args>
     void CastFrom(Args... args);
     wxMenu* StyleMenu(size_t* top) const;
+    void BindCommands();
+
+    void OnInputBirthCommand();
+    void OnEditBirthCommand();
+    void OnBack();
+    void OnForward();
+    void OnCut();
+    void OnCopy();
+    void OnPaste();
+    void OnSaveAsCommand();
+    void OnOpen();
+    void OnPageSetup();
+    void OnPrintPreview();
+    void OnPrint();
 
     std::string m_programFolder;
+    CChildFrame* m_frame = nullptr;
+    wxPanel* m_panel = nullptr;
     wxWebView* m_browser = nullptr;
     static bool s_building;
+
+    wxDECLARE_DYNAMIC_CLASS(CTamselView);
 };
 
 // Set once the style menu holds the style names; shared by every chart window.

@@ -21,8 +21,14 @@
 #include <wx/utils.h>
 #include <wx/webview.h>
 
+#include <wx/choice.h>
+#include <wx/spinctrl.h>
+
 #include <gdk/gdkx.h>
 #include <gtk/gtk.h>
+#include <webkit2/webkit2.h>
+
+#include <regex>
 
 #include <cstdlib>
 #include <filesystem>
@@ -36,6 +42,9 @@
 #include "app/gui/birth_years.h"
 #include "app/gui/hyper_link.h"
 #include "app/gui/message_dlg.h"
+#include "app/gui/page_setup_dlg.h"
+#include "app/gui/print_preview.h"
+#include "app/gui/report_print.h"
 #include "app/gui/city_dlg.h"
 #include "app/gui/color_progress_ctrl.h"
 #include "app/gui/command_ids.h"
@@ -523,6 +532,164 @@ TEST_F(ChartWindow, OptionsDialogGreysTheLateZiGroupAndWritesTheFile) {
     Pump(100);
 }
 
+// The report as the view shows, saves and prints it.
+class ReportView : public ::testing::Test {
+protected:
+    void SetUp() override {
+        view = g_frame->ActiveView();
+        ASSERT_NE(nullptr, view);
+        ASSERT_GE(chart.lunarYear, 1) << "a chart is cast by the tests before";
+    }
+    void TearDown() override { page_layout() = PageLayout(); }
+
+    // Lets the measuring script reach into the frame the report is shown in: file
+    // pages are each other's strangers in WebKit.
+    void OpenFrameToScripts() {
+        WebKitSettings* settings = webkit_web_view_get_settings(WEBKIT_WEB_VIEW(view->Browser()->GetNativeBackend()));
+        webkit_settings_set_allow_file_access_from_file_urls(settings, TRUE);
+        webkit_settings_set_allow_universal_access_from_file_urls(settings, TRUE);
+    }
+
+    // Runs the pair measurement in the view once the framed report has loaded. wx
+    // wraps a script in its own code, which a leading line comment would cut off.
+    wxString MeasurePairs() {
+        wxString script;
+        for (const wxString& line : wxSplit(wxString::FromUTF8(ReadFile(PAIR_ORDER_SCRIPT).c_str()), '\n', 0))
+            if (!wxString(line).Trim(false).StartsWith("//")) script += line + "\n";
+        wxString result;
+        WaitFor([&] { return view->Browser()->RunScript(script, &result) && !result.Contains("\"pairs\":0,"); }, 8000);
+        return result;
+    }
+
+    platform::MessageRecorder recorder;
+    CTamselView* view = nullptr;
+};
+
+long JsonNumber(const wxString& json, const std::string& key) {
+    std::smatch found;
+    const std::string text = json.ToStdString();
+    if (!std::regex_search(text, found, std::regex("\"" + key + "\":(\\d+)"))) return -1;
+    return std::stol(found[1]);
+}
+
+// The text of PDF pages (UTF-8), through pdftotext.
+std::string PdfText(const std::string& pdf, int first, int last) {
+    wxArrayString lines;
+    wxExecute(wxString::Format("pdftotext -layout -f %d -l %d '%s' -", first, last, pdf), lines, wxEXEC_SYNC);
+    std::string text;
+    for (const wxString& line : lines) text += line.utf8_str().data() + std::string("\n");
+    return text;
+}
+
+std::string Utf8(const char* gbk) { return FromGbk(gbk).utf8_str().data(); }
+
+TEST_F(ReportView, PairsStandStemOverBranchInEveryStyle) {
+    OpenFrameToScripts();
+    for (const char* style : {"01", "02", "03", "04", "05", "06"}) {
+        view->apply_style(style);
+        WaitForUrlEnding(std::string("style/") + style + "/index.htm");
+        const wxString measured = MeasurePairs();
+        EXPECT_GT(JsonNumber(measured, "pairs"), 100) << style << ": " << measured;
+        EXPECT_EQ(0, JsonNumber(measured, "badCount")) << style << ": " << measured;
+        // The chart table in sight, for a person to look at.
+        view->Browser()->RunScript(
+            "document.getElementsByTagName('iframe').item(0).contentDocument.getElementById('mingpan').scrollIntoView()");
+        Screenshot(std::string("orvane-pairs-style-") + style);
+    }
+    view->apply_style("02");
+}
+
+TEST_F(ReportView, SaveAsWritesTheWholeReportAsOneFileThatOpensByItself) {
+    view->apply_style("02");
+    WaitForUrlEnding("style/02/index.htm");
+    const std::string saved = ScreenshotFolder() + "/saved-report.htm";
+    fs::remove(saved);
+    ASSERT_TRUE(view->SaveAs(saved));
+    const std::string page = ReadFile(saved);
+    EXPECT_EQ(ReadFile(InProgram("style/02/right.htm")), page) << "the report itself, not its frame";
+    EXPECT_GT(page.size(), 100000u);
+    EXPECT_EQ(std::string::npos, page.find("<iframe"));
+    EXPECT_NE(std::string::npos, page.find("charset=\"gbk\""));
+    EXPECT_NE(std::string::npos, page.find("<style>")) << "styles inline";
+    for (const char* pillar : {"庚午", "壬午", "辛亥", "甲午"}) EXPECT_NE(std::string::npos, page.find(pillar)) << pillar;
+    EXPECT_NE(std::string::npos, page.find("流年流月干支")) << "the last section";
+
+    // Reopened from where it was saved, away from its style folder.
+    ASSERT_TRUE(view->ShowPath(saved));
+    WaitForUrlEnding("saved-report.htm");
+    wxString opened;
+    ASSERT_TRUE(view->Browser()->RunScript(
+        "(function(){var m=document.getElementById('liuyue');"
+        "return document.characterSet+'|'+document.getElementsByTagName('iframe').length+'|'+"
+        "document.querySelector('.mini').textContent.replace(/\\s+/g,'')+'|'+"
+        "(m?m.getElementsByTagName('tr').length:0)+'|'+getComputedStyle(document.body).fontSize;})()",
+        &opened));
+    const wxArrayString parts = wxSplit(opened, '|', 0);
+    ASSERT_EQ(5u, parts.size()) << opened;
+    EXPECT_EQ("GBK", parts[0].Upper());
+    EXPECT_EQ("0", parts[1]);
+    EXPECT_EQ(FromGbk("庚午壬午辛亥甲午"), parts[2]);
+    long rows = 0;
+    parts[3].ToLong(&rows);
+    EXPECT_GT(rows, 80) << "the 80 years of the last section are there";
+    EXPECT_NE("16px", parts[4]) << "the style sheet took effect";
+    Screenshot("orvane-saved-report-reopened");
+
+    // PDF, the second type: every printed page.
+    const std::string pdf = ScreenshotFolder() + "/saved-report.pdf";
+    fs::remove(pdf);
+    ASSERT_TRUE(view->SaveAs(pdf));
+    const int pages = PdfPageCount(pdf);
+    EXPECT_GT(pages, 10);
+    EXPECT_NE(std::string::npos, PdfText(pdf, 1, 1).find(Utf8("命主资料")));
+    EXPECT_NE(std::string::npos, PdfText(pdf, pages, pages).find(Utf8("命理学的可贵"))) << "the footer ends the last page";
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(ReportView, PageSetupGivesThePreviewAndThePdfTheirPaper) {
+    view->apply_style("02");
+    WaitForUrlEnding("style/02/index.htm");
+    const std::string a4 = ScreenshotFolder() + "/report-a4.pdf";
+    ASSERT_TRUE(view->PrintToPdf(a4, nullptr));
+    const int a4Pages = PdfPageCount(a4);
+
+    bool seen = false;
+    WhenOpen<CPageSetupDlg>([&](CPageSetupDlg& dialog) {
+        seen = true;
+        auto* paper = Control<wxChoice>(dialog, page_setup_ids::kPaper);
+        EXPECT_EQ(0, paper->GetSelection()) << "A4 first";
+        paper->SetSelection(1);  // A5
+        Control<wxSpinCtrl>(dialog, page_setup_ids::kLeft)->SetValue(20);
+        Screenshot("orvane-page-setup");
+        Click(dialog, wxID_OK);
+    });
+    g_frame->RunCommand(cmd::kPageSetup);
+    ASSERT_TRUE(seen);
+    EXPECT_EQ("iso_a5", page_layout().paper);
+    EXPECT_EQ(20, page_layout().leftMm);
+
+    const std::string a5 = ScreenshotFolder() + "/report-a5.pdf";
+    ASSERT_TRUE(view->PrintToPdf(a5, nullptr));
+    const int a5Pages = PdfPageCount(a5);
+    EXPECT_GT(a5Pages, a4Pages) << "a smaller paper takes more pages";
+    wxArrayString info;
+    wxExecute("pdfinfo '" + a5 + "'", info, wxEXEC_SYNC);
+    EXPECT_NE(wxNOT_FOUND, wxJoin(info, '\n').Find("420 x 595")) << wxJoin(info, '\n');  // A5 in points
+
+    seen = false;
+    WhenOpen<CPrintPreview>([&](CPrintPreview& preview) {
+        seen = true;
+        EXPECT_EQ(a5Pages, preview.PageCount());
+        EXPECT_EQ(wxString::Format(FromGbk("共 %d 页"), a5Pages),
+                  Control<wxStaticText>(preview, preview_ids::kPageCount)->GetLabel());
+        Screenshot("orvane-print-preview");
+        Click(preview, wxID_CANCEL);
+    });
+    g_frame->RunCommand(cmd::kPrintPreview);
+    EXPECT_TRUE(seen);
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
 class HistoryWindow : public ::testing::Test {
 protected:
     void TearDown() override { WriteFile(InProgram("option.dat"), "11\r\n1\r\n0\r\n"); }
@@ -806,6 +973,40 @@ TEST(ColorProgress, HalfwayShowsTheGradientOnTheLeftAndThePercentage) {
     EXPECT_EQ(0, bar->FilledWidth(400));  // a full bar looks empty
     frame->Destroy();
     Pump(100);
+}
+
+// orvane --print-pdf FILE BIRTH: cast in the window, printed through it, ended.
+TEST(OrvaneProgram, PrintPdfGivesEveryPageOfTheReport) {
+    const std::string folder = ScreenshotFolder() + "/print-pdf";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    for (const char* part : {"style", "help"}) fs::copy(g_program + "/" + part, folder + "/" + part, fs::copy_options::recursive);
+    const std::string pdf = folder + "/report.pdf";
+    const wxString program = wxString(g_builtProgram + "/orvane --print-pdf ") + pdf + " --program-dir " + folder;
+    EXPECT_EQ(0, RunToEnd(program + " --solar 1984-02-04 --time 05:06 --sex male --options 1101 --name " +
+                              wxString::FromUTF8(Utf8("李四")), 60000));
+    const int pages = PdfPageCount(pdf);
+    wxArrayString info;
+    wxExecute("pdfinfo '" + pdf + "'", info, wxEXEC_SYNC);
+    EXPECT_NE(wxNOT_FOUND, wxJoin(info, '\n').Find(wxString::Format("Pages:           %d", pages))) << wxJoin(info, '\n');
+    EXPECT_GT(pages, 10);
+    const std::string first = PdfText(pdf, 1, 1);
+    // The fonts map some signs to radicals in the text layer (乙 to U+2F04, 辰 to
+    // U+2FA0): the texts looked for avoid those signs.
+    for (const char* text : {"李四 男命", "癸", "亥", "星期六", "命主资料"})
+        EXPECT_NE(std::string::npos, first.find(Utf8(text))) << text;
+    // The last section, the monthly pillars of the eighty years 1984-2063, runs to the last page.
+    const std::string last = PdfText(pdf, pages, pages);
+    EXPECT_NE(std::string::npos, last.find(Utf8("2063 壬午 壬寅 癸卯"))) << last;
+    EXPECT_NE(std::string::npos, last.find(Utf8("命理学的可贵")));
+    EXPECT_EQ(0, std::system(("pdftoppm -r 40 -png '" + pdf + "' '" + ScreenshotFolder() + "/orvane-print-pdf-page'").c_str()));
+
+    // A date that does not exist: refused with the program's own message, no file.
+    const std::string refused = folder + "/refused.pdf";
+    EXPECT_EQ(2, RunToEnd(wxString(g_builtProgram + "/orvane --print-pdf ") + refused + " --program-dir " + folder +
+                              " --solar 1984-02-30 --time 05:06 --sex male --options 1101",
+                          60000));
+    EXPECT_FALSE(fs::exists(refused));
 }
 
 // The real program, started alone, stays up with its welcome page.
