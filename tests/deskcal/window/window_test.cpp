@@ -248,23 +248,104 @@ TEST_F(CalendarWindow, MinimisingHidesInTheTrayWithTodaysTip) {
     EXPECT_FALSE(m_dialog->IsMinimised());
 }
 
-TEST_F(CalendarWindow, SecondStartBringsTheFirstForward) {
+// Where the calendar's icon sits in the notification area: its red band in the strip
+// the tray program takes at the top right of the screen.
+bool FindTrayIcon(wxPoint* where) {
+    const wxImage shot = Screenshot("tallis-tray-search");
+    int found = 0;
+    wxPoint sum;
+    for (int y = 0; y < 40 && y < shot.GetHeight(); ++y)
+        for (int x = shot.GetWidth() / 2; x < shot.GetWidth(); ++x)
+            if (PixelAt(shot, wxPoint(x, y)) == wxColour(180, 70, 70)) {
+                ++found;
+                sum += wxPoint(x, y);
+            }
+    if (found < 10) return false;
+    *where = wxPoint(sum.x / found, sum.y / found + 4);  // the band is the icon's top third
+    return true;
+}
+
+// The calendar in a notification area (trayer) on a desktop with a window manager.
+class TrayWindow : public CalendarWindow {
+protected:
+    void SetUp() override {
+        CalendarWindow::SetUp();
+        m_tray = std::make_unique<DesktopProgram>(
+            "trayer", "--edge top --align right --widthtype pixel --width 120 --heighttype pixel --height 32 "
+                      "--transparent false --tint 0xffffff --alpha 0 --SetDockType true");
+    }
+    void TearDown() override {
+        m_tray.reset();
+        CalendarWindow::TearDown();
+    }
+
+    std::unique_ptr<DesktopProgram> m_tray;
+};
+
+TEST_F(TrayWindow, AClickOnTheIconRestoresTheCalendar) {
+    ASSERT_TRUE(m_tray->started());
+    // The minimise button, as a user presses it: the window manager iconises, the calendar hides.
+    m_dialog->Iconize(true);
+    ASSERT_TRUE(WaitFor([this] { return !m_dialog->IsShown(); }, 3000)) << "minimised, the calendar hides in the tray";
+    EXPECT_TRUE(m_dialog->InTray());
+    wxPoint icon;
+    ASSERT_TRUE(WaitFor([&icon] { return FindTrayIcon(&icon); }, 5000)) << "no icon in the notification area";
+    Screenshot("tallis-tray-icon");
+
+    wxUIActionSimulator mouse;
+    mouse.MouseMove(icon);
+    Pump(100);
+    mouse.MouseClick();
+    EXPECT_TRUE(WaitFor([this] { return m_dialog->IsShown() && !m_dialog->IsIconized(); }, 3000));
+    Pump(300);
+    EXPECT_FALSE(m_dialog->IsMinimised());
+    Screenshot("tallis-tray-restored");
+
+    // Clicked again while shown, the icon minimises it.
+    mouse.MouseMove(icon);
+    Pump(100);
+    mouse.MouseClick();
+    EXPECT_TRUE(WaitFor([this] { return !m_dialog->IsShown(); }, 3000));
+}
+
+TEST_F(TrayWindow, ARightClickOpensTheMenuAndItsRestoreEntryWorks) {
+    ASSERT_TRUE(m_tray->started());
+    EXPECT_EQ(nullptr, m_dialog->TrayMenu()) << "no menu while the calendar is shown";
+    m_dialog->MinimiseToTray();
+    wxPoint icon;
+    ASSERT_TRUE(WaitFor([&icon] { return FindTrayIcon(&icon); }, 5000)) << "no icon in the notification area";
+    bool menuSeen = false;
+    // The menu runs its own loop: look at it and choose 恢复(&R) from a timer.
+    new Watch([&menuSeen, started = wxGetLocalTimeMillis()] {
+        if (wxGetLocalTimeMillis() - started < 700) return false;
+        menuSeen = true;
+        Screenshot("tallis-tray-menu");
+        wxUIActionSimulator keys;
+        keys.Char(WXK_DOWN);
+        Pump(100);
+        keys.Char(WXK_RETURN);
+        return true;
+    });
+    wxUIActionSimulator mouse;
+    mouse.MouseMove(icon);
+    Pump(100);
+    mouse.MouseClick(wxMOUSE_BTN_RIGHT);
+    EXPECT_TRUE(WaitFor([this] { return m_dialog->IsShown(); }, 5000)) << "恢复(&R) shows the calendar";
+    EXPECT_TRUE(menuSeen);
+    EXPECT_FALSE(m_dialog->IsMinimised());
+}
+
+TEST_F(CalendarWindow, SecondStartShowsTheCalendarHiddenInTheTray) {
     ASSERT_FALSE(g_tallis.empty());
     InstanceLink link;
     ASSERT_FALSE(link.AnotherIsRunning());
     ASSERT_TRUE(link.Listen([this] { m_dialog->BringForward(); }));
-    m_dialog->MinimiseToTray();
-    Pump(100);
-    ASSERT_FALSE(m_dialog->IsShown());
+    m_dialog->Iconize(true);  // through the window manager, as the minimise button does
+    ASSERT_TRUE(WaitFor([this] { return !m_dialog->IsShown(); }, 3000));
 
-    RunningProcess watcher;
-    const long pid = wxExecute(g_tallis, wxEXEC_ASYNC, &watcher);
-    ASSERT_GT(pid, 0);
-    const wxStopWatch watch;
-    while (!watcher.done && watch.Time() < 20000) Pump(50);
-    ASSERT_TRUE(watcher.done) << "the second tallis did not end";
-    EXPECT_EQ(0, watcher.status);
-    Pump(200);
+    EXPECT_EQ(0, RunToEnd(g_tallis, 20000)) << "the second tallis ends at once";
+    EXPECT_TRUE(WaitFor([this] { return m_dialog->IsShown() && !m_dialog->IsIconized(); }, 3000));
+    Pump(500);  // a late iconise from the window manager would hide it again
     EXPECT_TRUE(m_dialog->IsShown());
     EXPECT_FALSE(m_dialog->IsMinimised());
     Screenshot("tallis-brought-forward");
