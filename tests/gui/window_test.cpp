@@ -646,6 +646,32 @@ TEST_F(ReportView, SaveAsWritesTheWholeReportAsOneFileThatOpensByItself) {
     EXPECT_TRUE(recorder.messages.empty());
 }
 
+// The left edge of the text on the first page of a PDF, in points (pdftotext -bbox).
+double LeftmostText(const std::string& pdf) {
+    wxArrayString lines;
+    wxExecute(wxString::Format("pdftotext -bbox -f 1 -l 1 '%s' -", pdf), lines, wxEXEC_SYNC);
+    double left = 1e9;
+    for (const wxString& line : lines) {
+        const int at = line.Find("xMin=\"");
+        double x = 0;
+        if (at != wxNOT_FOUND && line.Mid(at + 6).BeforeFirst('"').ToCDouble(&x)) left = std::min(left, x);
+    }
+    return left;
+}
+
+TEST_F(ReportView, PageSetupMarginsMoveThePrintedText) {
+    view->apply_style("02");
+    WaitForUrlEnding("style/02/index.htm");
+    const std::string narrow = ScreenshotFolder() + "/report-margin-12.pdf";
+    const std::string wide = ScreenshotFolder() + "/report-margin-40.pdf";
+    ASSERT_TRUE(view->PrintToPdf(narrow, nullptr));
+    page_layout().leftMm = 40;
+    ASSERT_TRUE(view->PrintToPdf(wide, nullptr));
+    const double mm = 72 / 25.4;  // points
+    EXPECT_NEAR(12 * mm, LeftmostText(narrow), 12 * mm) << "the text starts near the left margin";
+    EXPECT_GT(LeftmostText(wide), LeftmostText(narrow) + 20 * mm);
+}
+
 TEST_F(ReportView, PageSetupGivesThePreviewAndThePdfTheirPaper) {
     view->apply_style("02");
     WaitForUrlEnding("style/02/index.htm");
