@@ -1,14 +1,9 @@
 #include "app/gui/main_frame.h"
 
 #include <wx/artprov.h>
-#include <wx/filedlg.h>
-#include <wx/filename.h>
-#include <wx/filesys.h>
 #include <wx/menu.h>
-#include <wx/msgdlg.h>
 #include <wx/toolbar.h>
 #include <wx/utils.h>
-#include <wx/webview.h>
 
 #include "app/gui/about_dlg.h"
 #include "app/gui/child_frame.h"
@@ -18,8 +13,6 @@
 #include "app/gui/options_dlg.h"
 #include "app/gui/tamsel_doc.h"
 #include "app/gui/tamsel_view.h"
-#include "app/style_menu.h"
-#include "platform/files.h"
 #include "platform/program_dir.h"
 
 namespace orvane::gui {
@@ -217,7 +210,7 @@ void CMainFrame::OnCityCoordinates(wxCommandEvent&) {
 
 void CMainFrame::OnDeskCalendar(wxCommandEvent&) {
     // A missing calendar is not reported.
-    wxExecute(FromGbk(platform::program_path("tallis")), wxEXEC_ASYNC | wxEXEC_HIDE_CONSOLE);
+    wxExecute(FromPath(platform::program_path("tallis")), wxEXEC_ASYNC | wxEXEC_HIDE_CONSOLE);
 }
 
 void CMainFrame::OnAbout(wxCommandEvent&) {

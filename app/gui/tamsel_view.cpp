@@ -114,7 +114,7 @@ bool CTamselView::OnCreate(wxDocument* document, long flags) {
     m_frame->SetSizer(frameSizer);
     BindCommands();
 
-    const wxFileName welcome(FromGbk(m_programFolder + "/help/welcome.htm"));
+    const wxFileName welcome(FromPath(m_programFolder + "/help/welcome.htm"));
     if (welcome.FileExists()) {
         m_browser->LoadURL(wxFileSystem::FileNameToURL(welcome));
     } else {
@@ -186,10 +186,10 @@ void CTamselView::ShowProgramPage(const std::string& relative) {
 }
 
 bool CTamselView::ShowPath(const std::string& path, const std::string& anchor) {
-    const wxFileName file(FromGbk(path));
+    const wxFileName file(FromPath(path));
     if (!file.FileExists()) {
         // A missing page is said, and the page shown stays.
-        platform::show_message("找不到页面文件：" + path);
+        platform::show_message("找不到页面文件：" + ToGbk(file.GetFullPath()));
         return false;
     }
     m_browser->LoadURL(wxFileSystem::FileNameToURL(file) + FromGbk(anchor));
@@ -247,7 +247,7 @@ void CTamselView::build_chart() {
 void CTamselView::ShowReport() {
     const std::string index = current_style_folder() + "/index.htm";
     // A style folder without its frame page still shows the report itself.
-    ShowPath(wxFileName::FileExists(FromGbk(index)) ? index : right_page_path());
+    ShowPath(wxFileName::FileExists(FromPath(index)) ? index : right_page_path());
 }
 
 wxMenu* CTamselView::StyleMenu(size_t* top) const {
@@ -322,12 +322,11 @@ bool CTamselView::SaveAs(const wxString& path) {
         if (url.StartsWith("file:") && shown.FileExists()) {
             // The report and the shipped pages are GBK files with their styles and
             // script inside: copied byte for byte, they open anywhere by themselves.
-            const platform::ReadResult page = platform::read_file(ToGbk(shown.GetFullPath()), kSavedPageLimit);
-            saved = page.status == platform::ReadStatus::ok &&
-                    platform::write_file_atomic(ToGbk(path), page.bytes);
+            const platform::ReadResult page = platform::read_file(ToPath(shown.GetFullPath()), kSavedPageLimit);
+            saved = page.status == platform::ReadStatus::ok && platform::write_file_atomic(ToPath(path), page.bytes);
         } else {
             const std::optional<std::string> gbk = platform::utf8_to_gbk(m_browser->GetPageSource().utf8_str().data());
-            saved = gbk && platform::write_file_atomic(ToGbk(path), *gbk);
+            saved = gbk && platform::write_file_atomic(ToPath(path), *gbk);
         }
     }
     if (!saved) platform::show_message("不能保存文件：" + ToGbk(path) + (error.empty() ? "" : "\n" + error));
