@@ -171,10 +171,9 @@ void CTamselView::BindCommands() {
     Bind(
         wxEVT_MENU,
         [this](wxCommandEvent& event) {
-            const int command = cmd::CommandOf(event.GetId());
-            if (wxMenuItem* item = StyleMenu(nullptr) ? StyleMenu(nullptr)->FindItem(event.GetId()) : nullptr)
-                item->Check(true);
-            apply_style(style_number(command - cmd::kFirstStyle));
+            if (wxMenu* styles = StyleMenu(nullptr))
+                if (wxMenuItem* item = styles->FindItem(event.GetId())) item->Check(true);
+            apply_style(style_number(cmd::CommandOf(event.GetId()) - cmd::kFirstStyle));
         },
         cmd::MenuId(cmd::kFirstStyle), cmd::MenuId(cmd::kLastStyle));
 }
