@@ -10,7 +10,9 @@ packages=(
   nlohmann-json3-dev libcli11-dev libinih-dev
   clang libclang-rt-14-dev
   libwxgtk3.2-dev libwxgtk-webview3.2-dev
-  xvfb xauth x11-utils imagemagick fonts-noto-cjk openbox xdotool
+  libwebkit2gtk-4.0-dev libpoppler-glib-dev
+  xvfb xauth x11-utils imagemagick fonts-noto-cjk
+  openbox xdotool trayer poppler-utils desktop-file-utils
   chromium
   nodejs
 )

@@ -19,13 +19,20 @@ CAboutDlg::CAboutDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, FromGbk("关
              0, wxLEFT | wxRIGHT, 12);
     // Both links open the local pages in the desktop's browser.
     top->Add(new CHyperLink(this, wxID_ANY, FromGbk("帮助文件"),
-                            wxFileSystem::FileNameToURL(wxString(platform::program_path("help/index.htm")))),
+                            wxFileSystem::FileNameToURL(FromPath(platform::program_path("help/index.htm")))),
              0, wxLEFT | wxRIGHT | wxTOP, 12);
     top->Add(new CHyperLink(this, wxID_ANY, FromGbk("常见问题"),
-                            wxFileSystem::FileNameToURL(wxString(platform::program_path("help/cjwt.htm")))),
+                            wxFileSystem::FileNameToURL(FromPath(platform::program_path("help/cjwt.htm")))),
              0, wxLEFT | wxRIGHT | wxTOP, 12);
-    top->Add(new wxButton(this, wxID_OK, FromGbk("确定")), 0, wxALIGN_RIGHT | wxALL, 12);
+    auto* ok = new wxButton(this, wxID_OK, FromGbk("确定"));
+    top->Add(ok, 0, wxALIGN_RIGHT | wxALL, 12);
     SetSizerAndFit(top);
+    // The box opens with OK focused: a link shows its focus colour only once it is used.
+    ok->SetDefault();
+    Bind(wxEVT_INIT_DIALOG, [this, ok](wxInitDialogEvent& event) {
+        event.Skip();
+        CallAfter([ok] { ok->SetFocus(); });
+    });
     CentreOnParent();
 }
 

@@ -9,9 +9,14 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "engine/city_table.h"
+#include <algorithm>
+
+#include "app/gui/birth_years.h"
 #include "app/gui/gbk.h"
+#include "app/gui/place_lists.h"
+#include "app/gui/text_wrap.h"
 #include "app/options_file.h"
+#include "engine/chart_state.h"
 #include "engine/options.h"
 
 namespace orvane::gui {
@@ -29,6 +34,11 @@ wxComboBox* DropDown(wxWindow* parent, int id, const wxArrayString& items, long 
 
 int SelectionOf(wxComboBox* list) { return list->GetSelection() == wxNOT_FOUND ? -1 : list->GetSelection(); }
 
+// The fields whose help the "说明" box shows; it is made tall enough for the longest.
+constexpr BirthField kHelpFields[] = {BirthField::calendar, BirthField::name, BirthField::place, BirthField::year,
+                                      BirthField::month,    BirthField::leap, BirthField::day,   BirthField::hour,
+                                      BirthField::minute,   BirthField::sex};
+
 void Select(wxComboBox* list, int index) {
     if (index >= 0 && index < static_cast<int>(list->GetCount()))
         list->SetSelection(index);
@@ -43,15 +53,27 @@ void SelectText(wxComboBox* list, const std::string& gbk) {
 
 }  // namespace
 
+int YearIndexOf(const wxString& typed) {
+    long year = 0;
+    wxString digits = typed;
+    digits.Trim(true).Trim(false);
+    if (digits.empty() || !digits.IsNumber() || !digits.ToLong(&year)) return -1;
+    if (year < kFirstDialogYear || year > kLastDialogYear) return -1;
+    return static_cast<int>(year) - kFirstDialogYear;
+}
+
 CBirthDlg::CBirthDlg(wxWindow* parent, bool editMode) : wxDialog(parent, wxID_ANY, FromGbk("生辰")) {
     read_options();
     m_trueSolarTime = options.optTrueSolarTime != 0;
-    m_entry = editMode ? birth_entry_from_chart(m_trueSolarTime) : new_birth_entry();
+    // Editing fills the dialog only once a chart has a lunar year; before the first
+    // chart "修改生辰" opens the empty dialog.
+    const bool fill = editMode && chart.lunarYear >= 1;
+    m_entry = fill ? birth_entry_from_chart(m_trueSolarTime) : new_birth_entry();
     BuildControls();
 
     if (m_trueSolarTime) {
-        for (const char* province : province_names()) m_province->Append(FromGbk(province));
-        EnablePlace(true, editMode);
+        m_province->Set(ProvinceItems());
+        EnablePlace(true, fill);
     } else {
         EnablePlace(false, false);
         m_entry.provinceText.clear();
@@ -88,7 +110,9 @@ void CBirthDlg::BuildControls() {
     grid->AddSpacer(0);
     grid->Add(m_leap);
 
-    m_year = DropDown(this, kYear, Numbers(kFirstListedYear, kFirstListedYear + kListedYears - 1));
+    // The year list also takes a typed year.
+    m_year = new wxComboBox(this, kYear, "", wxDefaultPosition, wxDefaultSize,
+                            Numbers(kFirstDialogYear, kLastDialogYear), wxTE_PROCESS_ENTER);
     m_month = DropDown(this, kMonth, Numbers(1, 12));
     grid->Add(new wxStaticText(this, wxID_ANY, FromGbk("年:")), 0, wxALIGN_CENTER_VERTICAL);
     grid->Add(m_year, 1, wxEXPAND);
@@ -112,9 +136,9 @@ void CBirthDlg::BuildControls() {
     m_placeGroup = new wxStaticBox(this, kPlaceGroup, FromGbk("出生地点"));
     auto* place = new wxStaticBoxSizer(m_placeGroup, wxHORIZONTAL);
     m_provinceLabel = new wxStaticText(m_placeGroup, kProvinceLabel, FromGbk("省"));
-    m_province = DropDown(m_placeGroup, kProvince, {}, wxCB_SORT);
+    m_province = DropDown(m_placeGroup, kProvince, {});
     m_cityLabel = new wxStaticText(m_placeGroup, kCityLabel, FromGbk("市"));
-    m_city = DropDown(m_placeGroup, kCity, {}, wxCB_SORT);
+    m_city = DropDown(m_placeGroup, kCity, {});
     place->Add(m_provinceLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
     place->Add(m_province, 1, wxRIGHT, 12);
     place->Add(m_cityLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
@@ -122,7 +146,8 @@ void CBirthDlg::BuildControls() {
     top->Add(place, 0, wxEXPAND | wxLEFT | wxRIGHT, 10);
 
     auto* helpGroup = new wxStaticBoxSizer(wxVERTICAL, this, FromGbk("说明"));
-    m_help = new wxStaticText(helpGroup->GetStaticBox(), kHelp, "", wxDefaultPosition, FromDIP(wxSize(360, 54)));
+    m_help = new wxStaticText(helpGroup->GetStaticBox(), kHelp, "", wxDefaultPosition, wxDefaultSize,
+                              wxST_NO_AUTORESIZE);
     helpGroup->Add(m_help, 1, wxEXPAND | wxALL, 4);
     top->Add(helpGroup, 0, wxEXPAND | wxALL, 10);
 
@@ -133,7 +158,12 @@ void CBirthDlg::BuildControls() {
     buttons->Add(new wxButton(this, wxID_CANCEL, FromGbk("取消(&C)")));
     top->Add(buttons, 0, wxALIGN_RIGHT | wxLEFT | wxRIGHT | wxBOTTOM, 10);
     SetSizerAndFit(top);
-    m_help->Wrap(m_help->GetSize().x);
+    // Now that the box has its width, give it the height of the longest help text.
+    int lines = 1;
+    for (BirthField field : kHelpFields)
+        lines = std::max(lines, static_cast<int>(WrapText(FromGbk(help_text(field)), HelpWidth(), *m_help).Freq('\n')) + 1);
+    m_help->SetMinSize(wxSize(-1, lines * m_help->GetCharHeight() + 4));
+    Fit();
 
     Bind(wxEVT_BUTTON, &CBirthDlg::OnOK, this, wxID_OK);
     m_lunar->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) {
@@ -195,14 +225,14 @@ void CBirthDlg::FillDays() {
 }
 
 void CBirthDlg::FillCities() {
-    m_city->Clear();
-    for (const CityEntry* place : places_of(m_entry.provinceText)) m_city->Append(FromGbk(place->city));
+    m_city->Set(CityItems(m_entry.provinceText));
     SelectText(m_city, m_entry.cityText);
 }
 
+int CBirthDlg::HelpWidth() const { return std::max(m_help->GetSize().x, m_help->GetCharHeight() * 8); }
+
 void CBirthDlg::ShowHelp(BirthField field) {
-    m_help->SetLabel(FromGbk(help_text(field)));
-    m_help->Wrap(m_help->GetSize().x);
+    m_help->SetLabel(WrapText(FromGbk(help_text(field)), HelpWidth(), *m_help));
 }
 
 void CBirthDlg::PushToControls() {
@@ -213,6 +243,7 @@ void CBirthDlg::PushToControls() {
     m_leap->Enable(m_entry.leapEnabled());
     FillDays();
     Select(m_year, m_entry.yearIndex);
+    if (m_entry.yearIndex < 0) m_year->ChangeValue("");
     Select(m_month, m_entry.monthIndex);
     Select(m_hour, m_entry.hourIndex);
     Select(m_minute, m_entry.minuteIndex);
@@ -226,7 +257,7 @@ void CBirthDlg::PullFromControls() {
     m_entry.nameText = clip_name(ToGbk(m_name->GetValue()));
     m_entry.calendarIndex = m_lunar->GetValue() ? 0 : 1;
     m_entry.sexIndex = m_male->GetValue() ? 0 : 1;
-    m_entry.yearIndex = SelectionOf(m_year);
+    m_entry.yearIndex = YearIndexOf(m_year->GetValue());
     m_entry.monthIndex = SelectionOf(m_month);
     m_entry.dayIndex = SelectionOf(m_day);
     m_entry.hourIndex = SelectionOf(m_hour);

@@ -38,6 +38,7 @@ private:
     void FillDays();
     void FillCities();
     void ShowHelp(BirthField field);
+    int HelpWidth() const;
     void EnablePlace(bool provinceToo, bool city);
 
     BirthEntry m_entry;

@@ -1,19 +1,16 @@
-// 命稿窗口 — one chart window: a maximized MDI child holding the view.
+// 命稿窗口 — one chart window: a maximized MDI child holding the view's page.
 #pragma once
 
-#include <wx/mdi.h>
+#include <wx/docmdi.h>
 
 namespace orvane::gui {
 
 class CTamselView;
 
-class CChildFrame : public wxMDIChildFrame {
+class CChildFrame : public wxDocMDIChildFrame {
 public:
-    explicit CChildFrame(wxMDIParentFrame* parent);
-    CTamselView* View() const { return m_view; }
-
-private:
-    CTamselView* m_view;
+    CChildFrame(wxDocument* document, CTamselView* view, wxMDIParentFrame* parent);
+    CTamselView* View() const;
 };
 
 }  // namespace orvane::gui

@@ -8,6 +8,7 @@
 
 #include "engine/city_table.h"
 #include "app/gui/gbk.h"
+#include "app/gui/place_lists.h"
 
 namespace orvane::gui {
 
@@ -15,12 +16,11 @@ CCityDlg::CCityDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, FromGbk("城市经纬度"), wxDefaultPosition, wxDefaultSize,
                wxCAPTION | wxCLOSE_BOX | wxSYSTEM_MENU) {
     using namespace city_ids;
-    m_province = new wxComboBox(this, kProvince, "", wxDefaultPosition, FromDIP(wxSize(120, -1)), {},
-                                wxCB_READONLY | wxCB_SORT);
-    m_city = new wxComboBox(this, kCity, "", wxDefaultPosition, FromDIP(wxSize(140, -1)), {}, wxCB_READONLY | wxCB_SORT);
+    m_province = new wxComboBox(this, kProvince, "", wxDefaultPosition, FromDIP(wxSize(120, -1)), ProvinceItems(),
+                                wxCB_READONLY);
+    m_city = new wxComboBox(this, kCity, "", wxDefaultPosition, FromDIP(wxSize(140, -1)), {}, wxCB_READONLY);
     m_cityLabel = new wxStaticText(this, kCityLabel, FromGbk("市"));
     m_info = new wxStaticText(this, kInfo, "", wxDefaultPosition, FromDIP(wxSize(240, 64)));
-    for (const char* province : province_names()) m_province->Append(FromGbk(province));
     m_city->Disable();
     m_cityLabel->Disable();
 
@@ -33,7 +33,11 @@ CCityDlg::CCityDlg(wxWindow* parent)
     top->Add(row, 0, wxALL, 12);
     top->Add(m_info, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 12);
     SetSizerAndFit(top);
-    SetEscapeId(wxID_CANCEL);
+    // No Cancel button to press: Escape closes the box as its close box does.
+    Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& key) {
+        if (key.GetKeyCode() == WXK_ESCAPE) EndDialog(wxID_CANCEL);
+        else key.Skip();
+    });
 
     m_province->Bind(wxEVT_COMBOBOX, [this](wxCommandEvent&) { ChooseProvince(m_province->GetStringSelection()); });
     m_city->Bind(wxEVT_COMBOBOX, [this](wxCommandEvent&) { ChooseCity(m_city->GetStringSelection()); });
@@ -42,8 +46,7 @@ CCityDlg::CCityDlg(wxWindow* parent)
 
 void CCityDlg::ChooseProvince(const wxString& province) {
     m_province->SetStringSelection(province);
-    m_city->Clear();
-    for (const CityEntry* place : places_of(ToGbk(province))) m_city->Append(FromGbk(place->city));
+    m_city->Set(CityItems(ToGbk(province)));
     m_city->Enable();
     m_cityLabel->Enable();
     m_info->SetLabel("");

@@ -15,4 +15,11 @@ inline std::string ToGbk(const wxString& text) {
     return bytes.data() ? std::string(bytes.data()) : std::string();
 }
 
+// File names are bytes of the file system's encoding, not GBK text.
+inline wxString FromPath(const std::string& bytes) { return wxString(bytes.c_str(), *wxConvFileName); }
+inline std::string ToPath(const wxString& path) {
+    const wxCharBuffer bytes = path.fn_str();
+    return bytes.data() ? std::string(bytes.data()) : std::string();
+}
+
 }  // namespace orvane::gui

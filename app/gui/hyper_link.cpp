@@ -1,7 +1,9 @@
 #include "app/gui/hyper_link.h"
 
-#include <wx/msgdlg.h>
+#include <wx/dcclient.h>
 #include <wx/utils.h>
+
+#include "app/gui/message_dlg.h"
 
 namespace orvane::gui {
 namespace {
@@ -10,25 +12,33 @@ const wxColour kLink(0, 0, 255), kVisited(128, 0, 128), kFocus(0, 128, 128), kHo
 // What the desktop answers when no program opens the address.
 constexpr int kNoAssociation = 31;
 
+bool OpenInBrowser(const wxString& address) { return wxLaunchDefaultBrowser(address); }
+
 }  // namespace
 
+bool (*CHyperLink::s_open)(const wxString& address) = &OpenInBrowser;
+
 CHyperLink::CHyperLink(wxWindow* parent, wxWindowID id, const wxString& text, const wxString& address)
-    : wxStaticText(parent, id, text.empty() ? address : text), m_address(address.empty() ? text : address) {
-    wxFont font = GetFont();
+    : wxControl(parent, id, wxDefaultPosition, wxDefaultSize, wxBORDER_NONE | wxTRANSPARENT_WINDOW),
+      m_address(address.empty() ? text : address) {
+    SetLabel(text.empty() ? address : text);
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    wxFont font = parent->GetFont();
     font.SetUnderlined((m_options & kUnderline) != 0);
     SetFont(font);
-    if (m_options & kAutoSize) SetSize(GetBestSize());
+    if (m_options & kAutoSize) SetInitialSize(GetBestSize());
     if (!(m_options & kNoHandCursor)) SetCursor(wxCursor(wxCURSOR_HAND));
     SetToolTip(m_address);
-    ApplyColour();
 
-    Bind(wxEVT_ENTER_WINDOW, [this](wxMouseEvent&) { m_over = true; ApplyColour(); });
-    Bind(wxEVT_LEAVE_WINDOW, [this](wxMouseEvent&) { m_over = false; ApplyColour(); });
+    Bind(wxEVT_PAINT, &CHyperLink::OnPaint, this);
+    Bind(wxEVT_ENTER_WINDOW, [this](wxMouseEvent&) { SetOver(true); });
+    Bind(wxEVT_LEAVE_WINDOW, [this](wxMouseEvent&) { SetOver(false); });
+    Bind(wxEVT_MOTION, [this](wxMouseEvent& e) { SetOver(GetClientRect().Contains(e.GetPosition())); });
     Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent&) {
         if (m_options & kTakeFocus) SetFocus();
         if (m_options & kOpenOnPress) OpenLink();
         m_focus = true;
-        ApplyColour();
+        Refresh();
     });
     Bind(wxEVT_LEFT_UP, [this](wxMouseEvent&) {
         if (m_focus && !(m_options & kOpenOnPress)) OpenLink();
@@ -36,8 +46,20 @@ CHyperLink::CHyperLink(wxWindow* parent, wxWindowID id, const wxString& text, co
     Bind(wxEVT_KEY_DOWN, [this](wxKeyEvent& e) {
         if (e.GetKeyCode() == WXK_SPACE) OpenLink(); else e.Skip();
     });
-    Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& e) { m_focus = true; ApplyColour(); e.Skip(); });
-    Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& e) { m_focus = m_over = false; ApplyColour(); e.Skip(); });
+    Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& e) { m_focus = true; Refresh(); e.Skip(); });
+    Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& e) { m_focus = m_over = false; Refresh(); e.Skip(); });
+}
+
+wxSize CHyperLink::DoGetBestClientSize() const {
+    wxClientDC dc(const_cast<CHyperLink*>(this));
+    dc.SetFont(GetFont());
+    return dc.GetMultiLineTextExtent(GetLabel());
+}
+
+void CHyperLink::SetOver(bool over) {
+    if (over == m_over) return;
+    m_over = over;
+    Refresh();
 }
 
 wxColour CHyperLink::CurrentColour() const {
@@ -46,19 +68,25 @@ wxColour CHyperLink::CurrentColour() const {
     return m_visited ? kVisited : kLink;
 }
 
-void CHyperLink::ApplyColour() {
-    SetForegroundColour(CurrentColour());
-    Refresh();
+void CHyperLink::OnPaint(wxPaintEvent&) {
+    wxPaintDC dc(this);
+    dc.SetBackground(wxBrush(GetParent()->GetBackgroundColour()));
+    dc.Clear();
+    dc.SetFont(GetFont());
+    dc.SetTextForeground(CurrentColour());
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    dc.DrawText(GetLabel(), 0, 0);
 }
 
 bool CHyperLink::OpenLink() {
-    if (wxLaunchDefaultBrowser(m_address)) {
+    if (s_open(m_address)) {
         m_visited = true;
-        ApplyColour();
+        Refresh();
         return true;
     }
     wxBell();
-    wxMessageBox("Can't open link:\n\n" + ReasonText(kNoAssociation), "Kerrow", wxOK | wxICON_EXCLAMATION, this);
+    CMessageDlg box(this, "Can't open link:\n\n" + ReasonText(kNoAssociation), ProgramCaption(), wxART_WARNING);
+    box.ShowModal();
     return false;
 }
 

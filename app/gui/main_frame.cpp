@@ -1,14 +1,9 @@
 #include "app/gui/main_frame.h"
 
 #include <wx/artprov.h>
-#include <wx/filedlg.h>
-#include <wx/filename.h>
-#include <wx/filesys.h>
 #include <wx/menu.h>
-#include <wx/msgdlg.h>
 #include <wx/toolbar.h>
 #include <wx/utils.h>
-#include <wx/webview.h>
 
 #include "app/gui/about_dlg.h"
 #include "app/gui/child_frame.h"
@@ -16,55 +11,68 @@
 #include "app/gui/command_ids.h"
 #include "app/gui/gbk.h"
 #include "app/gui/options_dlg.h"
+#include "app/gui/tamsel_doc.h"
 #include "app/gui/tamsel_view.h"
-#include "app/style_menu.h"
-#include "platform/files.h"
 #include "platform/program_dir.h"
 
 namespace orvane::gui {
 namespace {
 
-// Pages that a command shows, relative to the program folder. The maker's web
-// pages have no site to go to; they open the local pages that say the same.
-struct PageCommand {
+// The commands the frame handles itself, without a chart window.
+struct FrameCommand {
     int command;
-    const char* page;
-};
-constexpr PageCommand kPageCommands[] = {
-    {cmd::kSampleReadings, "pmsl/index.htm"}, {cmd::kRecentChart, "style/02/index.htm"},
-    {cmd::kKnowledge, "bzzs/index.htm"},      {cmd::kHtmlCalendar, "help/wyrl.htm"},
-    {cmd::kUserInfo, "help/yhxx.htm"},        {cmd::kQuestions, "help/cjwt.htm"},
-    {cmd::kHelpFile, "help/index.htm"},       {cmd::kWelcome, "help/welcome.htm"},
-    {cmd::kHomePage, "help/index.htm"},       {cmd::kLatestVersion, "help/yhxx.htm#version"},
-    {cmd::kStyleDownload, "help/index.htm#styles"}, {cmd::kGuestBook, "help/yhxx.htm#contact"},
+    void (CMainFrame::*handler)(wxCommandEvent&);
 };
 
-const char* kOpenFilter =
-    "HTML Files|*.htm;*.html|Text Files|*.txt|GIF Files|*.gif|JPEG Files|*.jpg;*.jpeg|AU Files|*.au|"
-    "AIFF Files|*.aif;*.aiff|XBM Files|*.xbm|All Files|*.*";
+// The chart commands: greyed while no chart window is open (the view enables its own).
+constexpr int kChartCommands[] = {
+    cmd::kInputBirth, cmd::kEditBirth, cmd::kHistory,   cmd::kReverseLookup, cmd::kSaveAs,      cmd::kSave,
+    cmd::kOpen,       cmd::kPrint,     cmd::kPrintPreview, cmd::kPageSetup,  cmd::kPrintSetup,  cmd::kBack,
+    cmd::kForward,    cmd::kCut,       cmd::kCopy,      cmd::kPaste};
 
 void Add(wxMenu* menu, int id, const char* text, const char* prompt = "") {
     menu->Append(cmd::MenuId(id), FromGbk(text), FromGbk(prompt));
 }
 
+CDocManager* NewDocManager() { return new CDocManager(); }
+
 }  // namespace
 
 CMainFrame::CMainFrame()
-    : wxMDIParentFrame(nullptr, wxID_ANY, FromGbk("Kerrow八字算命"), wxDefaultPosition, wxSize(1000, 720)) {
+    : wxDocMDIParentFrame(NewDocManager(), nullptr, wxID_ANY, FromGbk("Kerrow八字算命"), wxDefaultPosition,
+                          wxSize(1000, 720)),
+      m_docManager(static_cast<CDocManager*>(GetDocumentManager())) {
+    m_docManager->SetFrame(this);
     SetMenuBar(BuildMenuBar());
     wxMenuBar* bar = GetMenuBar();
-    bar->EnableTop(1, false);                   // 格式: empty until the first chart
+    bar->EnableTop(1, false);                        // 格式: empty until the first chart
     bar->EnableTop(bar->GetMenuCount() - 1, false);  // the motto at the right end
     BuildToolBar();
     CreateStatusBar();
     SetStatusText(FromGbk("就绪"));
+    BindCommands();
+}
 
-    Bind(wxEVT_MENU, &CMainFrame::OnCommand, this);
-    Bind(wxEVT_TOOL, &CMainFrame::OnCommand, this);
-    for (int id : {cmd::kInputBirth, cmd::kEditBirth, cmd::kHistory, cmd::kReverseLookup, cmd::kSaveAs, cmd::kSave,
-                   cmd::kPrint, cmd::kPrintPreview, cmd::kPageSetup, cmd::kBack, cmd::kForward, cmd::kCut, cmd::kCopy,
-                   cmd::kPaste})
-        Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateChartCommand, this, cmd::MenuId(id));
+CMainFrame::~CMainFrame() {
+    // The documents close with their views and windows while the frame still stands.
+    m_docManager->Clear(true);
+    m_docManager->SetFrame(nullptr);
+}
+
+void CMainFrame::BindCommands() {
+    const FrameCommand commands[] = {
+        {cmd::kOptions, &CMainFrame::OnOptions},
+        {cmd::kCityCoordinates, &CMainFrame::OnCityCoordinates},
+        {cmd::kDeskCalendar, &CMainFrame::OnDeskCalendar},
+        {cmd::kAbout, &CMainFrame::OnAbout},
+        {cmd::kNew, &CMainFrame::OnNew},
+        {cmd::kExit, &CMainFrame::OnExit},
+        {cmd::kViewToolbar, &CMainFrame::OnViewToolbar},
+        {cmd::kViewStatusBar, &CMainFrame::OnViewStatusBar},
+    };
+    for (const FrameCommand& command : commands) Bind(wxEVT_MENU, command.handler, this, cmd::MenuId(command.command));
+    for (int command : kChartCommands)
+        Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, cmd::MenuId(command));
 }
 
 wxMenuBar* CMainFrame::BuildMenuBar() {
@@ -173,9 +181,10 @@ void CMainFrame::BuildToolBar() {
 }
 
 CChildFrame* CMainFrame::NewChartWindow() {
-    auto* child = new CChildFrame(this);
-    child->Show();
-    return child;
+    wxDocument* document = m_docManager->CreateDocument("", wxDOC_NEW);
+    if (!document) return nullptr;
+    auto* view = static_cast<CTamselView*>(document->GetFirstView());
+    return view ? static_cast<CChildFrame*>(view->GetFrame()) : nullptr;
 }
 
 CTamselView* CMainFrame::ActiveView() const {
@@ -183,131 +192,44 @@ CTamselView* CMainFrame::ActiveView() const {
     return child ? child->View() : nullptr;
 }
 
-void CMainFrame::OnUpdateChartCommand(wxUpdateUIEvent& event) {
-    event.Enable(ActiveView() != nullptr && !CTamselView::Building());
-}
-
 void CMainFrame::RunCommand(int command) {
     wxCommandEvent event(wxEVT_MENU, cmd::MenuId(command));
-    OnCommand(event);
+    event.SetEventObject(this);
+    ProcessWindowEvent(event);
 }
 
-void CMainFrame::OnCommand(wxCommandEvent& event) {
-    const int id = cmd::CommandOf(event.GetId());
-    CTamselView* view = ActiveView();
-    for (const PageCommand& page : kPageCommands) {
-        if (page.command != id) continue;
-        if (view) view->ShowProgramPage(page.page);
-        return;
-    }
-    if (id >= cmd::kFirstStyle && id <= cmd::kLastStyle) {
-        if (wxMenuItem* item = GetMenuBar()->FindItem(cmd::MenuId(id))) item->Check(true);
-        if (view) view->apply_style(style_number(id - cmd::kFirstStyle));
-        return;
-    }
-    switch (id) {
-    case cmd::kInputBirth:
-        if (view) view->OnInputBirth(false);
-        return;
-    case cmd::kEditBirth:
-        if (view) view->OnInputBirth(true);
-        return;
-    case cmd::kHistory:
-        if (view) view->OnHistory();
-        return;
-    case cmd::kReverseLookup:
-        if (view) view->OnReverseLookup();
-        return;
-    case cmd::kOptions: {
-        COptionsDlg dialog(this);
-        dialog.ShowModal();
-        return;
-    }
-    case cmd::kCityCoordinates: {
-        CCityDlg dialog(this);
-        dialog.ShowModal();
-        return;
-    }
-    case cmd::kDeskCalendar:
-        // A missing calendar is not reported.
-        wxExecute(FromGbk(platform::program_path("tallis")), wxEXEC_ASYNC | wxEXEC_HIDE_CONSOLE);
-        return;
-    case cmd::kAbout: {
-        CAboutDlg dialog(this);
-        dialog.ShowModal();
-        return;
-    }
-    case cmd::kNew:
-        NewChartWindow();
-        return;
-    case cmd::kOpen:
-        OnOpen();
-        return;
-    case cmd::kSave:
-    case cmd::kSaveAs:
-        OnSaveAs();
-        return;
-    case cmd::kPrint:
-    case cmd::kPrintPreview:
-    case cmd::kPageSetup:
-    case cmd::kPrintSetup:
-        // WebKit's print dialog holds the page setup and the preview as well.
-        if (view) view->Browser()->Print();
-        return;
-    case cmd::kBack:
-        if (view && view->Browser()->CanGoBack()) view->Browser()->GoBack();
-        return;
-    case cmd::kForward:
-        if (view && view->Browser()->CanGoForward()) view->Browser()->GoForward();
-        return;
-    case cmd::kCut:
-        if (view) view->Browser()->Cut();
-        return;
-    case cmd::kCopy:
-        if (view) view->Browser()->Copy();
-        return;
-    case cmd::kPaste:
-        if (view) view->Browser()->Paste();
-        return;
-    case cmd::kViewToolbar:
-        GetToolBar()->Show(event.IsChecked());
-        SendSizeEvent();
-        return;
-    case cmd::kViewStatusBar:
-        GetStatusBar()->Show(event.IsChecked());
-        SendSizeEvent();
-        return;
-    case cmd::kExit:
-        Close();
-        return;
-    default:
-        event.Skip();
-    }
+void CMainFrame::OnOptions(wxCommandEvent&) {
+    COptionsDlg dialog(this);
+    dialog.ShowModal();
 }
 
-void CMainFrame::OnOpen() {
-    CTamselView* view = ActiveView();
-    if (!view) return;
-    wxFileDialog dialog(this, FromGbk("打开"), "", "", kOpenFilter, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-    if (dialog.ShowModal() == wxID_OK) view->Browser()->LoadURL(wxFileSystem::FileNameToURL(dialog.GetPath()));
+void CMainFrame::OnCityCoordinates(wxCommandEvent&) {
+    CCityDlg dialog(this);
+    dialog.ShowModal();
 }
 
-void CMainFrame::OnSaveAs() {
-    CTamselView* view = ActiveView();
-    if (!view) return;
-    wxFileDialog dialog(this, FromGbk("另存为"), "", "page.htm", "HTML Files|*.htm;*.html|All Files|*.*",
-                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
-    if (dialog.ShowModal() != wxID_OK) return;
-    // A local page is copied byte for byte (GBK stays GBK); anything else is saved as the browser holds it.
-    const wxString shown = wxFileSystem::URLToFileName(view->CurrentUrl()).GetFullPath();
-    bool saved = false;
-    if (!shown.empty() && wxFileName::FileExists(shown)) {
-        saved = wxCopyFile(shown, dialog.GetPath(), true);
-    } else {
-        const wxScopedCharBuffer utf8 = view->Browser()->GetPageSource().utf8_str();
-        saved = platform::write_file_atomic(dialog.GetPath().ToStdString(), std::string(utf8.data(), utf8.length()));
-    }
-    if (!saved) wxMessageBox(FromGbk("不能保存文件：") + dialog.GetPath(), FromGbk("Kerrow八字算命"), wxICON_ERROR, this);
+void CMainFrame::OnDeskCalendar(wxCommandEvent&) {
+    // A missing calendar is not reported.
+    wxExecute(FromPath(platform::program_path("tallis")), wxEXEC_ASYNC | wxEXEC_HIDE_CONSOLE);
+}
+
+void CMainFrame::OnAbout(wxCommandEvent&) {
+    CAboutDlg dialog(this);
+    dialog.ShowModal();
+}
+
+void CMainFrame::OnNew(wxCommandEvent&) { NewChartWindow(); }
+
+void CMainFrame::OnExit(wxCommandEvent&) { Close(); }
+
+void CMainFrame::OnViewToolbar(wxCommandEvent& event) {
+    GetToolBar()->Show(event.IsChecked());
+    SendSizeEvent();
+}
+
+void CMainFrame::OnViewStatusBar(wxCommandEvent& event) {
+    GetStatusBar()->Show(event.IsChecked());
+    SendSizeEvent();
 }
 
 }  // namespace orvane::gui

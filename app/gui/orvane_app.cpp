@@ -1,9 +1,14 @@
 #include "app/gui/orvane_app.h"
 
-#include <wx/msgdlg.h>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "app/gui/gbk.h"
 #include "app/gui/main_frame.h"
+#include "app/gui/message_dlg.h"
+#include "app/gui/print_pdf_command.h"
 #include "app/gui/yes_no_dlg.h"
 #include "platform/message.h"
 
@@ -11,7 +16,7 @@ namespace orvane::gui {
 
 void InstallDialogHandlers() {
     platform::set_message_handler([](const std::string& text) {
-        wxMessageBox(FromGbk(text), FromGbk("Kerrow八字算命"), wxOK, wxTheApp->GetTopWindow());
+        CMessageDlg::Show(wxTheApp->GetTopWindow(), FromGbk(text));
     });
     platform::set_question_handler(
         [](const std::string& text) { return CYesNoDlg::Ask(wxTheApp->GetTopWindow(), text); });
@@ -26,11 +31,26 @@ CMainFrame* OpenMainFrame() {
 }
 
 bool OrvaneApp::OnInit() {
-    if (!wxApp::OnInit()) return false;
     SetAppDisplayName(FromGbk("Kerrow八字算命"));
+    std::vector<std::string> arguments;
+    for (int i = 0; i < argc; ++i) arguments.emplace_back(argv[i].utf8_str().data());
+    if (const std::optional<PrintPdfJob> job = ParsePrintPdf(arguments)) {
+        m_printStatus = RunPrintPdf(*job);
+        return true;
+    }
+    if (!wxApp::OnInit()) return false;
     InstallDialogHandlers();
     SetTopWindow(OpenMainFrame());
     return true;
+}
+
+int OrvaneApp::OnRun() { return m_printStatus >= 0 ? m_printStatus : wxApp::OnRun(); }
+
+void OrvaneApp::OnAssertFailure(const wxChar* file, int line, const wxChar* func, const wxChar* cond,
+                                const wxChar* msg) {
+    std::fprintf(stderr, "orvane: wx check failed at %s:%d in %s: %s %s\n", wxString(file).utf8_str().data(), line,
+                 wxString(func).utf8_str().data(), wxString(cond).utf8_str().data(),
+                 wxString(msg ? msg : wxT("")).utf8_str().data());
 }
 
 }  // namespace orvane::gui

@@ -13,6 +13,13 @@ void InstallDialogHandlers();
 class OrvaneApp : public wxApp {
 public:
     bool OnInit() override;
+    int OnRun() override;
+    // A failed check of wx is written to stderr and the program goes on: no dialog waits for a person.
+    void OnAssertFailure(const wxChar* file, int line, const wxChar* func, const wxChar* cond,
+                         const wxChar* msg) override;
+
+private:
+    int m_printStatus = -1;  // the exit status of --print-pdf; -1 for the windows
 };
 
 // The main frame with one chart window, maximized.

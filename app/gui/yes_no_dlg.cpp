@@ -5,22 +5,19 @@
 #include <wx/stattext.h>
 
 #include "app/gui/gbk.h"
+#include "app/gui/message_dlg.h"
 
 namespace orvane::gui {
 
 CYesNoDlg::CYesNoDlg(wxWindow* parent, const std::string& gbkQuestion)
-    : wxDialog(parent, wxID_ANY, "Yes or No") {
-    auto* top = new wxBoxSizer(wxVERTICAL);
+    : wxDialog(parent, wxID_ANY, "Yes or No", wxDefaultPosition, wxDefaultSize, wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX) {
     m_text = new wxStaticText(this, kYesNoTextId, FromGbk(gbkQuestion));
-    top->Add(m_text, 0, wxALL, 16);
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
     auto* yes = new wxButton(this, wxID_OK, FromGbk("是(&Y)"));
     buttons->Add(yes, 0, wxRIGHT, 8);
     buttons->Add(new wxButton(this, wxID_CANCEL, FromGbk("否(&N)")));
-    top->Add(buttons, 0, wxALIGN_CENTER | wxLEFT | wxRIGHT | wxBOTTOM, 12);
     yes->SetDefault();
-    SetSizerAndFit(top);
-    CentreOnParent();
+    LayOutBox(*this, wxART_QUESTION, m_text, buttons);
 }
 
 bool CYesNoDlg::Ask(wxWindow* parent, const std::string& gbkQuestion) {

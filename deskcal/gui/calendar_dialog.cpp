@@ -6,6 +6,10 @@
 
 #include <algorithm>
 
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
+
 #include "deskcal/calendar/display_texts.h"
 #include "deskcal/calendar/lunar_tables.h"
 #include "deskcal/calendar/month_navigation.h"
@@ -101,6 +105,8 @@ std::string CalendarDialog::TrayTip() const {
 
 bool CalendarDialog::InTray() const { return m_tray->IsIconInstalled(); }
 
+wxMenu* CalendarDialog::TrayMenu() const { return m_tray->MenuNow(); }
+
 bool CalendarDialog::IsMinimised() const { return !IsShown() || IsIconized(); }
 
 void CalendarDialog::MinimiseToTray() {
@@ -109,18 +115,21 @@ void CalendarDialog::MinimiseToTray() {
 }
 
 void CalendarDialog::RestoreFromTray() {
+#ifdef __WXGTK__
+    // Iconised by the window manager and then hidden, the window would come back
+    // iconised when shown: GTK keeps the state for its next mapping.
+    gtk_window_deiconify(GTK_WINDOW(GetHandle()));
+#endif
     Show();
     Iconize(false);
     Raise();
+    SetFocus();
 }
 
 void CalendarDialog::BringForward() {
-    if (!IsShown()) {
-        Show();
-        Iconize(true);
-    }
-    Iconize(false);
-    Raise();
+    // Shown and restored at once: iconising it first would send it straight back
+    // into the notification area.
+    RestoreFromTray();
 }
 
 void CalendarDialog::ShowAbout() {

@@ -3,6 +3,7 @@
 
 #include <wx/button.h>
 #include <wx/dialog.h>
+#include <wx/menu.h>
 #include <wx/stattext.h>
 
 #include <string>
@@ -42,6 +43,8 @@ public:
     // The tip shown over the notification-area icon (today's date, recomputed).
     std::string TrayTip() const;
     bool InTray() const;
+    // The menu a right click on the icon opens now; nothing while the calendar is shown.
+    wxMenu* TrayMenu() const;
 
 private:
     void OnIconize(wxIconizeEvent& event);

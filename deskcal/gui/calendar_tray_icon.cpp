@@ -2,8 +2,6 @@
 
 #include <wx/menu.h>
 
-#include <memory>
-
 #include "deskcal/gui/calendar_dialog.h"
 #include "deskcal/gui/gbk_text.h"
 #include "deskcal/gui/window_ids.h"
@@ -11,8 +9,13 @@
 namespace deskcal {
 
 CalendarTrayIcon::CalendarTrayIcon(CalendarDialog& dialog) : m_dialog(dialog) {
-    Bind(wxEVT_TASKBAR_LEFT_UP, &CalendarTrayIcon::OnLeftUp, this);
-    Bind(wxEVT_TASKBAR_RIGHT_UP, &CalendarTrayIcon::OnRightUp, this);
+#ifdef __WXGTK__
+    // GTK's notification area reports a left click as it is pressed ("activate")
+    // and never its release; the right click comes as wxEVT_TASKBAR_CLICK.
+    Bind(wxEVT_TASKBAR_LEFT_DOWN, [this](wxTaskBarIconEvent&) { OnClick(); });
+#else
+    Bind(wxEVT_TASKBAR_LEFT_UP, [this](wxTaskBarIconEvent&) { OnClick(); });
+#endif
     Bind(wxEVT_MENU, &CalendarTrayIcon::OnMenu, this);
 }
 
@@ -25,16 +28,12 @@ wxMenu* CalendarTrayIcon::BuildMenu() const {
     return menu;
 }
 
-void CalendarTrayIcon::OnLeftUp(wxTaskBarIconEvent&) {
+void CalendarTrayIcon::OnClick() {
     if (m_dialog.IsMinimised()) m_dialog.RestoreFromTray();
     else m_dialog.MinimiseToTray();
 }
 
-void CalendarTrayIcon::OnRightUp(wxTaskBarIconEvent&) {
-    if (!m_dialog.IsMinimised()) return;
-    std::unique_ptr<wxMenu> menu(BuildMenu());
-    PopupMenu(menu.get());
-}
+wxMenu* CalendarTrayIcon::CreatePopupMenu() { return m_dialog.IsMinimised() ? BuildMenu() : nullptr; }
 
 void CalendarTrayIcon::OnMenu(wxCommandEvent& event) {
     switch (event.GetId()) {

@@ -24,8 +24,10 @@ std::string crlf_lines(int count) {
 TEST(StyleNames, CrLfLinesGiveTheirNamesWithoutTheLineFeed) {
     const auto names = split_style_names("经典版\r\n简洁版\r\n");
     ASSERT_EQ(names.size(), 2u);
-    EXPECT_GBK_EQ("经典版", names[0]);
-    EXPECT_GBK_EQ("简洁版", names[1]);
+    EXPECT_EQ(names[0].item, 0);
+    EXPECT_GBK_EQ("经典版", names[0].name);
+    EXPECT_EQ(names[1].item, 1);
+    EXPECT_GBK_EQ("简洁版", names[1].name);
 }
 
 TEST(StyleNames, LastLineNeedsACrAndAByteAfterIt) {
@@ -36,18 +38,47 @@ TEST(StyleNames, LastLineNeedsACrAndAByteAfterIt) {
     EXPECT_TRUE(split_style_names("\r").empty());
 }
 
-TEST(StyleNames, EmptyLinesStillTakeTheirNumber) {
-    const auto names = split_style_names("a\r\n\r\nc\r\n");
+TEST(StyleNames, EmptyLinesGiveNoItemAndTheRestKeepTheirNumbers) {
+    // Blank lines, a line of spaces, and CR CR LF endings as some editors write them.
+    const auto names = split_style_names("a\r\n\r\n  \r\nd\r\r\ne \r\n");
     ASSERT_EQ(names.size(), 3u);
-    EXPECT_EQ(names[1], "");
-    EXPECT_EQ(names[2], "c");
+    EXPECT_EQ(names[0].item, 0);
+    EXPECT_EQ(names[1].item, 3);
+    EXPECT_EQ(names[1].name, "d");
+    EXPECT_EQ(names[2].item, 5);
+    EXPECT_EQ(names[2].name, "e");
+    EXPECT_TRUE(split_style_names("\r\n\r\n\r\n").empty());
+}
+
+TEST(StyleNames, NamesThatAreNotGbkTextAreSkipped) {
+    const std::string utf8Name = reinterpret_cast<const char*>(u8"典雅标准版");  // 15 bytes, no GBK reading
+    const auto names = split_style_names("经典版\r\n" + utf8Name + "\r\n\xFF\xFE\r\nx\ty\r\n简洁版\r\n");
+    ASSERT_EQ(names.size(), 2u);
+    EXPECT_GBK_EQ("经典版", names[0].name);
+    EXPECT_EQ(names[1].item, 4);
+    EXPECT_GBK_EQ("简洁版", names[1].name);
+}
+
+TEST(StyleNames, AFileWithTheUtf8MarkIsReadAsUtf8) {
+    const std::string mark = "\xEF\xBB\xBF";
+    const std::string bytes = mark + reinterpret_cast<const char*>(u8"经典版\r\n简洁版\r\n");
+    const auto names = split_style_names(bytes);
+    ASSERT_EQ(names.size(), 2u);
+    EXPECT_GBK_EQ("经典版", names[0].name);
+    EXPECT_GBK_EQ("简洁版", names[1].name);
 }
 
 TEST(StyleNames, OnlyTheFirstTwentyLinesCount) {
     const auto names = split_style_names(crlf_lines(25));
     ASSERT_EQ(names.size(), 20u);
-    EXPECT_GBK_EQ("格式1", names.front());
-    EXPECT_GBK_EQ("格式20", names.back());
+    EXPECT_GBK_EQ("格式1", names.front().name);
+    EXPECT_GBK_EQ("格式20", names.back().name);
+    EXPECT_EQ(names.back().item, 19);
+    // A skipped line still counts among the twenty.
+    const auto skipped = split_style_names("\r\n" + crlf_lines(25));
+    ASSERT_EQ(skipped.size(), 19u);
+    EXPECT_GBK_EQ("格式19", skipped.back().name);
+    EXPECT_EQ(skipped.back().item, 19);
 }
 
 TEST(StyleNames, NumbersAreTwoDigits) {
@@ -70,7 +101,7 @@ TEST(StyleIni, MissingOrTooLongFileIsReportedAndGivesNoMenu) {
     const auto names = read_style_names();
     ASSERT_TRUE(names);
     ASSERT_EQ(names->size(), 1u);
-    EXPECT_EQ((*names)[0].size(), 6398u);
+    EXPECT_EQ((*names)[0].name.size(), 6398u);
     EXPECT_EQ(recorder.messages.size(), 2u);
 }
 

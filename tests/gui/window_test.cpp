@@ -16,7 +16,19 @@
 #include <wx/settings.h>
 #include <wx/stopwatch.h>
 #include <wx/timer.h>
+#include <wx/statbmp.h>
+#include <wx/uiaction.h>
 #include <wx/utils.h>
+#include <wx/webview.h>
+
+#include <wx/choice.h>
+#include <wx/spinctrl.h>
+
+#include <gdk/gdkx.h>
+#include <gtk/gtk.h>
+#include <webkit2/webkit2.h>
+
+#include <regex>
 
 #include <cstdlib>
 #include <filesystem>
@@ -25,7 +37,14 @@
 #include <sstream>
 #include <string>
 
+#include "app/gui/about_dlg.h"
 #include "app/gui/birth_dlg.h"
+#include "app/gui/birth_years.h"
+#include "app/gui/hyper_link.h"
+#include "app/gui/message_dlg.h"
+#include "app/gui/page_setup_dlg.h"
+#include "app/gui/print_preview.h"
+#include "app/gui/report_print.h"
 #include "app/gui/city_dlg.h"
 #include "app/gui/color_progress_ctrl.h"
 #include "app/gui/command_ids.h"
@@ -43,6 +62,7 @@
 #include "platform/message.h"
 #include "platform/program_dir.h"
 #include "report/style_folder.h"
+#include "gui/window_support.h"
 #include "support/gbk_assert.h"
 
 namespace orvane::gui {
@@ -50,108 +70,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using namespace window_test;
+
 std::string g_builtProgram;  // the build's program folder (bin), with orvane in it
-std::string g_screenshots;
 std::string g_program;       // a copy of the program folder that the tests write into
 CMainFrame* g_frame = nullptr;
-
-void Pump(int milliseconds) {
-    const wxStopWatch watch;
-    while (watch.Time() < milliseconds) {
-        wxTheApp->Yield(true);
-        wxMilliSleep(10);
-    }
-}
-
-wxImage Screenshot(const std::string& name) {
-    Pump(400);
-    const std::string path = g_screenshots + "/" + name + ".png";
-    const std::string command = "import -window root '" + path + "'";
-    EXPECT_EQ(0, std::system(command.c_str())) << command;
-    wxImage image;
-    EXPECT_TRUE(image.LoadFile(path, wxBITMAP_TYPE_PNG)) << path;
-    return image;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-template <class T>
-T* OpenWindow() {
-    for (wxWindow* window : wxTopLevelWindows)
-        if (auto* found = dynamic_cast<T*>(window); found && found->IsShown()) return found;
-    return nullptr;
-}
-
-// Runs `step` once a shown window of type T exists, from a timer, so that it runs
-// inside whatever modal dialog or build is going on. Gives up after ten seconds.
-class Watch : public wxTimer {
-public:
-    explicit Watch(std::function<bool()> attempt) : m_attempt(std::move(attempt)) { Start(5); }
-    void Notify() override {
-        if (m_running) return;
-        m_running = true;
-        const bool done = m_attempt() || m_watch.Time() > 10000;
-        m_running = false;
-        if (done) {
-            Stop();
-            wxTheApp->CallAfter([this] { delete this; });
-        }
-    }
-
-private:
-    std::function<bool()> m_attempt;
-    wxStopWatch m_watch;
-    bool m_running = false;
-};
-
-template <class T>
-void WhenOpen(std::function<void(T&)> step) {
-    new Watch([step] {
-        T* window = OpenWindow<T>();
-        if (window) step(*window);
-        return window != nullptr;
-    });
-}
-
-template <class C>
-C* Control(wxWindow& parent, int id) {
-    return dynamic_cast<C*>(wxWindow::FindWindowById(id, &parent));
-}
-
-void Choose(wxWindow& dialog, int id, const wxString& text) {
-    auto* list = Control<wxComboBox>(dialog, id);
-    ASSERT_NE(list, nullptr) << id;
-    list->SetStringSelection(text);
-    wxCommandEvent chosen(wxEVT_COMBOBOX, id);
-    chosen.SetEventObject(list);
-    chosen.SetInt(list->GetSelection());
-    list->GetEventHandler()->ProcessEvent(chosen);
-}
-
-void Click(wxWindow& dialog, int id) {
-    wxCommandEvent click(wxEVT_BUTTON, id);
-    click.SetEventObject(wxWindow::FindWindowById(id, &dialog));
-    dialog.GetEventHandler()->ProcessEvent(click);
-}
-
-void Radio(wxWindow& dialog, int id) {
-    auto* button = Control<wxRadioButton>(dialog, id);
-    ASSERT_NE(button, nullptr) << id;
-    button->SetValue(true);
-    wxCommandEvent clicked(wxEVT_RADIOBUTTON, id);
-    clicked.SetEventObject(button);
-    clicked.SetInt(1);
-    button->GetEventHandler()->ProcessEvent(clicked);
-}
 
 std::string InProgram(const std::string& relative) { return g_program + "/" + relative; }
 
@@ -170,7 +93,7 @@ wxString HelpLine(wxWindow& dialog) {
     return text;
 }
 
-wxMenu* StyleMenu() { return g_frame->GetMenuBar()->GetMenu(1); }
+wxMenu* StyleMenu() { return FindStyleMenu(g_frame->GetMenuBar()); }
 
 // Fills the birth dialog with 1990-06-15 12:30, 男, 北京 东城区 and presses OK.
 void EnterBirth(CBirthDlg& dialog) {
@@ -208,6 +131,234 @@ TEST_F(ChartWindow, StartsWithTheWelcomePageAndAGreyStyleMenu) {
     EXPECT_NE(nullptr, bar->FindItem(cmd::MenuId(cmd::kInputBirth)));
     EXPECT_EQ(FromGbk("输入生辰(&I)..."), bar->FindItem(cmd::MenuId(cmd::kInputBirth))->GetItemLabel().BeforeFirst('\t'));
     Screenshot("orvane-welcome");
+}
+
+TEST_F(ChartWindow, EditBirthBeforeAnyChartOpensTheEmptyDialog) {
+    ASSERT_EQ(0, chart.lunarYear) << "this test runs before the first chart";
+    bool seen = false;
+    WhenOpen<CBirthDlg>([&](CBirthDlg& dialog) {
+        using namespace birth_ids;
+        seen = true;
+        EXPECT_EQ(-1, Control<wxComboBox>(dialog, kYear)->GetSelection());
+        EXPECT_EQ("", Control<wxComboBox>(dialog, kYear)->GetValue());
+        for (int id : {kMonth, kDay, kHour, kMinute}) EXPECT_EQ(-1, Control<wxComboBox>(dialog, id)->GetSelection()) << id;
+        EXPECT_TRUE(Control<wxRadioButton>(dialog, kSolar)->GetValue()) << "公历, not 农历";
+        EXPECT_TRUE(Control<wxRadioButton>(dialog, kMale)->GetValue()) << "男, not 女";
+        EXPECT_FALSE(Control<wxCheckBox>(dialog, kLeap)->IsEnabled());
+        EXPECT_FALSE(Control<wxComboBox>(dialog, kCity)->IsEnabled());
+        EXPECT_EQ(31u, Control<wxComboBox>(dialog, kDay)->GetCount());
+        Screenshot("orvane-edit-before-any-chart");
+        Click(dialog, wxID_CANCEL);
+    });
+    g_frame->RunCommand(cmd::kEditBirth);
+    EXPECT_TRUE(seen);
+}
+
+// The box of "说明" shows every help text whole: each line fits, and the box is
+// tall enough for all of them.
+TEST_F(ChartWindow, BirthDialogHelpIsWholeAndPlacesAreInGbkOrder) {
+    using namespace birth_ids;
+    auto* dialog = new CBirthDlg(g_frame, false);
+    dialog->Show();
+    Pump(200);
+    auto* help = Control<wxStaticText>(*dialog, kHelp);
+    wxCommandEvent opened(wxEVT_COMBOBOX_DROPDOWN, kHour);
+    Control<wxComboBox>(*dialog, kHour)->GetEventHandler()->ProcessEvent(opened);
+    const std::string hourHelp = "选择命主出生时间的小时(北京时间)，如果不知道具体时间，可以选择大约数。本项必须选择。";
+    EXPECT_EQ(FromGbk(hourHelp), HelpLine(*dialog));
+    const wxArrayString lines = wxSplit(help->GetLabel(), '\n', 0);
+    EXPECT_GE(lines.size(), 2u) << "the hour's help takes more than one line";
+    for (const wxString& line : lines) EXPECT_LE(help->GetTextExtent(line).x, help->GetSize().x) << line.utf8_str();
+    EXPECT_GE(help->GetSize().y, static_cast<int>(lines.size()) * help->GetCharHeight());
+    Screenshot("orvane-birth-help-whole");
+
+    // Provinces and cities in the order of the GBK bytes of their names.
+    for (int id : {kProvince, kCity}) {
+        if (id == kCity) Choose(*dialog, kProvince, FromGbk("北京"));
+        auto* list = Control<wxComboBox>(*dialog, id);
+        ASSERT_GT(list->GetCount(), 1u);
+        for (unsigned i = 1; i < list->GetCount(); ++i)
+            EXPECT_LT(ToGbk(list->GetString(i - 1)), ToGbk(list->GetString(i))) << id << " at " << i;
+    }
+    auto* provinces = Control<wxComboBox>(*dialog, kProvince);
+    EXPECT_EQ(34u, provinces->GetCount());
+    EXPECT_EQ(FromGbk("安徽"), provinces->GetString(0));
+    EXPECT_EQ(FromGbk("北京"), provinces->GetString(2));
+
+    // The year list takes a typed year.
+    auto* year = Control<wxComboBox>(*dialog, kYear);
+    year->SetFocus();
+    Pump(100);
+    wxUIActionSimulator typing;
+    typing.Text("1984");
+    Pump(300);
+    EXPECT_EQ("1984", year->GetValue());
+    EXPECT_EQ(84, YearIndexOf(year->GetValue()));
+    EXPECT_EQ(-1, YearIndexOf("1899"));
+    EXPECT_EQ(-1, YearIndexOf(wxString::Format("%d", kLastDialogYear + 1)));
+    EXPECT_EQ(-1, YearIndexOf("19x4"));
+    dialog->Destroy();
+    Pump(100);
+}
+
+TEST_F(ChartWindow, CityDialogClosesOnEscape) {
+    bool open = false;
+    WhenOpen<CCityDlg>([&](CCityDlg& dialog) {
+        open = true;
+        Control<wxComboBox>(dialog, city_ids::kProvince)->SetFocus();
+        Pump(200);
+        wxUIActionSimulator keys;
+        keys.Char(WXK_ESCAPE);
+        // Should Escape not close it, end it anyway so that the run goes on.
+        new Watch([started = wxGetLocalTimeMillis()] {
+            CCityDlg* still = OpenWindow<CCityDlg>();  // the dialog itself is gone once closed
+            if (!still) return true;
+            if (wxGetLocalTimeMillis() - started < 3000) return false;
+            ADD_FAILURE() << "Escape left 城市经纬度 open";
+            still->EndModal(wxID_CANCEL);
+            return true;
+        });
+    });
+    g_frame->RunCommand(cmd::kCityCoordinates);
+    EXPECT_TRUE(open);
+    EXPECT_EQ(nullptr, OpenWindow<CCityDlg>());
+}
+
+TEST_F(ChartWindow, HelpItemsWithAnAnchorOpenTheirPageThere) {
+    g_frame->RunCommand(cmd::kLatestVersion);
+    WaitForUrlEnding("help/yhxx.htm#version");
+    EXPECT_TRUE(ShownUrl().EndsWith("help/yhxx.htm#version")) << ShownUrl();
+    // Scrolled to the anchor, as far as the page reaches.
+    wxString where;
+    ASSERT_TRUE(g_frame->ActiveView()->Browser()->RunScript(
+        "(function(){var e=document.getElementById('version');"
+        "var at=Math.round(e.getBoundingClientRect().top+scrollY);"
+        "var most=document.documentElement.scrollHeight-innerHeight;"
+        "return location.hash+' '+Math.round(scrollY)+' '+Math.min(at,most);})()",
+        &where));
+    EXPECT_TRUE(where.StartsWith("#version ")) << where;
+    long scrolled = -1, expected = -2;
+    where.AfterFirst(' ').BeforeFirst(' ').ToLong(&scrolled);
+    where.AfterLast(' ').ToLong(&expected);
+    EXPECT_GT(expected, 0) << "the anchor lies below the top of the page";
+    EXPECT_LE(std::abs(scrolled - expected), 2) << where;
+    Screenshot("orvane-help-anchor-version");
+    g_frame->RunCommand(cmd::kGuestBook);
+    WaitForUrlEnding("help/yhxx.htm#contact");
+    EXPECT_TRUE(ShownUrl().EndsWith("help/yhxx.htm#contact")) << ShownUrl();
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(ChartWindow, AMissingPageIsSaidAndThePageShownStays) {
+    const wxString before = ShownUrl();
+    fs::rename(InProgram("help/cjwt.htm"), InProgram("help/cjwt.htm.away"));
+    g_frame->RunCommand(cmd::kQuestions);
+    fs::rename(InProgram("help/cjwt.htm.away"), InProgram("help/cjwt.htm"));
+    ASSERT_EQ(1u, recorder.messages.size());
+    EXPECT_GBK_EQ("找不到页面文件：" + InProgram("help/cjwt.htm"), recorder.messages[0]);
+    Pump(300);
+    EXPECT_EQ(before, ShownUrl());
+}
+
+// The X window of a top-level wx window, for asking the window manager about it.
+unsigned long XWindowOf(wxTopLevelWindow& window) {
+    return GDK_WINDOW_XID(gtk_widget_get_window(GTK_WIDGET(window.GetHandle())));
+}
+
+// What the window manager lets the user do with a window (_NET_WM_ALLOWED_ACTIONS).
+std::string AllowedActions(wxTopLevelWindow& window) {
+    wxArrayString output;
+    wxExecute(wxString::Format("xprop -id %lu _NET_WM_ALLOWED_ACTIONS", XWindowOf(window)), output, wxEXEC_SYNC);
+    return output.empty() ? std::string() : std::string(output[0].utf8_str());
+}
+
+TEST(MessageBox, ShowsTheWholeCaptionAnIconAndCannotBeResized) {
+    InstallDialogHandlers();
+    bool seen = false;
+    WhenOpen<CMessageDlg>([&](CMessageDlg& box) {
+        seen = true;
+        Pump(500);
+        EXPECT_EQ(FromGbk("Kerrow八字算命"), box.GetTitle());
+        EXPECT_EQ(FromGbk("<小时> 没有选择"), Control<wxStaticText>(box, kMessageTextId)->GetLabel());
+        EXPECT_EQ(box.GetMinSize(), box.GetMaxSize()) << "a fixed size";
+        EXPECT_GE(box.GetSize().x, box.GetTextExtent(box.GetTitle()).x + 100) << "room for the whole caption";
+        bool icon = false;
+        for (wxWindow* child : box.GetChildren()) icon = icon || dynamic_cast<wxStaticBitmap*>(child) != nullptr;
+        EXPECT_TRUE(icon);
+        const std::string actions = AllowedActions(box);
+        EXPECT_NE(std::string::npos, actions.find("_NET_WM_ACTION_CLOSE")) << actions;
+        EXPECT_EQ(std::string::npos, actions.find("_NET_WM_ACTION_MAXIMIZE")) << actions;
+        EXPECT_EQ(std::string::npos, actions.find("_NET_WM_ACTION_RESIZE")) << actions;
+        Screenshot("orvane-message-box");
+        Click(box, wxID_OK);
+    });
+    platform::show_message("<小时> 没有选择");
+    EXPECT_TRUE(seen);
+
+    seen = false;
+    WhenOpen<CYesNoDlg>([&](CYesNoDlg& box) {
+        seen = true;
+        Pump(300);
+        EXPECT_EQ(box.GetMinSize(), box.GetMaxSize());
+        EXPECT_EQ(std::string::npos, AllowedActions(box).find("_NET_WM_ACTION_MAXIMIZE"));
+        Screenshot("orvane-yes-no-box");
+        Click(box, wxID_OK);
+    });
+    EXPECT_TRUE(platform::ask_yes_no("是否取消？"));
+    EXPECT_TRUE(seen);
+    platform::set_message_handler(nullptr);
+    platform::set_question_handler(nullptr);
+}
+
+bool g_linkOpened = false;
+bool RecordOpening(const wxString&) { return g_linkOpened = true; }
+
+// Counts the pixels of a colour close to `colour` inside a window's screen area.
+int PixelsNear(const wxImage& shot, const wxWindow& window, const wxColour& colour) {
+    const wxRect area(window.GetScreenPosition(), window.GetSize());
+    int count = 0;
+    for (int y = area.GetTop(); y <= area.GetBottom(); ++y)
+        for (int x = area.GetLeft(); x <= area.GetRight(); ++x) {
+            const wxColour pixel = PixelAt(shot, wxPoint(x, y));
+            if (pixel.IsOk() && std::abs(pixel.Red() - colour.Red()) < 60 && std::abs(pixel.Green() - colour.Green()) < 60 &&
+                std::abs(pixel.Blue() - colour.Blue()) < 60)
+                ++count;
+        }
+    return count;
+}
+
+TEST(AboutBox, LinksTurnRedUnderThePointerAndPurpleOnceOpened) {
+    auto* about = new CAboutDlg(g_frame);
+    about->Show();
+    Pump(300);
+    std::vector<CHyperLink*> links;
+    for (wxWindow* child : about->GetChildren())
+        if (auto* link = dynamic_cast<CHyperLink*>(child)) links.push_back(link);
+    ASSERT_EQ(2u, links.size());
+    CHyperLink& link = *links[0];
+    wxUIActionSimulator mouse;
+    mouse.MouseMove(about->ClientToScreen(wxPoint(2, 2)));
+    Pump(200);
+    EXPECT_EQ(wxColour(0, 0, 255), link.CurrentColour());
+    EXPECT_GT(PixelsNear(Screenshot("orvane-about-link"), link, wxColour(0, 0, 255)), 10);
+
+    mouse.MouseMove(link.GetScreenPosition() + wxPoint(link.GetSize().x / 2, link.GetSize().y / 2));
+    Pump(300);
+    EXPECT_TRUE(link.Over());
+    EXPECT_EQ(wxColour(255, 0, 0), link.CurrentColour());
+    EXPECT_GT(PixelsNear(Screenshot("orvane-about-link-hover"), link, wxColour(255, 0, 0)), 10);
+
+    CHyperLink::s_open = &RecordOpening;
+    mouse.MouseClick();
+    Pump(200);
+    EXPECT_TRUE(g_linkOpened);
+    EXPECT_TRUE(link.Visited());
+    mouse.MouseMove(about->ClientToScreen(wxPoint(2, 2)));
+    Pump(200);
+    EXPECT_FALSE(link.Over());
+    EXPECT_EQ(wxColour(0, 128, 128), link.CurrentColour()) << "teal: the link has the focus after the click";
+    about->Destroy();
+    Pump(100);
 }
 
 TEST_F(ChartWindow, BirthDialogRefusesAMissingHourThenCastsIntoStyleTwo) {
@@ -265,7 +416,14 @@ TEST_F(ChartWindow, BirthDialogRefusesAMissingHourThenCastsIntoStyleTwo) {
     // The style menu now lists style.ini's names and checks the second one.
     wxMenuBar* bar = g_frame->GetMenuBar();
     EXPECT_TRUE(bar->IsEnabledTop(1));
-    EXPECT_EQ(7u, StyleMenu()->GetMenuItemCount());
+    // style.ini of this run has a blank third line and a fifth line in UTF-8: no
+    // items for them, and the names after them keep their folders.
+    wxMenu* styles = StyleMenu();
+    EXPECT_EQ(5u, styles->GetMenuItemCount());
+    for (int command : {32803, 32804, 32806, 32808}) EXPECT_NE(nullptr, styles->FindChildItem(cmd::MenuId(command))) << command;
+    for (int command : {32805, 32807}) EXPECT_EQ(nullptr, styles->FindChildItem(cmd::MenuId(command))) << command;
+    EXPECT_EQ(FromGbk("黑白打印版"), styles->FindChildItem(cmd::MenuId(32806))->GetItemLabelText());
+    for (const wxMenuItem* item : styles->GetMenuItems()) EXPECT_FALSE(item->GetItemLabel().empty());
     wxMenuItem* second = bar->FindItem(cmd::MenuId(32804));
     ASSERT_NE(nullptr, second);
     EXPECT_TRUE(second->IsChecked());
@@ -372,6 +530,190 @@ TEST_F(ChartWindow, OptionsDialogGreysTheLateZiGroupAndWritesTheFile) {
     dialog->Destroy();
     WriteFile(InProgram("option.dat"), "11\r\n1\r\n0\r\n");
     Pump(100);
+}
+
+// The report as the view shows, saves and prints it.
+class ReportView : public ::testing::Test {
+protected:
+    void SetUp() override {
+        view = g_frame->ActiveView();
+        ASSERT_NE(nullptr, view);
+        ASSERT_GE(chart.lunarYear, 1) << "a chart is cast by the tests before";
+    }
+    void TearDown() override { page_layout() = PageLayout(); }
+
+    // Lets the measuring script reach into the frame the report is shown in: file
+    // pages are each other's strangers in WebKit.
+    void OpenFrameToScripts() {
+        WebKitSettings* settings = webkit_web_view_get_settings(WEBKIT_WEB_VIEW(view->Browser()->GetNativeBackend()));
+        webkit_settings_set_allow_file_access_from_file_urls(settings, TRUE);
+        webkit_settings_set_allow_universal_access_from_file_urls(settings, TRUE);
+    }
+
+    // Runs the pair measurement in the view once the framed report has loaded. wx
+    // wraps a script in its own code, which a leading line comment would cut off.
+    wxString MeasurePairs() {
+        wxString script;
+        for (const wxString& line : wxSplit(wxString::FromUTF8(ReadFile(PAIR_ORDER_SCRIPT).c_str()), '\n', 0))
+            if (!wxString(line).Trim(false).StartsWith("//")) script += line + "\n";
+        wxString result;
+        WaitFor([&] { return view->Browser()->RunScript(script, &result) && !result.Contains("\"pairs\":0,"); }, 8000);
+        return result;
+    }
+
+    platform::MessageRecorder recorder;
+    CTamselView* view = nullptr;
+};
+
+long JsonNumber(const wxString& json, const std::string& key) {
+    std::smatch found;
+    const std::string text = json.ToStdString();
+    if (!std::regex_search(text, found, std::regex("\"" + key + "\":(\\d+)"))) return -1;
+    return std::stol(found[1]);
+}
+
+// The text of PDF pages (UTF-8), through pdftotext.
+std::string PdfText(const std::string& pdf, int first, int last) {
+    wxArrayString lines;
+    wxExecute(wxString::Format("pdftotext -layout -f %d -l %d '%s' -", first, last, pdf), lines, wxEXEC_SYNC);
+    std::string text;
+    for (const wxString& line : lines) text += line.utf8_str().data() + std::string("\n");
+    return text;
+}
+
+std::string Utf8(const char* gbk) { return FromGbk(gbk).utf8_str().data(); }
+
+TEST_F(ReportView, PairsStandStemOverBranchInEveryStyle) {
+    OpenFrameToScripts();
+    for (const char* style : {"01", "02", "03", "04", "05", "06"}) {
+        view->apply_style(style);
+        WaitForUrlEnding(std::string("style/") + style + "/index.htm");
+        const wxString measured = MeasurePairs();
+        EXPECT_GT(JsonNumber(measured, "pairs"), 100) << style << ": " << measured;
+        EXPECT_EQ(0, JsonNumber(measured, "badCount")) << style << ": " << measured;
+        // The chart table in sight, for a person to look at.
+        view->Browser()->RunScript(
+            "document.getElementsByTagName('iframe').item(0).contentDocument.getElementById('mingpan').scrollIntoView()");
+        Screenshot(std::string("orvane-pairs-style-") + style);
+    }
+    view->apply_style("02");
+}
+
+TEST_F(ReportView, SaveAsWritesTheWholeReportAsOneFileThatOpensByItself) {
+    view->apply_style("02");
+    WaitForUrlEnding("style/02/index.htm");
+    const std::string saved = ScreenshotFolder() + "/saved-report.htm";
+    fs::remove(saved);
+    ASSERT_TRUE(view->SaveAs(saved));
+    const std::string page = ReadFile(saved);
+    EXPECT_EQ(ReadFile(InProgram("style/02/right.htm")), page) << "the report itself, not its frame";
+    EXPECT_GT(page.size(), 100000u);
+    EXPECT_EQ(std::string::npos, page.find("<iframe"));
+    EXPECT_NE(std::string::npos, page.find("charset=\"gbk\""));
+    EXPECT_NE(std::string::npos, page.find("<style>")) << "styles inline";
+    for (const char* pillar : {"庚午", "壬午", "辛亥", "甲午"}) EXPECT_NE(std::string::npos, page.find(pillar)) << pillar;
+    EXPECT_NE(std::string::npos, page.find("流年流月干支")) << "the last section";
+
+    // Reopened from where it was saved, away from its style folder.
+    ASSERT_TRUE(view->ShowPath(saved));
+    WaitForUrlEnding("saved-report.htm");
+    wxString opened;
+    ASSERT_TRUE(view->Browser()->RunScript(
+        "(function(){var m=document.getElementById('liuyue');"
+        "return document.characterSet+'|'+document.getElementsByTagName('iframe').length+'|'+"
+        "document.querySelector('.mini').textContent.replace(/\\s+/g,'')+'|'+"
+        "(m?m.getElementsByTagName('tr').length:0)+'|'+getComputedStyle(document.body).fontSize;})()",
+        &opened));
+    const wxArrayString parts = wxSplit(opened, '|', 0);
+    ASSERT_EQ(5u, parts.size()) << opened;
+    EXPECT_EQ("GBK", parts[0].Upper());
+    EXPECT_EQ("0", parts[1]);
+    EXPECT_EQ(FromGbk("庚午壬午辛亥甲午"), parts[2]);
+    long rows = 0;
+    parts[3].ToLong(&rows);
+    EXPECT_GT(rows, 80) << "the 80 years of the last section are there";
+    EXPECT_NE("16px", parts[4]) << "the style sheet took effect";
+    Screenshot("orvane-saved-report-reopened");
+
+    // PDF, the second type: every printed page.
+    const std::string pdf = ScreenshotFolder() + "/saved-report.pdf";
+    fs::remove(pdf);
+    ASSERT_TRUE(view->SaveAs(pdf));
+    const int pages = PdfPageCount(pdf);
+    EXPECT_GT(pages, 10);
+    EXPECT_NE(std::string::npos, PdfText(pdf, 1, 1).find(Utf8("命主资料")));
+    EXPECT_NE(std::string::npos, PdfText(pdf, pages, pages).find(Utf8("命理学的可贵"))) << "the footer ends the last page";
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+// The left edge of the text on the first page of a PDF, in points (pdftotext -bbox).
+double LeftmostText(const std::string& pdf) {
+    wxArrayString lines;
+    wxExecute(wxString::Format("pdftotext -bbox -f 1 -l 1 '%s' -", pdf), lines, wxEXEC_SYNC);
+    double left = 1e9;
+    for (const wxString& line : lines) {
+        const int at = line.Find("xMin=\"");
+        double x = 0;
+        if (at != wxNOT_FOUND && line.Mid(at + 6).BeforeFirst('"').ToCDouble(&x)) left = std::min(left, x);
+    }
+    return left;
+}
+
+TEST_F(ReportView, PageSetupMarginsMoveThePrintedText) {
+    view->apply_style("02");
+    WaitForUrlEnding("style/02/index.htm");
+    const std::string narrow = ScreenshotFolder() + "/report-margin-12.pdf";
+    const std::string wide = ScreenshotFolder() + "/report-margin-40.pdf";
+    ASSERT_TRUE(view->PrintToPdf(narrow, nullptr));
+    page_layout().leftMm = 40;
+    ASSERT_TRUE(view->PrintToPdf(wide, nullptr));
+    const double mm = 72 / 25.4;  // points
+    EXPECT_NEAR(12 * mm, LeftmostText(narrow), 12 * mm) << "the text starts near the left margin";
+    EXPECT_GT(LeftmostText(wide), LeftmostText(narrow) + 20 * mm);
+}
+
+TEST_F(ReportView, PageSetupGivesThePreviewAndThePdfTheirPaper) {
+    view->apply_style("02");
+    WaitForUrlEnding("style/02/index.htm");
+    const std::string a4 = ScreenshotFolder() + "/report-a4.pdf";
+    ASSERT_TRUE(view->PrintToPdf(a4, nullptr));
+    const int a4Pages = PdfPageCount(a4);
+
+    bool seen = false;
+    WhenOpen<CPageSetupDlg>([&](CPageSetupDlg& dialog) {
+        seen = true;
+        auto* paper = Control<wxChoice>(dialog, page_setup_ids::kPaper);
+        EXPECT_EQ(0, paper->GetSelection()) << "A4 first";
+        paper->SetSelection(1);  // A5
+        Control<wxSpinCtrl>(dialog, page_setup_ids::kLeft)->SetValue(20);
+        Screenshot("orvane-page-setup");
+        Click(dialog, wxID_OK);
+    });
+    g_frame->RunCommand(cmd::kPageSetup);
+    ASSERT_TRUE(seen);
+    EXPECT_EQ("iso_a5", page_layout().paper);
+    EXPECT_EQ(20, page_layout().leftMm);
+
+    const std::string a5 = ScreenshotFolder() + "/report-a5.pdf";
+    ASSERT_TRUE(view->PrintToPdf(a5, nullptr));
+    const int a5Pages = PdfPageCount(a5);
+    EXPECT_GT(a5Pages, a4Pages) << "a smaller paper takes more pages";
+    wxArrayString info;
+    wxExecute("pdfinfo '" + a5 + "'", info, wxEXEC_SYNC);
+    EXPECT_NE(wxNOT_FOUND, wxJoin(info, '\n').Find("420 x 595")) << wxJoin(info, '\n');  // A5 in points
+
+    seen = false;
+    WhenOpen<CPrintPreview>([&](CPrintPreview& preview) {
+        seen = true;
+        EXPECT_EQ(a5Pages, preview.PageCount());
+        EXPECT_EQ(wxString::Format(FromGbk("共 %d 页"), a5Pages),
+                  Control<wxStaticText>(preview, preview_ids::kPageCount)->GetLabel());
+        Screenshot("orvane-print-preview");
+        Click(preview, wxID_CANCEL);
+    });
+    g_frame->RunCommand(cmd::kPrintPreview);
+    EXPECT_TRUE(seen);
+    EXPECT_TRUE(recorder.messages.empty());
 }
 
 class HistoryWindow : public ::testing::Test {
@@ -659,19 +1001,43 @@ TEST(ColorProgress, HalfwayShowsTheGradientOnTheLeftAndThePercentage) {
     Pump(100);
 }
 
-class Running : public wxProcess {
-public:
-    void OnTerminate(int, int status) override {
-        done = true;
-        this->status = status;
-    }
-    bool done = false;
-    int status = -1;
-};
+// orvane --print-pdf FILE BIRTH: cast in the window, printed through it, ended.
+TEST(OrvaneProgram, PrintPdfGivesEveryPageOfTheReport) {
+    const std::string folder = ScreenshotFolder() + "/print-pdf";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    for (const char* part : {"style", "help"}) fs::copy(g_program + "/" + part, folder + "/" + part, fs::copy_options::recursive);
+    const std::string pdf = folder + "/report.pdf";
+    const wxString program = wxString(g_builtProgram + "/orvane --print-pdf ") + pdf + " --program-dir " + folder;
+    EXPECT_EQ(0, RunToEnd(program + " --solar 1984-02-04 --time 05:06 --sex male --options 1101 --name " +
+                              wxString::FromUTF8(Utf8("李四")), 60000));
+    const int pages = PdfPageCount(pdf);
+    wxArrayString info;
+    wxExecute("pdfinfo '" + pdf + "'", info, wxEXEC_SYNC);
+    EXPECT_NE(wxNOT_FOUND, wxJoin(info, '\n').Find(wxString::Format("Pages:           %d", pages))) << wxJoin(info, '\n');
+    EXPECT_GT(pages, 10);
+    const std::string first = PdfText(pdf, 1, 1);
+    // The fonts map some signs to radicals in the text layer (乙 to U+2F04, 辰 to
+    // U+2FA0): the texts looked for avoid those signs.
+    for (const char* text : {"李四 男命", "癸", "亥", "星期六", "命主资料"})
+        EXPECT_NE(std::string::npos, first.find(Utf8(text))) << text;
+    // The last section, the monthly pillars of the eighty years 1984-2063, runs to the last page.
+    const std::string last = PdfText(pdf, pages, pages);
+    EXPECT_NE(std::string::npos, last.find(Utf8("2063 壬午 壬寅 癸卯"))) << last;
+    EXPECT_NE(std::string::npos, last.find(Utf8("命理学的可贵")));
+    EXPECT_EQ(0, std::system(("pdftoppm -r 40 -png '" + pdf + "' '" + ScreenshotFolder() + "/orvane-print-pdf-page'").c_str()));
+
+    // A date that does not exist: refused with the program's own message, no file.
+    const std::string refused = folder + "/refused.pdf";
+    EXPECT_EQ(2, RunToEnd(wxString(g_builtProgram + "/orvane --print-pdf ") + refused + " --program-dir " + folder +
+                              " --solar 1984-02-30 --time 05:06 --sex male --options 1101",
+                          60000));
+    EXPECT_FALSE(fs::exists(refused));
+}
 
 // The real program, started alone, stays up with its welcome page.
 TEST(OrvaneProgram, StartsAndStaysUp) {
-    Running watcher;
+    RunningProcess watcher;
     const long pid = wxExecute(wxString(g_builtProgram + "/orvane"), wxEXEC_ASYNC, &watcher);
     ASSERT_GT(pid, 0);
     Pump(5000);
@@ -686,43 +1052,38 @@ TEST(OrvaneProgram, StartsAndStaysUp) {
 }  // namespace
 }  // namespace orvane::gui
 
-class WindowTestApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-wxIMPLEMENT_APP_NO_MAIN(WindowTestApp);
-
 // orvane_window_tests PROGRAM_DIR SCREENSHOT_DIR [gtest flags]
 int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s program-dir screenshot-dir\n", argv[0]);
-        return 2;
-    }
     using namespace orvane::gui;
     namespace fs = std::filesystem;
-    g_builtProgram = argv[1];
-    g_screenshots = argv[2];
-    g_program = g_screenshots + "/program";
-    fs::remove_all(g_program);
-    fs::create_directories(g_program);
-    for (const char* part : {"style", "help", "bzzs", "pmsl"})
-        fs::copy(g_builtProgram + "/" + part, g_program + "/" + part, fs::copy_options::recursive);
-    std::ofstream(g_program + "/option.dat", std::ios::binary) << "11\r\n1\r\n0\r\n";  // place asked, no history
-    platform::set_program_dir(g_program);
-
-    if (!wxEntryStart(argc, argv)) return 1;
-    wxInitAllImageHandlers();
-    wxTheApp->CallOnInit();
-    g_frame = new CMainFrame();
-    g_frame->SetSize(0, 0, 1000, 740);
-    g_frame->NewChartWindow();
-    g_frame->Show();
-    Pump(1500);
-    const int result = RUN_ALL_TESTS();
-    g_frame->Destroy();
-    Pump(100);
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-    return result;
+    window_test::WindowTestHooks hooks;
+    hooks.arguments = [](int count, char** args) {
+        if (count < 3) {
+            std::fprintf(stderr, "usage: %s program-dir screenshot-dir\n", args[0]);
+            return false;
+        }
+        g_builtProgram = args[1];
+        window_test::SetScreenshotFolder(args[2]);
+        g_program = window_test::ScreenshotFolder() + "/program";
+        fs::remove_all(g_program);
+        fs::create_directories(g_program);
+        for (const char* part : {"style", "help", "bzzs", "pmsl"})
+            fs::copy(g_builtProgram + "/" + part, g_program + "/" + part, fs::copy_options::recursive);
+        std::ofstream(g_program + "/option.dat", std::ios::binary) << "11\r\n1\r\n0\r\n";  // place asked, no history
+        // A style.ini as an editor may leave it: a blank line, and a name saved as UTF-8.
+        std::ofstream(g_program + "/style/style.ini", std::ios::binary)
+            << "全屏宽版\r\n典雅标准版\r\n\r\n黑白打印版\r\n" << reinterpret_cast<const char*>(u8"古典朱墨版")
+            << "\r\n大字阅读版\r\n";
+        platform::set_program_dir(g_program);
+        return true;
+    };
+    hooks.started = [] {
+        g_frame = new CMainFrame();
+        g_frame->SetSize(0, 0, 1000, 740);
+        g_frame->NewChartWindow();
+        g_frame->Show();
+        window_test::Pump(1500);
+    };
+    hooks.finishing = [] { g_frame->Destroy(); };
+    return window_test::RunWindowTests(argc, argv, hooks);
 }

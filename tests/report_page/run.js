@@ -1,7 +1,7 @@
 // The report page in a browser: every shipped style is written by `orvane-cli report`
 // into a copy of the program folder, then its index.htm is opened in headless Chromium.
-// Fails on script errors, on a field reference [NNNN] left in the page and on a vote
-// button that does not answer; saves screenshots of each style.
+// Fails on script errors, on a field reference [NNNN] left in the page, on a stem-branch
+// pair out of order and on a vote button that does not answer; saves screenshots of each style.
 //
 //   node run.js --cli BUILD/bin/orvane-cli --program-dir BUILD/bin --out DIR
 //   node run.js --sample --program-dir resources/program --out DIR   (sample fields, no CLI)
@@ -13,6 +13,7 @@ const path = require('path');
 const { execFileSync } = require('child_process');
 
 const CHROMIUM = process.env.CHROMIUM || '/usr/bin/chromium';
+const PAIR_ORDER = fs.readFileSync(path.join(__dirname, 'pair_order.js'), 'utf8');
 const FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-background-networking',
   '--disable-component-update', '--no-first-run', '--disable-sync'];
 
@@ -111,6 +112,11 @@ async function checkStyle(browser, style, folder, outDir, { pdf, slices }) {
     const left = info.html.match(/\[\d{4}\]/g);
     if (left) problems.push(`field references left in the page: ${left.slice(0, 5).join(' ')}`);
     if (!/^\S\S$/.test(info.yearPillar)) problems.push(`the chart shows no year pillar ("${info.yearPillar}")`);
+
+    // Every stem-branch pair reads stem first: below or right of it.
+    const order = JSON.parse(await frame.evaluate(PAIR_ORDER));
+    if (order.pairs === 0) problems.push('no stem-branch pair found to measure');
+    if (order.badCount) problems.push(`${order.badCount} stem-branch pairs out of order: ${order.bad.join('; ')}`);
 
     await page.screenshot({ path: path.join(outDir, `index-${style.id}.png`) });
 

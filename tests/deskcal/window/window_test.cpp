@@ -20,35 +20,15 @@
 #include "deskcal/gui/calendar_dialog.h"
 #include "deskcal/gui/instance_link.h"
 #include "deskcal/gui/window_ids.h"
+#include "gui/window_support.h"
 #include "platform/clock.h"
 
 namespace deskcal {
 namespace {
 
-std::string g_tallis;       // the real program, for the second start
-std::string g_screenshots;  // folder under the build tree
+using namespace window_test;
 
-void Pump(int milliseconds) {
-    const wxStopWatch watch;
-    while (watch.Time() < milliseconds) {
-        wxTheApp->Yield(true);
-        wxMilliSleep(10);
-    }
-}
-
-wxImage Screenshot(const std::string& name) {
-    Pump(300);
-    const std::string path = g_screenshots + "/" + name + ".png";
-    const std::string command = "import -window root '" + path + "'";
-    EXPECT_EQ(0, std::system(command.c_str())) << command;
-    wxImage image;
-    EXPECT_TRUE(image.LoadFile(path, wxBITMAP_TYPE_PNG)) << path;
-    return image;
-}
-
-wxColour PixelAt(const wxImage& image, wxPoint screen) {
-    return wxColour(image.GetRed(screen.x, screen.y), image.GetGreen(screen.x, screen.y), image.GetBlue(screen.x, screen.y));
-}
+std::string g_tallis;  // the real program, for the second start
 
 // Dark pixels inside a rectangle of the screenshot: ink of a glyph.
 int DarkPixels(const wxImage& image, const wxRect& screenRect) {
@@ -268,33 +248,104 @@ TEST_F(CalendarWindow, MinimisingHidesInTheTrayWithTodaysTip) {
     EXPECT_FALSE(m_dialog->IsMinimised());
 }
 
-class RunningProcess : public wxProcess {
-public:
-    void OnTerminate(int, int status) override {
-        m_status = status;
-        m_done = true;
+// Where the calendar's icon sits in the notification area: its red band in the strip
+// the tray program takes at the top right of the screen.
+bool FindTrayIcon(wxPoint* where) {
+    const wxImage shot = Screenshot("tallis-tray-search");
+    int found = 0;
+    wxPoint sum;
+    for (int y = 0; y < 40 && y < shot.GetHeight(); ++y)
+        for (int x = shot.GetWidth() / 2; x < shot.GetWidth(); ++x)
+            if (PixelAt(shot, wxPoint(x, y)) == wxColour(180, 70, 70)) {
+                ++found;
+                sum += wxPoint(x, y);
+            }
+    if (found < 10) return false;
+    *where = wxPoint(sum.x / found, sum.y / found + 4);  // the band is the icon's top third
+    return true;
+}
+
+// The calendar in a notification area (trayer) on a desktop with a window manager.
+class TrayWindow : public CalendarWindow {
+protected:
+    void SetUp() override {
+        CalendarWindow::SetUp();
+        m_tray = std::make_unique<DesktopProgram>(
+            "trayer", "--edge top --align right --widthtype pixel --width 120 --heighttype pixel --height 32 "
+                      "--transparent false --tint 0xffffff --alpha 0 --SetDockType true");
     }
-    bool m_done = false;
-    int m_status = -1;
+    void TearDown() override {
+        m_tray.reset();
+        CalendarWindow::TearDown();
+    }
+
+    std::unique_ptr<DesktopProgram> m_tray;
 };
 
-TEST_F(CalendarWindow, SecondStartBringsTheFirstForward) {
+TEST_F(TrayWindow, AClickOnTheIconRestoresTheCalendar) {
+    ASSERT_TRUE(m_tray->started());
+    // The minimise button, as a user presses it: the window manager iconises, the calendar hides.
+    m_dialog->Iconize(true);
+    ASSERT_TRUE(WaitFor([this] { return !m_dialog->IsShown(); }, 3000)) << "minimised, the calendar hides in the tray";
+    EXPECT_TRUE(m_dialog->InTray());
+    wxPoint icon;
+    ASSERT_TRUE(WaitFor([&icon] { return FindTrayIcon(&icon); }, 5000)) << "no icon in the notification area";
+    Screenshot("tallis-tray-icon");
+
+    wxUIActionSimulator mouse;
+    mouse.MouseMove(icon);
+    Pump(100);
+    mouse.MouseClick();
+    EXPECT_TRUE(WaitFor([this] { return m_dialog->IsShown() && !m_dialog->IsIconized(); }, 3000));
+    Pump(300);
+    EXPECT_FALSE(m_dialog->IsMinimised());
+    Screenshot("tallis-tray-restored");
+
+    // Clicked again while shown, the icon minimises it.
+    mouse.MouseMove(icon);
+    Pump(100);
+    mouse.MouseClick();
+    EXPECT_TRUE(WaitFor([this] { return !m_dialog->IsShown(); }, 3000));
+}
+
+TEST_F(TrayWindow, ARightClickOpensTheMenuAndItsRestoreEntryWorks) {
+    ASSERT_TRUE(m_tray->started());
+    EXPECT_EQ(nullptr, m_dialog->TrayMenu()) << "no menu while the calendar is shown";
+    m_dialog->MinimiseToTray();
+    wxPoint icon;
+    ASSERT_TRUE(WaitFor([&icon] { return FindTrayIcon(&icon); }, 5000)) << "no icon in the notification area";
+    bool menuSeen = false;
+    // The menu runs its own loop: look at it and choose 恢复(&R) from a timer.
+    new Watch([&menuSeen, started = wxGetLocalTimeMillis()] {
+        if (wxGetLocalTimeMillis() - started < 700) return false;
+        menuSeen = true;
+        Screenshot("tallis-tray-menu");
+        wxUIActionSimulator keys;
+        keys.Char(WXK_DOWN);
+        Pump(100);
+        keys.Char(WXK_RETURN);
+        return true;
+    });
+    wxUIActionSimulator mouse;
+    mouse.MouseMove(icon);
+    Pump(100);
+    mouse.MouseClick(wxMOUSE_BTN_RIGHT);
+    EXPECT_TRUE(WaitFor([this] { return m_dialog->IsShown(); }, 5000)) << "恢复(&R) shows the calendar";
+    EXPECT_TRUE(menuSeen);
+    EXPECT_FALSE(m_dialog->IsMinimised());
+}
+
+TEST_F(CalendarWindow, SecondStartShowsTheCalendarHiddenInTheTray) {
     ASSERT_FALSE(g_tallis.empty());
     InstanceLink link;
     ASSERT_FALSE(link.AnotherIsRunning());
     ASSERT_TRUE(link.Listen([this] { m_dialog->BringForward(); }));
-    m_dialog->MinimiseToTray();
-    Pump(100);
-    ASSERT_FALSE(m_dialog->IsShown());
+    m_dialog->Iconize(true);  // through the window manager, as the minimise button does
+    ASSERT_TRUE(WaitFor([this] { return !m_dialog->IsShown(); }, 3000));
 
-    RunningProcess watcher;
-    const long pid = wxExecute(g_tallis, wxEXEC_ASYNC, &watcher);
-    ASSERT_GT(pid, 0);
-    const wxStopWatch watch;
-    while (!watcher.m_done && watch.Time() < 20000) Pump(50);
-    ASSERT_TRUE(watcher.m_done) << "the second tallis did not end";
-    EXPECT_EQ(0, watcher.m_status);
-    Pump(200);
+    EXPECT_EQ(0, RunToEnd(g_tallis, 20000)) << "the second tallis ends at once";
+    EXPECT_TRUE(WaitFor([this] { return m_dialog->IsShown() && !m_dialog->IsIconized(); }, 3000));
+    Pump(500);  // a late iconise from the window manager would hide it again
     EXPECT_TRUE(m_dialog->IsShown());
     EXPECT_FALSE(m_dialog->IsMinimised());
     Screenshot("tallis-brought-forward");
@@ -306,7 +357,7 @@ TEST(TallisProgram, OpensItsCalendarWindow) {
     const long pid = wxExecute(g_tallis, wxEXEC_ASYNC, &watcher);
     ASSERT_GT(pid, 0);
     Pump(2500);
-    ASSERT_FALSE(watcher.m_done) << "tallis ended by itself with status " << watcher.m_status;
+    ASSERT_FALSE(watcher.done) << "tallis ended by itself with status " << watcher.status;
     const wxImage shot = Screenshot("tallis-program");
     int titleBar = 0;
     for (int y = 0; y < shot.GetHeight(); ++y)
@@ -315,34 +366,24 @@ TEST(TallisProgram, OpensItsCalendarWindow) {
     EXPECT_GT(titleBar, 200 * 18);  // the grid's title bar, at least
     wxProcess::Kill(pid, wxSIGTERM);
     const wxStopWatch watch;
-    while (!watcher.m_done && watch.Time() < 5000) Pump(50);
-    EXPECT_TRUE(watcher.m_done);
+    while (!watcher.done && watch.Time() < 5000) Pump(50);
+    EXPECT_TRUE(watcher.done);
 }
 
 }  // namespace
 }  // namespace deskcal
 
-class WindowTestApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-wxIMPLEMENT_APP_NO_MAIN(WindowTestApp);
-
 // tallis_window_tests TALLIS SCREENSHOT_DIR [gtest flags]
 int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s path/to/tallis screenshot-dir\n", argv[0]);
-        return 2;
-    }
-    deskcal::g_tallis = argv[1];
-    deskcal::g_screenshots = argv[2];
-    wxFileName::Mkdir(deskcal::g_screenshots, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
-    if (!wxEntryStart(argc, argv)) return 1;
-    wxInitAllImageHandlers();
-    wxTheApp->CallOnInit();
-    const int result = RUN_ALL_TESTS();
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-    return result;
+    window_test::WindowTestHooks hooks;
+    hooks.arguments = [](int count, char** args) {
+        if (count < 3) {
+            std::fprintf(stderr, "usage: %s path/to/tallis screenshot-dir\n", args[0]);
+            return false;
+        }
+        deskcal::g_tallis = args[1];
+        window_test::SetScreenshotFolder(args[2]);
+        return true;
+    };
+    return window_test::RunWindowTests(argc, argv, hooks);
 }

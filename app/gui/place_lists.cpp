@@ -1,0 +1,37 @@
+#include "app/gui/place_lists.h"
+
+#include <algorithm>
+
+#include "engine/city_table.h"
+#include "app/gui/gbk.h"
+
+namespace orvane::gui {
+namespace {
+
+wxArrayString Items(const std::vector<std::string>& gbkNames) {
+    wxArrayString items;
+    for (const std::string& name : gbkNames) items.Add(FromGbk(name));
+    return items;
+}
+
+}  // namespace
+
+std::vector<std::string> InGbkOrder(std::vector<std::string> names) {
+    // std::string compares its bytes as unsigned: the code page's order.
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
+}
+
+wxArrayString ProvinceItems() {
+    const auto& provinces = province_names();
+    return Items(InGbkOrder({provinces.begin(), provinces.end()}));
+}
+
+wxArrayString CityItems(const std::string& gbkProvince) {
+    std::vector<std::string> names;
+    for (const CityEntry* place : places_of(gbkProvince)) names.emplace_back(place->city);
+    return Items(InGbkOrder(std::move(names)));
+}
+
+}  // namespace orvane::gui
