@@ -58,10 +58,10 @@ TEST(ChartPage, BirthDataTimesAndTerms) {
     EXPECT_GBK_EQ("立春", f(171));
     EXPECT_GBK_EQ("雨水", f(181));
     EXPECT_GBK_EQ("大寒", f(187));
-    EXPECT_EQ(f(173), "1");  // 立春 on lunar 1/3 at 23:19
+    EXPECT_EQ(f(173), "1");  // 立春 on lunar 1/3 at 23:18
     EXPECT_EQ(f(174), "3");
     EXPECT_EQ(f(175), "23");
-    EXPECT_EQ(f(176), "19");
+    EXPECT_EQ(f(176), "18");
     EXPECT_EQ(f(189), f(162));  // the copy of the named term
 }
 
