@@ -106,6 +106,7 @@ void apply_true_solar_time() {
         chart.birthProvince.clear();
         chart.birthCity.clear();
         chart.birthZone.clear();
+        chart.enteredLongitude = chart.enteredLatitude = 0.0f;
         keepEnteredClock(entered);
         return;
     }
