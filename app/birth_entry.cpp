@@ -1,5 +1,10 @@
 #include "app/birth_entry.h"
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+
 #include "engine/birth_data.h"
 #include "engine/chart_state.h"
 #include "engine/date_validation.h"
@@ -7,6 +12,31 @@
 #include "platform/message.h"
 
 namespace orvane {
+
+namespace {
+
+// A coordinate as the dialog shows it: two decimals, no trailing zeros past one.
+std::string coordinateText(double degrees) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", degrees);
+    std::string s = text;
+    if (s.size() > 1 && s.back() == '0') s.pop_back();
+    return s;
+}
+
+// A typed number; nothing for empty text or text that is not wholly a number.
+std::optional<double> typedNumber(const std::string& text) {
+    const char* begin = text.c_str();
+    while (*begin == ' ') ++begin;
+    char* end = nullptr;
+    const double value = std::strtod(begin, &end);
+    if (end == begin) return std::nullopt;
+    while (*end == ' ') ++end;
+    if (*end != '\0' || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+}  // namespace
 
 BirthEntry new_birth_entry() { return BirthEntry{}; }
 
@@ -27,11 +57,30 @@ BirthEntry birth_entry_from_chart(bool trueSolarTime) {
     }
     entry.hourIndex = chart.birthHour;
     entry.minuteIndex = chart.birthMinute;
-    if (trueSolarTime && !chart.birthProvince.empty()) {
+    if (trueSolarTime && !chart.birthZone.empty()) {
+        entry.abroad = true;
+        entry.longitudeText = coordinateText(chart.enteredLongitude);
+        entry.latitudeText = coordinateText(chart.enteredLatitude);
+        entry.zoneText = chart.birthZone;
+    } else if (trueSolarTime && !chart.birthProvince.empty()) {
         entry.provinceText = chart.birthProvince;
         entry.cityText = chart.birthCity;
     }
     return entry;
+}
+
+void choose_abroad(BirthEntry& entry, bool abroad) { entry.abroad = abroad; }
+
+std::vector<const ZoneEntry*> search_zones(std::string_view query) { return find_zones(query); }
+
+std::string zone_list_text(const ZoneEntry& zone) { return zone.zone + "  " + zone.city + " (" + zone.countries + ")"; }
+
+void choose_zone(BirthEntry& entry, const ZoneEntry& zone) {
+    entry.zoneText = zone.zone;
+    if (entry.longitudeText.empty() && entry.latitudeText.empty()) {
+        entry.longitudeText = coordinateText(zone.longitude);
+        entry.latitudeText = coordinateText(zone.latitude);
+    }
 }
 
 void choose_calendar(BirthEntry& entry, int calendarIndex) {
@@ -70,6 +119,10 @@ const char* help_text(BirthField field) {
     case BirthField::minute:
         return "选择命主出生时间的分钟(北京时间)，如果不知道具体时间，可以选择大约数。本项必须选择。";
     case BirthField::sex: return "选择命主的性别。本项必须选择。";
+    case BirthField::coordinates:
+        return "出生地不在列表中（如海外）时填写其经纬度：东经、北纬为正，西经、南纬为负，单位为度。";
+    case BirthField::zone:
+        return "选择出生地所在的时区，可输入城市或时区名查找。出生时间按当地钟表时间输入，夏令时自动扣除。";
     }
     return "";
 }
@@ -80,11 +133,23 @@ std::string missing_selection(const BirthEntry& entry, bool trueSolarTime) {
     if (entry.dayIndex < 0) return "<日> 没有选择";
     if (entry.hourIndex < 0) return "<小时> 没有选择";
     if (entry.minuteIndex < 0) return "<分钟> 没有选择";
-    if (trueSolarTime) {
+    if (trueSolarTime && entry.abroad) {
+        if (entry.longitudeText.empty()) return "<经度> 未填写";
+        if (entry.latitudeText.empty()) return "<纬度> 未填写";
+        if (entry.zoneText.empty()) return "<时区> 未选择";
+    } else if (trueSolarTime) {
         if (entry.provinceText.empty()) return "<出生地点-省> 未选择";
         if (entry.cityText.empty()) return "<出生地点-市> 未选择";
     }
     return {};
+}
+
+std::string abroad_place_problem(const BirthEntry& entry) {
+    const auto longitude = typedNumber(entry.longitudeText);
+    if (!longitude) return "经度应为数字，例如-74.0";
+    const auto latitude = typedNumber(entry.latitudeText);
+    if (!latitude) return "纬度应为数字，例如40.7";
+    return enteredPlaceProblem(*longitude, *latitude, entry.zoneText).value_or("");
 }
 
 namespace {
@@ -116,6 +181,13 @@ bool accept_birth_entry(const BirthEntry& entry, bool trueSolarTime) {
         platform::show_message(missing);
         return false;
     }
+    if (trueSolarTime && entry.abroad) {
+        const std::string problem = abroad_place_problem(entry);
+        if (!problem.empty()) {
+            platform::show_message(problem);
+            return false;
+        }
+    }
     store_date(entry);
     chart.currentLunarYear = currentLunarYear();
     if (!validate_birth_date()) return false;
@@ -126,12 +198,17 @@ bool accept_birth_entry(const BirthEntry& entry, bool trueSolarTime) {
     }
     chart.personName = clip_name(entry.nameText);
     chart.sexFlag = entry.sexIndex == 0 ? 1 : 0;
-    if (trueSolarTime) {
+    chart.birthProvince.clear();
+    chart.birthCity.clear();
+    chart.birthZone.clear();
+    chart.enteredLongitude = chart.enteredLatitude = 0.0f;
+    if (trueSolarTime && entry.abroad) {
+        chart.birthZone = entry.zoneText;
+        chart.enteredLongitude = static_cast<float>(typedNumber(entry.longitudeText).value_or(0.0));
+        chart.enteredLatitude = static_cast<float>(typedNumber(entry.latitudeText).value_or(0.0));
+    } else if (trueSolarTime) {
         chart.birthProvince = entry.provinceText;
         chart.birthCity = entry.cityText;
-    } else {
-        chart.birthProvince.clear();
-        chart.birthCity.clear();
     }
     return true;
 }

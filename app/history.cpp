@@ -6,6 +6,7 @@
 #include "app/history_record.h"
 #include "app/options_file.h"
 #include "engine/birth_data.h"
+#include "engine/birth_place.h"
 #include "engine/chart_state.h"
 #include "engine/date_validation.h"
 #include "engine/lunar_calendar.h"
@@ -72,6 +73,9 @@ void store_record(const HistoryBirth& record) {
     chart.sexFlag = record.sexFlag;
     chart.birthProvince = record.birthProvince;
     chart.birthCity = record.birthCity;
+    chart.birthZone = record.birthZone;
+    chart.enteredLongitude = record.longitude;
+    chart.enteredLatitude = record.latitude;
 }
 
 // Completes BirthData after the date check, as the birth data dialog does.
@@ -128,7 +132,14 @@ bool recast_history_line(const std::string& line) {
     if (!record) return fail(kHistoryBadRecord);
 
     read_options();
-    options.optTrueSolarTime = !record->birthProvince.empty() && !record->birthCity.empty() ? 1 : 0;
+    const bool byCoordinates = !record->birthZone.empty();
+    options.optTrueSolarTime = byCoordinates || (!record->birthProvince.empty() && !record->birthCity.empty()) ? 1 : 0;
+    if (byCoordinates) {
+        if (auto problem = enteredPlaceProblem(record->longitude, record->latitude, record->birthZone)) {
+            platform::show_message(*problem);
+            return false;
+        }
+    }
 
     const BirthData before = chart;
     store_record(*record);

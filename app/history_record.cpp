@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <limits>
 
 namespace orvane {
 namespace {
@@ -57,6 +59,14 @@ int number(std::string_view line, std::size_t at, int digits) {
     return value;
 }
 
+// A coordinate of a record; NaN when it is not a number, so that the place check refuses it.
+float decimal(std::string_view text) {
+    const std::string s(text);
+    char* end = nullptr;
+    const float value = std::strtof(s.c_str(), &end);
+    return s.empty() || *end != '\0' ? std::numeric_limits<float>::quiet_NaN() : value;
+}
+
 }  // namespace
 
 std::string clean_history_field(std::string_view gbk, std::size_t maxBytes) {
@@ -85,6 +95,12 @@ std::string history_birth_line(const BirthData& birth) {
     line += clean_history_field(birth.birthProvince);
     line += ',';
     line += clean_history_field(birth.birthCity);
+    if (!birth.birthZone.empty()) {
+        char coordinates[64];
+        std::snprintf(coordinates, sizeof coordinates, ",%.4f,%.4f", static_cast<double>(birth.enteredLongitude),
+                      static_cast<double>(birth.enteredLatitude));
+        line += ',' + clean_history_field(birth.birthZone) + coordinates;
+    }
     return line;
 }
 
@@ -160,7 +176,14 @@ std::optional<HistoryBirth> parse_history_line(std::string_view line) {
     };
     birth.sexFlag = field(false) == "男" ? 1 : 0;
     birth.birthProvince = std::string(field(false));
-    birth.birthCity = std::string(field(true));
+    // Records of old have the city run to the end of the line; the fields of a
+    // place given by coordinates follow it.
+    birth.birthCity = std::string(field(false));
+    if (!rest.empty()) {
+        birth.birthZone = std::string(field(false));
+        birth.longitude = decimal(field(false));
+        birth.latitude = decimal(field(true));
+    }
     return birth;
 }
 

@@ -25,6 +25,8 @@ std::string clean_history_field(std::string_view gbk, std::size_t maxBytes = std
 
 // Line 2 without its CR LF: "name,公历1985-03-04 12:30,男,广东,广州". The date is
 // the calendar of entry (a lunar leap month as month + 20), the time as entered.
+// A place given by coordinates leaves province and city empty and adds its zone,
+// longitude and latitude: "name,公历1990-07-01 13:30,男,,,America/New_York,-74.0000,40.7000".
 std::string history_birth_line(const BirthData& birth);
 
 // The whole record: "[%03d]\r\n", the birth line, the time of casting, an empty line.
@@ -55,7 +57,8 @@ std::optional<std::string> remove_history_record(std::string_view content, std::
 
 // The fields of a birth line read by their byte positions from the first comma c:
 // the calendar word at c+1, year c+5, month c+10, day c+13, hour c+16, minute c+19,
-// then sex, province and city separated by commas from c+22 on. Each number is
+// then sex, province and city separated by commas from c+22 on, and for a place
+// given by coordinates its zone, longitude and latitude. Each number is
 // the sum of (byte - '0') times its decimal weight, digits or not; the date check
 // that follows refuses what is not a date. Nothing for a line without a comma or
 // too short to hold the minute.
@@ -66,6 +69,8 @@ struct HistoryBirth {
     int birthHour = 0, birthMinute = 0;
     int sexFlag = 0;
     std::string birthProvince, birthCity;
+    std::string birthZone;  // empty in records of a table place or none
+    float longitude = 0.0f, latitude = 0.0f;
 };
 std::optional<HistoryBirth> parse_history_line(std::string_view line);
 

@@ -4,6 +4,7 @@
 #include "app/options_file.h"
 #include "cli/cli_support.h"
 #include "engine/birth_data.h"
+#include "engine/birth_place.h"
 #include "engine/chart_state.h"
 #include "engine/date_validation.h"
 #include "engine/lunar_calendar.h"
@@ -45,7 +46,11 @@ void add_birth_options(CLI::App& app, BirthArgs& args, bool required) {
     app.add_option("--time", args.time, "birth time HH:MM (standard time of the place)")->required(required);
     app.add_option("--sex", args.sex, "male or female")->required(required)->check(CLI::IsMember({"male", "female"}));
     app.add_option("--name", args.name, "the person's name (at most 19 bytes of GBK)");
-    app.add_option("--place", args.place, "birth place as province/city of the built-in table");
+    auto* place = app.add_option("--place", args.place, "birth place as province/city of the built-in table");
+    auto* coords = app.add_option("--coords", args.coords, "a place outside the table: LON,LAT in degrees east and north");
+    auto* zone = app.add_option("--tz", args.zone, "the time zone of that place, e.g. America/New_York");
+    coords->excludes(place);
+    zone->excludes(place);
     app.add_option("--options", args.options, "four switches 0/1: midnight day boundary, late Zi next stem, "
                                               "true solar time, save history (default: option.dat)");
     auto* yes = app.add_flag("--yes", args.yes, "answer yes to the program's question");
@@ -77,6 +82,22 @@ ClockTime parse_time(const std::string& text) {
     return {hour, minute};
 }
 
+struct EnteredPlace {
+    double longitude = 0, latitude = 0;
+    std::string zone;
+};
+
+EnteredPlace parse_entered_place(const BirthArgs& args) {
+    if (args.coords.empty() || args.zone.empty()) throw Refusal("--coords 与 --tz 须同时给出");
+    EnteredPlace place;
+    char tail = 0;
+    if (std::sscanf(args.coords.c_str(), "%lf,%lf%c", &place.longitude, &place.latitude, &tail) != 2)
+        throw Refusal("经纬度格式应为经度,纬度，例如-74.0,40.7：" + to_gbk(args.coords));
+    place.zone = args.zone;
+    if (auto problem = orvane::enteredPlaceProblem(place.longitude, place.latitude, place.zone)) throw Refusal(*problem);
+    return place;
+}
+
 }  // namespace
 
 void store_birth(const BirthArgs& args, MessageCapture& capture) {
@@ -88,7 +109,11 @@ void store_birth(const BirthArgs& args, MessageCapture& capture) {
     const std::string name = to_gbk(args.name);
     if (name.size() > 19) throw Refusal("姓名不能超过19个字节");
     std::string province, city;
-    if (orvane::options.optTrueSolarTime) {
+    EnteredPlace abroad;
+    const bool byCoordinates = !args.coords.empty() || !args.zone.empty();
+    if (orvane::options.optTrueSolarTime && byCoordinates) {
+        abroad = parse_entered_place(args);
+    } else if (orvane::options.optTrueSolarTime) {
         const std::string place = to_gbk(args.place);
         size_t slash = place.find('/');
         if (place.empty()) throw Refusal("<出生地点-省> 未选择");
@@ -130,6 +155,9 @@ void store_birth(const BirthArgs& args, MessageCapture& capture) {
     chart.sexFlag = args.sex == "male" ? 1 : 0;
     chart.birthProvince = province;
     chart.birthCity = city;
+    chart.birthZone = abroad.zone;
+    chart.enteredLongitude = static_cast<float>(abroad.longitude);
+    chart.enteredLatitude = static_cast<float>(abroad.latitude);
 }
 
 }  // namespace cli

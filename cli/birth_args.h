@@ -17,6 +17,8 @@ struct BirthArgs {
     std::string sex;   // male | female
     std::string name;
     std::string place;    // 省/市
+    std::string coords;   // LON,LAT in degrees east and north, a place outside the table
+    std::string zone;     // the IANA time zone of that place
     std::string options;  // ABCD, the four switches in the order of option.dat
     bool yes = false;
     bool no = false;

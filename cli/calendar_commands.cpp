@@ -9,6 +9,11 @@
 namespace cli {
 namespace {
 
+// The lunar years of the tables, as the refusals name them.
+std::string table_range() {
+    return "农历" + std::to_string(orvane::kTableFirstYear) + "-" + std::to_string(orvane::kTableLastYear) + "年";
+}
+
 class LunarCommand : public Command {
 public:
     void configure(CLI::App& app) override {
@@ -18,7 +23,7 @@ public:
     nlohmann::ordered_json run() override {
         orvane::SolarDate solar = parse_date(date_);
         auto lunar = orvane::lunarDateOfSolar(solar);
-        if (!lunar) throw Refusal("日期不存在或超出农历表的范围（1900-01-31至2100年）：" + to_gbk(date_));
+        if (!lunar) throw Refusal("日期不存在或超出农历表的范围（" + table_range() + "）：" + to_gbk(date_));
         return {{"lunarYear", lunar->year},
                 {"lunarMonthCode", lunar->monthCode},
                 {"lunarDay", lunar->day},
@@ -41,7 +46,8 @@ public:
         orvane::SolarDate parts = parse_date_fields(date_);
         orvane::LunarDate lunar{parts.year, parts.month + (leap_ ? 20 : 0), parts.day};
         auto solar = orvane::solarDateOfLunar(lunar);
-        if (!solar) throw Refusal("农历日期不存在或超出农历表的范围（1900-2100年）：" + to_gbk(date_) + (leap_ ? " 闰月" : ""));
+        if (!solar)
+            throw Refusal("农历日期不存在或超出农历表的范围（" + table_range() + "）：" + to_gbk(date_) + (leap_ ? " 闰月" : ""));
         return {{"solarYear", solar->year}, {"solarMonth", solar->month}, {"solarDay", solar->day}};
     }
 

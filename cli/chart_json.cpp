@@ -7,6 +7,12 @@ namespace {
 
 nlohmann::ordered_json moment(const orvane::TermMoment& m) { return {{"lunarYear", m.lunarYear}, {"code", m.code}}; }
 
+nlohmann::ordered_json birth_moment(const orvane::BirthMoment& m) {
+    return {{"solarYear", m.solarYear}, {"solarMonth", m.solarMonth}, {"solarDay", m.solarDay},
+            {"hour", m.hour},           {"minute", m.minute},         {"lunarYear", m.lunarYear},
+            {"lunarMonthCode", m.lunarMonthCode}, {"lunarDay", m.lunarDay}};
+}
+
 template <typename T, size_t N>
 nlohmann::ordered_json array_of(const std::array<T, N>& values) {
     nlohmann::ordered_json out = nlohmann::ordered_json::array();
@@ -28,6 +34,9 @@ nlohmann::ordered_json birth_data_json(const orvane::BirthData& b) {
     j["personName"] = text(b.personName);
     j["birthProvince"] = text(b.birthProvince);
     j["birthCity"] = text(b.birthCity);
+    j["birthZone"] = b.birthZone;
+    j["enteredLongitude"] = b.enteredLongitude;
+    j["enteredLatitude"] = b.enteredLatitude;
     j["solarInput"] = b.solarInput;
     j["sexFlag"] = b.sexFlag;
     j["lunarYear"] = b.lunarYear;
@@ -47,6 +56,11 @@ nlohmann::ordered_json birth_data_json(const orvane::BirthData& b) {
 
 nlohmann::ordered_json chart_state_json(const orvane::ChartState& s) {
     nlohmann::ordered_json j = birth_data_json(s);
+    // The moment on Beijing time and the local true solar time.
+    j["beijingTime"] = birth_moment(s.beijingTime);
+    j["trueSolarTime"] = birth_moment(s.trueSolarTime);
+    j["daylightSavingSec"] = s.daylightSavingSec;
+    j["zoneOffsetSec"] = s.zoneOffsetSec;
     // Corrected moment and calendar context.
     j["solarHour"] = s.solarHour;
     j["solarMinute"] = s.solarMinute;

@@ -5,17 +5,32 @@
 #include <string>
 
 #include "engine/calendar_tables.h"
+#include "engine/gregorian.h"
 
 namespace orvane {
 
-// From 立春 1900 (the first solar year the term table holds whole) to the last listed year.
+// From 立春 1900 (the first solar year the term table holds whole) to 31 December 2100.
 inline constexpr int kFirstBirthYear = 1900;
-inline constexpr int kLastBirthYear = 2020;
+inline constexpr int kLastBirthYear = 2100;
 inline constexpr int kBirthYears = kLastBirthYear - kFirstBirthYear + 1;
-static_assert(kFirstBirthYear >= kTableFirstYear && kLastBirthYear <= kTableLastYear,
-              "every birth year must lie inside the calendar tables");
+inline constexpr SolarDate kLastBirthDate{kLastBirthYear, 12, 31};
 
-// "年份应在1900-2020", with the years of the range.
+static_assert(kFirstBirthYear >= kTableFirstYear, "every birth year must lie inside the calendar tables");
+// A birth of late December lies in the lunar year of its Gregorian year and a
+// true-solar-time day later may reach the next lunar year.
+static_assert(kLastBirthYear + 1 <= kTableLastYear, "the lunar year after the last birth must be in the tables");
+// The last birth's term window reaches the 节 of solar month 14 of its lunar year
+// (lunar month 12: entries k0 … k0 + 3), its forward luck and the reverse lookup's
+// 丑 month the 立春 after it.
+static_assert(termIndex(kLastBirthYear, 14) < kSolarTermEntries, "the terms after the last birth must be in the table");
+
+// "年份应在1900-2100", with the years of the range.
 std::string birthYearRangeMessage();
+
+// The refusal of a date before 立春 1900, with its moment from the term table.
+std::string firstSpringMessage();
+
+// The refusal of a lunar date whose solar day falls after kLastBirthDate.
+std::string lastBirthDateMessage();
 
 }  // namespace orvane

@@ -9,8 +9,10 @@
 namespace orvane {
 
 inline constexpr int kTableFirstYear = 1900;
-inline constexpr int kTableLastYear = 2100;
-inline constexpr int kTableYears = kTableLastYear - kTableFirstYear + 1;  // 201
+// Two lunar years past the last birth year: the terms and months that a chart of
+// late 2100 looks at lie in 2101 and early 2102.
+inline constexpr int kTableLastYear = 2102;
+inline constexpr int kTableYears = kTableLastYear - kTableFirstYear + 1;  // 203
 
 // LunarYearTable[y - 1900]: column 0 = leap month * 10 + (1 if the leap month
 // has 30 days), 0 when the year has none; columns 1..12 = 1 if month m has 30 days.
@@ -44,7 +46,7 @@ constexpr int termIndex(int year, int solarMonth) { return 12 * (year - kTableFi
 
 // Entry 0 is empty; entry 1 is 立春 1900, the last entry 立春 of kTableLastYear.
 inline constexpr int kSolarTermEntries = termIndex(kTableLastYear, 1) + 1;
-static_assert(kSolarTermEntries == 2402);
+static_assert(kSolarTermEntries == 2426);
 extern const std::array<SolarTermEntry, kSolarTermEntries> SolarTermTable;
 
 // 均时差 — equation of time at noon (apparent minus mean solar time), 16 slots

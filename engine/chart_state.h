@@ -20,6 +20,13 @@ struct TermWindow {
     TermMoment jie0, qi0, jie1, qi1, jie2, qi2, jie3;
 };
 
+// One moment of the birth: a solar date and clock time with the lunar date of that day.
+struct BirthMoment {
+    int solarYear = 0, solarMonth = 0, solarDay = 0;
+    int hour = 0, minute = 0;
+    int lunarYear = 0, lunarMonthCode = 0, lunarDay = 0;
+};
+
 // One value per pillar.
 struct PillarValues {
     int year = 0, month = 0, day = 0, hour = 0;
@@ -35,6 +42,10 @@ struct BirthData {
     std::string personName;  // at most 19 bytes of GBK
     std::string birthProvince;
     std::string birthCity;
+    // A place outside the table (abroad): its time zone (IANA name) and coordinates
+    // in degrees east and north. Empty zone: the place is the table's, or none.
+    std::string birthZone;
+    float enteredLongitude = 0.0f, enteredLatitude = 0.0f;
     int solarInput = 0;  // 1 = entered in the solar calendar
     int sexFlag = 0;     // 1 = male
     int lunarYear = 0;
@@ -42,7 +53,7 @@ struct BirthData {
     int lunarDay = 0;        // [1, 30]
     std::uint8_t leapMonth = 0;
     int solarYear = 0, solarMonth = 0, solarDay = 0;
-    int birthHour = 0;    // [0, 23] as entered
+    int birthHour = 0;    // [0, 23] as entered, the civil clock of the birth place
     int birthMinute = 0;  // [0, 59] as entered
     int hourBranchNo = 0;  // BranchIndex of the two-hour period
     int currentLunarYear = 0;
@@ -50,6 +61,14 @@ struct BirthData {
 };
 
 struct ChartState : BirthData {
+    // The entered moment on Beijing standard time, the clock of the term tables:
+    // the year and month pillars, the term window and the luck start follow it.
+    BirthMoment beijingTime;
+    // The local true solar time: the day and hour pillars follow it.
+    BirthMoment trueSolarTime;
+    int daylightSavingSec = 0;  // -3600 when the entered clock was on daylight saving
+    int zoneOffsetSec = 0;      // UTC offset of the place's standard time (28800 for China)
+
     // Corrected moment and calendar context.
     int solarHour = 0, solarMinute = 0;
     float birthLongitude = 0.0f, birthLatitude = 0.0f;

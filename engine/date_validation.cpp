@@ -8,14 +8,12 @@
 #include "engine/chart_state.h"
 #include "engine/gregorian.h"
 #include "engine/lunar_calendar.h"
+#include "engine/solar_terms.h"
 #include "platform/message.h"
 
 namespace orvane {
 namespace {
 
-// 立春 1900 (lunar 1/5 14:58) opens the first solar year the tables hold whole;
-// an earlier birth would need the terms of 1899.
-constexpr int kFirstBirthCode = 1051458;
 
 int fail(const std::string& message) {
     platform::show_message(message);
@@ -71,11 +69,17 @@ int check_lunar_date() {
     return 1;
 }
 
-// The lunar date of the entered birth, as the conversion after validation will find it.
+// 立春 of the first birth year opens the first solar year the tables hold whole;
+// an earlier birth would need the terms of the year before. The date is the
+// lunar date of the entered birth, as the conversion after validation finds it.
 bool before_first_spring(const LunarDate& date) {
     if (date.year != kFirstBirthYear) return false;
-    int code = date.monthCode * 1000000 + date.day * 10000 + chart.birthHour * 100 + chart.birthMinute;
-    return code < kFirstBirthCode;
+    const int code = lunarDatetimeCode(date.monthCode, date.day, chart.birthHour, chart.birthMinute);
+    return code < jieDatetimeCode(SolarTermTable[static_cast<size_t>(termIndex(kFirstBirthYear, 1))]);
+}
+
+bool after_last_birth_date(const SolarDate& date) {
+    return daysFromCivil(date) > daysFromCivil(kLastBirthDate);
 }
 
 }  // namespace
@@ -86,12 +90,16 @@ int validate_birth_date() {
     if (chart.solarInput == 1) {
         if (!check_solar_date()) return 0;
         auto lunar = lunarDateOfSolar({chart.solarYear, chart.solarMonth, chart.solarDay});
-        if (!lunar || before_first_spring(*lunar)) return fail("日期应在1900年立春（正月初五14:58）之后");
+        if (!lunar || before_first_spring(*lunar)) return fail(firstSpringMessage());
         return 1;
     }
     if (!check_lunar_date()) return 0;
     if (before_first_spring({chart.lunarYear, baseMonth(chart.lunarMonthCode), chart.lunarDay}))
-        return fail("日期应在1900年立春（正月初五14:58）之后");
+        return fail(firstSpringMessage());
+    // The last lunar year runs on into January of the next Gregorian year.
+    const int code = chart.leapMonth ? leapCodeOf(baseMonth(chart.lunarMonthCode)) : chart.lunarMonthCode;
+    auto solar = solarDateOfLunar({chart.lunarYear, code, chart.lunarDay});
+    if (!solar || after_last_birth_date(*solar)) return fail(lastBirthDateMessage());
     return 1;
 }
 

@@ -20,9 +20,11 @@ namespace {
 // A governing 节 farther than one solar month from the birth cannot be right.
 constexpr long long kLongestSolarMonthMinutes = 32LL * 1440;
 
+// The birth on Beijing time, the clock of the terms.
 long long birthMinute() {
-    return static_cast<long long>(daysFromCivil(chart.solarYear, chart.solarMonth, chart.solarDay)) * 1440 +
-           chart.birthHour * 60 + chart.birthMinute;
+    const BirthMoment& at = chart.beijingTime;
+    return static_cast<long long>(daysFromCivil(at.solarYear, at.solarMonth, at.solarDay)) * 1440 + at.hour * 60 +
+           at.minute;
 }
 
 }  // namespace
@@ -56,7 +58,7 @@ void compute_luck_start() {
     // Day of the year of the start: that month's 节 plus the days; past 365 it
     // runs into the next year (day 365 itself is 31 December).
     const int n = TermDayOfYearTable[static_cast<size_t>(2 * chart.luckStartMonthNo - 1)] + chart.luckStartDays;
-    chart.luckStartYear = chart.lunarYear + chart.luckStartYears + yearShiftOfChart() + (n - 1) / 365;
+    chart.luckStartYear = chart.beijingTime.lunarYear + chart.luckStartYears + yearShiftOfChart() + (n - 1) / 365;
     const SolarDate start = civilFromDays(daysFromCivil(2001, 1, 1) + (n - 1) % 365);  // a common year
     chart.luckStartDateMonth = start.month;
     chart.luckStartDateDay = start.day;

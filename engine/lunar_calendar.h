@@ -1,5 +1,5 @@
 // 农历换算 — lunar month lengths and the conversions between the solar and the
-// lunar calendar, read from the calendar tables (lunar years 1900 … 2100).
+// lunar calendar, read from the calendar tables (lunar years 1900 … 2102).
 #pragma once
 
 #include <optional>

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "engine/birth_range.h"
+
 namespace orvane {
 namespace {
 
@@ -15,8 +17,9 @@ struct Range {
     const char* errorToken;
 };
 
+// Years: a birth's lunar year, and the next one for the day after a last-day birth.
 constexpr std::array<Range, 5> kRanges = {{{0, 99, "num2ccbug01"},
-                                           {1900, 2050, "num2ccbug02"},
+                                           {kFirstBirthYear, kLastBirthYear + 1, "num2ccbug02"},
                                            {1, 12, "num2ccbug03"},
                                            {1, 31, "num2ccbug04"},
                                            {1, 12, "num2ccbug05"}}};

@@ -31,7 +31,8 @@ int solarMonthNumber(int monthCode, int birthCode, int jie1, int jie2) {
         return 12;
     }
     if (m == 12) {
-        if (birthCode < jie1) return 11;
+        // A 小寒 in a leap 11th month before (2033) lies before every day of month 12.
+        if (!isLeapCode(monthCodeOfDatetime(jie1)) && birthCode < jie1) return 11;
         if (monthCodeOfDatetime(jie2) >= 2 && birthCode >= jie2) return 1;
         return 12;
     }
@@ -55,14 +56,14 @@ int qiMonthNumber(int monthCode, int birthCode, int qi1) {
 namespace {
 
 // The lunar date after a 23:00 birth when the day changes at 23:00.
-void storePillarDay() {
-    const int y = chart.lunarYear;
-    const int code = chart.lunarMonthCode;
-    int length = lunarMonthLength(y, code);
-    if (chart.lunarDay < length) {
+void storePillarDay(const BirthMoment& birth) {
+    const int y = birth.lunarYear;
+    const int code = birth.lunarMonthCode;
+    const int length = lunarMonthLength(y, code);
+    if (birth.lunarDay < length) {
         chart.pillarDayYear = y;
         chart.pillarDayMonth = code;
-        chart.pillarDayDay = chart.lunarDay + 1;
+        chart.pillarDayDay = birth.lunarDay + 1;
         return;
     }
     chart.pillarDayDay = 1;
@@ -95,40 +96,40 @@ void loadTermWindow(int lunarYear, int monthCode) {
 }  // namespace
 
 void compute_pillars() {
-    // The lunar date of the entered clock time: the terms are moments of the
-    // civil clock, so the birth is compared with them on this date.
-    const LunarDate entered{chart.lunarYear, chart.lunarMonthCode, chart.lunarDay};
-
     apply_true_solar_time();
+    // The year and month pillars belong to the moment on Beijing time, the clock
+    // of the term tables (a 节 is a moment); the day and hour pillars to the local
+    // true solar time.
+    const BirthMoment& at = chart.beijingTime;
+    const BirthMoment& local = chart.trueSolarTime;
 
     const bool dayTurnsAt23 = options.optMidnightDayBoundary == 0 && chart.solarHour == 23;
-    if (dayTurnsAt23) storePillarDay();
+    if (dayTurnsAt23) storePillarDay(local);
 
     chart.weekday = weekday(chart.solarYear, chart.solarMonth, chart.solarDay);
 
-    loadTermWindow(chart.lunarYear, chart.lunarMonthCode);
-    chart.birthCode = lunarDatetimeCode(entered.monthCode, entered.day, chart.birthHour, chart.birthMinute);
+    loadTermWindow(at.lunarYear, at.lunarMonthCode);
+    chart.birthCode = lunarDatetimeCode(at.lunarMonthCode, at.lunarDay, at.hour, at.minute);
     const int jie1 = chart.termWindow.jie1.code;
     const int jie2 = chart.termWindow.jie2.code;
 
-    chart.lunarYearCycle = yearCycleOf(chart.lunarYear);
-    const int shift = yearPillarShift(chart.lunarMonthCode, chart.birthCode, jie1, jie2);
+    chart.lunarYearCycle = yearCycleOf(at.lunarYear);
+    const int shift = yearPillarShift(at.lunarMonthCode, chart.birthCode, jie1, jie2);
     chart.yearPillar = cycle(chart.lunarYearCycle + shift);
-    chart.yearPillarYear = chart.lunarYear + shift;
+    chart.yearPillarYear = at.lunarYear + shift;
 
-    const int n = solarMonthNumber(chart.lunarMonthCode, chart.birthCode, jie1, jie2);
+    const int n = solarMonthNumber(at.lunarMonthCode, chart.birthCode, jie1, jie2);
     chart.monthPillar = monthPillarOf(n, chart.yearPillar);
     chart.solarMonthNo = wrap1(chart.monthPillar + 10, 12);
 
-    const int lunarYear = chart.currentLunarYear - chart.nominalAge + 1;
-    chart.dayPillar = dayPillarOf(lunarYear, chart.lunarMonthCode, chart.lunarDay);
+    chart.dayPillar = dayPillarOf(local.lunarYear, local.lunarMonthCode, local.lunarDay);
     if (dayTurnsAt23) chart.dayPillar = cycle(chart.dayPillar + 1);
 
     chart.hourPillar = hourPillarOf(chart.hourBranchNo, chart.dayPillar);
     if (chart.solarHour == 23 && options.optMidnightDayBoundary == 1 && options.optLateZiNextStem == 1)
         chart.hourPillar = cycle(chart.hourPillar + 12);
 
-    const int a = qiMonthNumber(chart.lunarMonthCode, chart.birthCode, chart.termWindow.qi1.code);
+    const int a = qiMonthNumber(at.lunarMonthCode, chart.birthCode, chart.termWindow.qi1.code);
     chart.qiMonthPillar = monthPillarOf(a, chart.yearPillar);
 }
 

@@ -2,8 +2,10 @@
 
 #include <cstdlib>
 #include <optional>
+#include <string>
 
 #include "engine/city_table.h"
+#include "engine/civil_clock.h"
 #include "engine/calendar_tables.h"
 #include "engine/chart_state.h"
 #include "engine/lunar_calendar.h"
@@ -44,25 +46,37 @@ std::optional<TermDay> latestTermDay(const LunarDate& birth, int birthDayNumber)
     return best;
 }
 
-// Moves the lunar date of the chart one day on (+1) or back (-1), by the lunar
-// day where it stays inside the month, else through the solar calendar.
-void shiftLunarDay(int step) {
-    if (step > 0 && chart.lunarDay < 29) {
-        ++chart.lunarDay;
-        return;
+// The moment of a minute count (minutes since 1970-01-01 00:00 of a civil clock),
+// with the lunar date of its day (zeros outside the tables).
+BirthMoment momentAt(long long minutes) {
+    const long long day = minutes >= 0 ? minutes / 1440 : -((-minutes + 1439) / 1440);
+    const int minuteOfDay = static_cast<int>(minutes - day * 1440);
+    const SolarDate date = civilFromDays(static_cast<int>(day));
+    BirthMoment m;
+    m.solarYear = date.year;
+    m.solarMonth = date.month;
+    m.solarDay = date.day;
+    m.hour = minuteOfDay / 60;
+    m.minute = minuteOfDay % 60;
+    if (auto lunar = lunarDateOfSolar(date)) {
+        m.lunarYear = lunar->year;
+        m.lunarMonthCode = lunar->monthCode;
+        m.lunarDay = lunar->day;
     }
-    if (step < 0 && chart.lunarDay > 1) {
-        --chart.lunarDay;
-        return;
-    }
-    SolarDate next = civilFromDays(daysFromCivil(chart.solarYear, chart.solarMonth, chart.solarDay) + step);
-    auto lunar = lunarDateOfSolar(next);
-    if (!lunar) return;  // the validated birth range keeps this inside the tables
-    chart.lunarYear = lunar->year;
-    chart.lunarMonthCode = lunar->monthCode;
-    chart.lunarDay = lunar->day;
-    chart.leapMonth = isLeapCode(lunar->monthCode) ? 1 : 0;
-    chart.nominalAge = chart.currentLunarYear - chart.lunarYear + 1;
+    return m;
+}
+
+long long minuteOf(const SolarDate& date, int hour, int minute) {
+    return static_cast<long long>(daysFromCivil(date)) * 1440 + hour * 60 + minute;
+}
+
+// The entered clock read as Beijing standard time, uncorrected.
+void keepEnteredClock(long long entered) {
+    chart.zoneOffsetSec = kBeijingOffsetSec;
+    chart.beijingTime = momentAt(entered);
+    chart.trueSolarTime = chart.beijingTime;
+    chart.solarHour = chart.birthHour;
+    chart.solarMinute = chart.birthMinute;
 }
 
 }  // namespace
@@ -86,44 +100,57 @@ int equationOfTimeSeconds(int slotBase, int hour, int minute) {
 }
 
 void apply_true_solar_time() {
+    const SolarDate enteredDate{chart.solarYear, chart.solarMonth, chart.solarDay};
+    const long long entered = minuteOf(enteredDate, chart.birthHour, chart.birthMinute);
     if (!options.optTrueSolarTime) {
         chart.birthProvince.clear();
         chart.birthCity.clear();
-        chart.solarHour = chart.birthHour;
-        chart.solarMinute = chart.birthMinute;
+        chart.birthZone.clear();
+        chart.enteredLongitude = chart.enteredLatitude = 0.0f;
+        keepEnteredClock(entered);
         return;
     }
-    const CityEntry* place = find_place(chart.birthProvince, chart.birthCity);
-    if (!place) {
+    std::string zone = chart.birthZone;
+    if (!zone.empty()) {
+        chart.birthLongitude = chart.enteredLongitude;
+        chart.birthLatitude = chart.enteredLatitude;
+    } else if (const CityEntry* place = find_place(chart.birthProvince, chart.birthCity)) {
+        zone = kChinaZone;
+        chart.birthLongitude = place->longitude;
+        chart.birthLatitude = place->latitude;
+    } else {
         // An unlisted place is not corrected: the clock of the civil meridian stands.
         chart.birthLongitude = 120.0f;
         chart.birthLatitude = 0.0f;
-        chart.solarHour = chart.birthHour;
-        chart.solarMinute = chart.birthMinute;
+        keepEnteredClock(entered);
         chart.hourBranchNo = hourBranchOfHour(chart.birthHour);
         return;
     }
-    chart.birthLongitude = place->longitude;
-    chart.birthLatitude = place->latitude;
-    chart.longitudeCorrectionSec = longitudeCorrectionSeconds(chart.birthLongitude);
+    // The entered clock is the civil time of the place: back to its standard
+    // time, then to Beijing time for the terms. A zone checked on entry that the
+    // database no longer knows reads as Beijing standard time.
+    const CivilClockReading clock =
+        readCivilClock(zone, enteredDate, chart.birthHour, chart.birthMinute).value_or(CivilClockReading{kBeijingOffsetSec, 0});
+    chart.daylightSavingSec = clock.daylightSavingSec;
+    chart.zoneOffsetSec = clock.standardOffsetSec;
+    const long long standard = entered + clock.daylightSavingSec / 60;
+    chart.beijingTime = momentAt(standard + (kBeijingOffsetSec - clock.standardOffsetSec) / 60);
 
-    const int birthDay = daysFromCivil(chart.solarYear, chart.solarMonth, chart.solarDay);
-    const LunarDate birth{chart.lunarYear, chart.lunarMonthCode, chart.lunarDay};
-    if (auto termDay = latestTermDay(birth, birthDay))
+    // Longitude against the meridian of the zone's standard time (120° E for China).
+    chart.longitudeCorrectionSec =
+        longitudeCorrectionSeconds(chart.birthLongitude, static_cast<float>(clock.standardOffsetSec) / 240.0f);
+
+    const BirthMoment local = momentAt(standard);
+    const LunarDate localDate{local.lunarYear, local.lunarMonthCode, local.lunarDay};
+    const int localDay = daysFromCivil(local.solarYear, local.solarMonth, local.solarDay);
+    if (auto termDay = latestTermDay(localDate, localDay))
         chart.equationOfTimeSec = equationOfTimeSeconds(equationOfTimeSlotBase(termDay->term, termDay->daysAfter),
-                                                        chart.birthHour, chart.birthMinute);
+                                                        local.hour, local.minute);
 
     const int delta = correctionMinutes(chart.longitudeCorrectionSec + chart.equationOfTimeSec);
-    const ClockTime corrected = addMinutes(chart.birthHour, chart.birthMinute, delta);
-    const SolarDate entered{chart.solarYear, chart.solarMonth, chart.solarDay};
-    if (corrected.hour >= 24) shiftLunarDay(+1);
-    if (corrected.hour < 0) shiftLunarDay(-1);
-    chart.solarYear = entered.year;  // only the lunar date keeps the change
-    chart.solarMonth = entered.month;
-    chart.solarDay = entered.day;
-
-    chart.solarHour = (corrected.hour + 24) % 24;
-    chart.solarMinute = corrected.minute;
+    chart.trueSolarTime = momentAt(standard + delta);
+    chart.solarHour = chart.trueSolarTime.hour;
+    chart.solarMinute = chart.trueSolarTime.minute;
     chart.hourBranchNo = hourBranchOfHour(chart.solarHour);
 }
 

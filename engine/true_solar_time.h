@@ -5,9 +5,10 @@
 
 namespace orvane {
 
-// 经度时差 in seconds, truncated toward zero: 240 s per degree east of 120° E.
-constexpr int longitudeCorrectionSeconds(float longitude) {
-    return static_cast<int>((longitude - 120.0f) * 240.0f);
+// 经度时差 in seconds, truncated toward zero: 240 s per degree east of the meridian
+// of the civil time (120° E for Beijing time).
+constexpr int longitudeCorrectionSeconds(float longitude, float meridian = 120.0f) {
+    return static_cast<int>((longitude - meridian) * 240.0f);
 }
 
 // E(slot) in seconds, for any slot (taken modulo 385).
@@ -44,10 +45,12 @@ constexpr ClockTime addMinutes(int hour, int minute, int delta) {
 // 时辰 — the branch of a clock hour: 23:00-00:59 is 子 (1), 21:00-22:59 亥 (12).
 constexpr int hourBranchOfHour(int hour) { return ((hour + 1) / 2) % 12 + 1; }
 
-// Applies the correction of the birth place to the chart record (the first step
-// of the pillar computation): solarHour, solarMinute, hourBranchNo, the place's
-// coordinates and corrections, and a lunar date moved by a day when the
-// corrected clock crosses midnight. Without true solar time the place is cleared.
+// Reads the entered clock at the birth place (the first step of the pillar
+// computation): beijingTime, the moment on the clock of the term tables;
+// trueSolarTime with solarHour, solarMinute and hourBranchNo, corrected for
+// daylight saving, longitude and the equation of time; the place's coordinates
+// and corrections. The birth data stays as entered. Without true solar time the
+// place is cleared and both moments are the entered clock.
 void apply_true_solar_time();
 
 }  // namespace orvane

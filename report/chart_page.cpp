@@ -100,8 +100,9 @@ void write_lunar_birth_date() {
 void write_person_and_times() {
     if (!chart.personName.empty()) field(101) = chart.personName;
     field(111) = chart.sexFlag ? "男" : "女";
-    field(121) = chart.birthProvince;
-    field(122) = chart.birthCity;
+    // A place outside the table is shown as it was entered: its zone and coordinates.
+    field(121) = chart.birthZone.empty() ? chart.birthProvince : chart.birthZone;
+    field(122) = chart.birthZone.empty() ? chart.birthCity : std::string();
     field(123) = formatted("%.1f", chart.birthLongitude);
     field(124) = formatted("%.1f", chart.birthLatitude);
     field(125) = branchName(chart.sunriseBranch);
@@ -112,17 +113,24 @@ void write_person_and_times() {
     field(135) = number(chart.birthMinute);
     field(136) = chart.weekday == 0 ? "天" : num2cc(chart.weekday, 0);
     if (options.optTrueSolarTime) {
-        const int t = static_cast<int>((chart.birthLongitude - 120.0f) * 240.0f);
-        field(137) = chart.birthLongitude >= 120.0f ? "快" : "慢";
+        // Against the meridian of the place's standard time: 120° E for China.
+        const int t = chart.longitudeCorrectionSec;
+        const float meridian = static_cast<float>(chart.zoneOffsetSec) / 240.0f;
+        field(137) = chart.birthLongitude >= meridian ? "快" : "慢";
         field(138) = number(std::abs(t) / 60);
         field(139) = number(std::abs(t) % 60);
         const int e = chart.equationOfTimeSec;
         field(140) = e < 0 ? "慢" : "快";
         field(141) = number(std::abs(e) / 60);
         field(142) = number(std::abs(e) % 60);
+        // Daylight saving: the clock ran ahead of standard time.
+        const int d = chart.daylightSavingSec;
+        field(145) = d < 0 ? "慢" : "快";
+        field(146) = number(std::abs(d) / 60);
+        field(147) = number(std::abs(d) % 60);
     } else {
-        for (int n : {137, 140}) field(n) = "快";
-        for (int n : {138, 139, 141, 142}) field(n) = "0";
+        for (int n : {137, 140, 145}) field(n) = "快";
+        for (int n : {138, 139, 141, 142, 146, 147}) field(n) = "0";
     }
     field(143) = number(chart.solarHour);
     field(144) = number(chart.solarMinute);

@@ -8,6 +8,7 @@ packages=(
   cmake g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev libinih-dev
+  libhowardhinnant-date-dev tzdata
   clang libclang-rt-14-dev
   libwxgtk3.2-dev libwxgtk-webview3.2-dev
   libwebkit2gtk-4.0-dev libpoppler-glib-dev

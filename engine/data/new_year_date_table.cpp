@@ -206,6 +206,8 @@ const std::array<int, kTableYears> NewYearDateTable = {{
     201,  // 2098
     121,  // 2099
     209,  // 2100
+    129,  // 2101
+    217,  // 2102
 }};
 
 }  // namespace orvane

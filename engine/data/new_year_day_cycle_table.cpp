@@ -206,6 +206,8 @@ const std::array<int, kTableYears> NewYearDayCycleTable = {{
      1,  // 2098
     55,  // 2099
     19,  // 2100
+    13,  // 2101
+    37,  // 2102
 }};
 
 }  // namespace orvane

@@ -194,3 +194,77 @@ TEST_F(BirthEntryTest, ImpossibleDateKeepsTheDialogOpen) {
     ASSERT_EQ(recorder.messages.size(), 1u);
     EXPECT_GBK_EQ("2月份日期错误，应为1至28", recorder.messages[0]);
 }
+
+// --- a place abroad: coordinates and a zone -------------------------------
+
+TEST(BirthEntryAbroad, MissingCoordinatesAndZoneInOrder) {
+    BirthEntry entry = solar_entry(1990, 7, 1, 13, 30);
+    choose_abroad(entry, true);
+    EXPECT_GBK_EQ("<经度> 未填写", missing_selection(entry, true));
+    entry.longitudeText = "-74.0";
+    EXPECT_GBK_EQ("<纬度> 未填写", missing_selection(entry, true));
+    entry.latitudeText = "40.7";
+    EXPECT_GBK_EQ("<时区> 未选择", missing_selection(entry, true));
+    entry.zoneText = "America/New_York";
+    EXPECT_EQ(missing_selection(entry, true), "");
+    EXPECT_EQ(missing_selection(solar_entry(1990, 7, 1), false), "");  // no place without true solar time
+}
+
+TEST(BirthEntryAbroad, ZoneListIsSearchedAndFillsTheCoordinates) {
+    auto found = search_zones("new york");
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(zone_list_text(*found[0]), "America/New_York  New York (US)");
+    BirthEntry entry = solar_entry(1990, 7, 1);
+    choose_abroad(entry, true);
+    choose_zone(entry, *found[0]);
+    EXPECT_EQ(entry.zoneText, "America/New_York");
+    EXPECT_EQ(entry.longitudeText, "-74.01");  // the principal city, as a starting point
+    EXPECT_EQ(entry.latitudeText, "40.71");
+    entry.longitudeText = "-73.9";
+    auto berlin = search_zones("berlin");
+    ASSERT_FALSE(berlin.empty());
+    choose_zone(entry, *berlin[0]);
+    EXPECT_EQ(entry.longitudeText, "-73.9");  // typed coordinates are kept
+}
+
+TEST_F(BirthEntryTest, BadCoordinatesOrZoneKeepTheDialogOpenWithWhatWasTyped) {
+    BirthEntry entry = solar_entry(1990, 7, 1, 13, 30);
+    choose_abroad(entry, true);
+    entry.latitudeText = "40.7";
+    entry.zoneText = "America/New_York";
+    for (const char* typed : {"west", "-200"}) {
+        entry.longitudeText = typed;
+        EXPECT_FALSE(accept_birth_entry(entry, true)) << typed;
+        EXPECT_EQ(entry.longitudeText, typed);
+    }
+    entry.longitudeText = "-74.0";
+    entry.zoneText = "America/Gotham";
+    EXPECT_FALSE(accept_birth_entry(entry, true));
+    EXPECT_EQ(entry.zoneText, "America/Gotham");
+    ASSERT_EQ(recorder.messages.size(), 3u);
+    EXPECT_GBK_EQ("经度应为数字，例如-74.0", recorder.messages[0]);
+    EXPECT_GBK_EQ("经度应在-180至180之间", recorder.messages[1]);
+    EXPECT_GBK_EQ("时区不存在：America/Gotham", recorder.messages[2]);
+    EXPECT_EQ(chart.solarYear, 0);  // nothing stored
+}
+
+TEST_F(BirthEntryTest, PlaceAbroadIsStoredAndShownAgainInTheEditDialog) {
+    BirthEntry entry = solar_entry(1990, 7, 1, 13, 30);
+    entry.provinceText = "北京";  // typed before switching: not stored
+    choose_abroad(entry, true);
+    entry.longitudeText = "-74.0";
+    entry.latitudeText = " 40.7 ";
+    entry.zoneText = "America/New_York";
+    ASSERT_TRUE(accept_birth_entry(entry, true));
+    EXPECT_EQ(chart.birthZone, "America/New_York");
+    EXPECT_FLOAT_EQ(chart.enteredLongitude, -74.0f);
+    EXPECT_FLOAT_EQ(chart.enteredLatitude, 40.7f);
+    EXPECT_TRUE(chart.birthProvince.empty());
+    const BirthEntry again = birth_entry_from_chart(true);
+    EXPECT_TRUE(again.abroad);
+    EXPECT_EQ(again.longitudeText, "-74.0");
+    EXPECT_EQ(again.latitudeText, "40.7");
+    EXPECT_EQ(again.zoneText, "America/New_York");
+    ASSERT_TRUE(accept_birth_entry(solar_entry(1990, 7, 1, 13, 30), false));
+    EXPECT_TRUE(chart.birthZone.empty());  // without true solar time no place is kept
+}

@@ -290,6 +290,49 @@ TEST_F(History, RecordWithPlaceRecastsWithTrueSolarTimeEvenWhenTheOptionIsOff) {
     EXPECT_EQ(log(), record("001", "乙,农历1990-05-06 07:08,女,广东,广州"));  // history off: nothing appended
 }
 
+// A place outside the table keeps its zone and coordinates after the city, so
+// that the records of old (the city runs to the line end) read as before.
+TEST_F(History, PlaceAbroadIsStoredAndRecastWithItsZoneAndCoordinates) {
+    dir.write("option.dat", "11\r\n0\r\n1\r\n");
+    ASSERT_TRUE(testsupport::store({1990, 7, 1, 13, 30}, 2024));
+    chart.personName = "丙";
+    chart.birthZone = "America/New_York";
+    chart.enteredLongitude = -74.0f;
+    chart.enteredLatitude = 40.7f;
+    append_history();
+    const std::string line = "丙,公历1990-07-01 13:30,男,,,America/New_York,-74.0000,40.7000";
+    EXPECT_EQ(log(), record("001", line));
+
+    chart = ChartState{};
+    HistoryDialogState dialog = opened();
+    ASSERT_EQ(dialog.lines.size(), 1u);
+    dialog.selection = 0;
+    ASSERT_TRUE(dialog.recast());
+    EXPECT_EQ(options.optTrueSolarTime, 1);  // on for a place, whatever option.dat says
+    EXPECT_EQ(chart.birthZone, "America/New_York");
+    EXPECT_FLOAT_EQ(chart.enteredLongitude, -74.0f);
+    EXPECT_FLOAT_EQ(chart.enteredLatitude, 40.7f);
+    EXPECT_TRUE(chart.birthProvince.empty() && chart.birthCity.empty());
+    compute_chart();
+    EXPECT_EQ(chart.hourBranch, 7);  // 午, as cast the first time
+}
+
+TEST_F(History, RecordWithABadZoneOrCoordinatesIsRefusedWithAMessage) {
+    dir.write("log.dat", record("001", "甲,公历1990-07-01 13:30,男,,,America/Gotham,-74.0000,40.7000") +
+                             record("002", "乙,公历1990-07-01 13:30,男,,,America/New_York,-274.0,40.7") +
+                             record("003", "丙,公历1990-07-01 13:30,男,,,America/New_York,x,40.7"));
+    HistoryDialogState dialog = opened();
+    ASSERT_EQ(dialog.lines.size(), 3u);
+    for (int n = 0; n < 3; ++n) {
+        dialog.selection = n;
+        EXPECT_FALSE(dialog.recast());
+    }
+    ASSERT_EQ(recorder.messages.size(), 3u);
+    EXPECT_GBK_EQ("时区不存在：America/Gotham", recorder.messages[0]);
+    EXPECT_GBK_EQ("经度应在-180至180之间", recorder.messages[1]);
+    EXPECT_GBK_EQ("经度应在-180至180之间", recorder.messages[2]);
+}
+
 TEST_F(History, InvalidDateInARecordShowsTheDateMessageAndKeepsTheChart) {
     ASSERT_TRUE(testsupport::store({2000, 1, 1, 12, 0}, 2024));
     dir.write("log.dat", record("001", "甲,公历1985-02-29 12:30,男,,") + record("002", "乙,公历1985-03-04 24:00,男,,"));

@@ -44,14 +44,18 @@ test('solar converts back, with the leap flag', () => {
   refused(['solar', '1901-03-10', '--leap'], /超出|不存在/);  // 1901 has no leap 3rd month
 });
 
-test('terms keeps the rows the program has always had', () => {
+test('terms gives the moments of the sun, to the minute in which they fall', () => {
   const t1900 = json(['terms', '1900']);
   assert.equal(t1900.length, 12);
-  assert.deepEqual(t1900[0], { k: 1, termYear: 1900, jieCode: 10508, jieHour: 14, jieMinute: 58,
-    qiCode: 12007, qiHour: 11, qiMinute: 0 });
-  assert.equal(t1900[8].jieCode, 281602);
-  assert.deepEqual(json(['terms', '2022'])[0], { k: 1465, termYear: 2022, jieCode: 10403, jieHour: 4,
-    jieMinute: 58, qiCode: 11901, qiHour: 0, qiMinute: 42 });
+  assert.deepEqual(Object.keys(t1900[0]), ['k', 'termYear', 'jieCode', 'jieHour', 'jieMinute', 'qiCode', 'qiHour',
+    'qiMinute']);
+  assert.equal(t1900[8].jieCode, 281602);  // 寒露 in the leap 8th month
+  const spring2022 = json(['terms', '2022'])[0];  // 04:50:36
+  assert.deepEqual([spring2022.k, spring2022.jieCode, spring2022.jieHour, spring2022.jieMinute], [1465, 10403, 4, 50]);
+  const spring1901 = json(['terms', '1901'])[0];
+  assert.deepEqual([spring1901.jieHour, spring1901.jieMinute], [19, 39]);
+  assert.equal(json(['terms', '2100']).length, 12);  // the terms after the last births
+  refused(['terms', '2102'], /1900-2101/);
 });
 
 test('bad dates are refused with status 2', () => {
@@ -60,7 +64,7 @@ test('bad dates are refused with status 2', () => {
   refused(['lunar', '19840204'], /YYYY-MM-DD/);
   refused(['lunar', 'x'], /YYYY-MM-DD/);
   refused(['lunar', '1900-01-30'], /超出/);  // lunar 1899 is not in the tables
-  refused(['lunar', '2101-06-01'], /超出/);
+  refused(['lunar', '2103-06-01'], /超出/);
   refused(['terms', '1899'], /1900/);
   refused(['terms', '20x2'], /YYYY/);
   refused(['nosuchcommand'], /usage/);
@@ -95,8 +99,10 @@ test('true solar time at 105 E moves a 00:30 birth to the previous lunar day', (
   const dayBefore = json(['lunar', '1990-04-14']);
   assert.equal(c.solarHour, 23);
   assert.ok(Math.abs(c.solarMinute - 30) <= 2, `corrected minute ${c.solarMinute}`);
-  assert.equal(c.lunarDay, dayBefore.lunarDay);
-  assert.equal(c.solarDay, 15);  // the solar date stays as entered
+  assert.equal(c.trueSolarTime.lunarDay, dayBefore.lunarDay);
+  assert.equal(c.trueSolarTime.solarDay, 14);
+  assert.equal(c.solarDay, 15);  // the birth data stays as entered
+  assert.equal(c.lunarDay, json(['lunar', '1990-04-15']).lunarDay);
   const plain = json(['chart', '--solar', '1990-04-15', '--time', '00:30', '--sex', 'female', '--options', '1000']);
   assert.equal(plain.solarHour, 0);
   assert.equal((plain.dayPillar - c.dayPillar + 60) % 60, 1);
@@ -173,4 +179,53 @@ test('report casts the N-th history record', () => {
   } finally {
     rmSync(dir, { recursive: true, force: true });
   }
+});
+
+test('births run to 31 December 2100', () => {
+  const c = json(['chart', '--solar', '2024-05-01', '--time', '10:00', '--sex', 'female', '--options', '1100']);
+  assert.equal(c.lunarYear, 2024);
+  assert.deepEqual(c.messages, []);
+  const last = json(['chart', '--lunar', '2100-12-01', '--time', '12:00', '--sex', 'male', '--options', '1100']);
+  assert.deepEqual([last.solarYear, last.solarMonth, last.solarDay], [2100, 12, 31]);
+  refused(['chart', '--lunar', '2100-12-02', '--time', '12:00', '--sex', 'male', '--options', '1100'],
+    /日期应不晚于公历2100年12月31日/);
+  refused(['chart', '--solar', '2101-01-01', '--time', '12:00', '--sex', 'male', '--options', '1100'],
+    /年份应在1900-2100/);
+  refused(['chart', '--solar', '1900-02-04', '--time', '13:50', '--sex', 'male', '--options', '1100'],
+    /1900年立春（正月初五13:51）/);
+});
+
+test('daylight saving of China is taken off the clock with true solar time', () => {
+  const summer = json(['chart', '--solar', '1988-07-01', '--time', '10:00', '--sex', 'male',
+    '--place', '北京/东城区', '--options', '1110']);
+  assert.equal(summer.daylightSavingSec, -3600);
+  assert.equal(summer.hourBranch, 5);  // 辰
+  const winter = json(['chart', '--solar', '1988-12-01', '--time', '10:00', '--sex', 'male',
+    '--place', '北京/东城区', '--options', '1110']);
+  assert.equal(winter.daylightSavingSec, 0);
+  const off = json(['chart', '--solar', '1988-07-01', '--time', '10:00', '--sex', 'male', '--options', '1100']);
+  assert.equal(off.daylightSavingSec, 0);
+  assert.equal(off.hourBranch, 6);  // the clock as Beijing standard time
+});
+
+test('a birth abroad: --coords and --tz', () => {
+  const ny = json(['chart', '--solar', '1990-07-01', '--time', '13:30', '--sex', 'male',
+    '--coords', '-74.0,40.7', '--tz', 'America/New_York', '--options', '1110']);
+  assert.equal(ny.hourBranch, 7);  // 午: 12:30 true solar time (reading the clock as standard time gives 未)
+  assert.equal(ny.daylightSavingSec, -3600);
+  assert.deepEqual([ny.birthZone, ny.birthLongitude, ny.birthLatitude], ['America/New_York', -74, 40.70000076293945]);
+  // Year and month follow the moment in Beijing time: 01:30 on 2 July.
+  assert.deepEqual([ny.beijingTime.solarDay, ny.beijingTime.hour, ny.beijingTime.minute], [2, 1, 30]);
+  const beijing = json(['chart', '--solar', '1990-07-02', '--time', '01:30', '--sex', 'male', '--options', '1100']);
+  assert.deepEqual([ny.yearPillar, ny.monthPillar], [beijing.yearPillar, beijing.monthPillar]);
+  assert.deepEqual(ny.messages, []);
+});
+
+test('bad places are refused with status 2', () => {
+  const birth = ['chart', '--solar', '1990-07-01', '--time', '13:30', '--sex', 'male', '--options', '1110'];
+  refused([...birth, '--coords', '-74.0,40.7', '--tz', 'America/Gotham'], /时区不存在：America\/Gotham/);
+  refused([...birth, '--coords', '-194.0,40.7', '--tz', 'America/New_York'], /经度应在-180至180之间/);
+  refused([...birth, '--coords', '-74.0,90.5', '--tz', 'America/New_York'], /纬度应在-90至90之间/);
+  refused([...birth, '--coords', '-74.0', '--tz', 'America/New_York'], /经纬度格式/);
+  refused([...birth, '--coords', '-74.0,40.7'], /--coords 与 --tz/);
 });

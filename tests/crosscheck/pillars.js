@@ -1,12 +1,11 @@
 #!/usr/bin/env node
 // 四柱 check: the four pillars and the luck start of `orvane-cli chart --batch`
 // against lunar-javascript's EightChar (sect 1: the day changes at 23:00) for
-// seeded random births of 1901-2019, with the options 0000.
+// seeded random births of FIRST_YEAR-LAST_YEAR (1901-2019 unless given), with
+// the options 0000.
 //
 // Skipped: births within MARGIN_SECONDS of a 节 (the table keeps whole minutes,
-// lunar-javascript seconds), and births in a solar month opened or closed by a
-// 节 row the program has always carried with its own moment (立春 1900, 寒露
-// 1900, 立春 1901, 立春 2022), where the two sources disagree by design.
+// lunar-javascript seconds).
 //
 // Luck start: the program counts the minutes between the birth and the
 // governing 节 exactly as lunar-javascript's Yun sect 2 does (three days to a
@@ -17,7 +16,7 @@
 // whole years, and its start date may lie up to a solar month from
 // lunar-javascript's. Those two are bounded, not compared exactly.
 //
-// Usage: node pillars.js ORVANE_CLI [COUNT [SEED]]
+// Usage: node pillars.js ORVANE_CLI [COUNT [SEED [FIRST_YEAR LAST_YEAR]]]
 'use strict';
 
 const fs = require('fs');
@@ -31,10 +30,8 @@ if (!fs.existsSync(path.join(__dirname, 'node_modules', 'lunar-javascript'))) {
 const { Solar, LunarUtil } = require('lunar-javascript');
 
 const MARGIN_SECONDS = 3 * 60;
-const FIRST_YEAR = 1901;
-const LAST_YEAR = 2019;
-// Entries (k) of the term table whose 节 the program keeps as it always had them.
-const KEPT_ENTRIES = new Set([1, 9, 13, 1465]);
+let FIRST_YEAR = 1901;
+let LAST_YEAR = 2019;
 // Of all births, this share is drawn close to a 节 (outside the margin) to
 // exercise the month and year boundaries; the rest are uniform in time.
 const NEAR_TERM_SHARE = 0.2;
@@ -43,8 +40,6 @@ const NEAR_TERM_SPAN_SECONDS = 6 * 3600;
 // side of lunar-javascript's, plus a few days for the fixed day of each 节.
 const START_DATE_LIMIT_DAYS = 36;
 const SHOWN = 10;
-
-const JIE_NAMES = ['立春', '惊蛰', '清明', '立夏', '芒种', '小暑', '立秋', '白露', '寒露', '立冬', '大雪', '小寒'];
 
 // mulberry32: small, fast, and the same sequence on every run for a seed.
 function prng(seed) {
@@ -76,18 +71,9 @@ function solarSeconds(solar) {
     solar.getHour(), solar.getMinute(), solar.getSecond());
 }
 
-// The table's moment of a 节: lunar-javascript's, rounded to the whole minute.
+// The table's moment of a 节: lunar-javascript's, to the minute in which it falls.
 function tableMinute(solar) {
-  return Math.floor((solarSeconds(solar) + 30) / 60);
-}
-
-// Term table entry k of a 节: 12·(Y − 1900) + j, j = 1 for 立春 … 12 for the
-// 小寒 that falls in January of Y + 1.
-function termEntry(jie) {
-  const j = JIE_NAMES.indexOf(jie.getName()) + 1;
-  if (j === 0) throw new Error(`not a 节: ${jie.getName()}`);
-  const y = jie.getSolar().getYear() - (j === 12 ? 1 : 0);
-  return 12 * (y - 1900) + j;
+  return Math.floor(solarSeconds(solar) / 60);
 }
 
 function cycleOfGanZhi(ganZhi) {
@@ -132,10 +118,6 @@ function reference(b) {
   if (at - solarSeconds(prev.getSolar()) < MARGIN_SECONDS || solarSeconds(next.getSolar()) - at < MARGIN_SECONDS) {
     return { skip: `within ${MARGIN_SECONDS / 60} minutes of a 节` };
   }
-  const opened = termEntry(prev);
-  if (KEPT_ENTRIES.has(opened) || KEPT_ENTRIES.has(opened + 1)) {
-    return { skip: 'in a solar month of a kept 节 row (k 1, 9, 13, 1465)' };
-  }
   const eight = lunar.getEightChar();
   eight.setSect(1);
   const yun = eight.getYun(b.male ? 1 : 0, 2);
@@ -171,11 +153,13 @@ function describe(b) {
 }
 
 function main() {
-  const [orvaneCli, countArg = '12000', seedArg = '20240611'] = process.argv.slice(2);
+  const [orvaneCli, countArg = '12000', seedArg = '20240611', firstArg, lastArg] = process.argv.slice(2);
   if (!orvaneCli) {
-    console.error('usage: node pillars.js ORVANE_CLI [COUNT [SEED]]');
+    console.error('usage: node pillars.js ORVANE_CLI [COUNT [SEED [FIRST_YEAR LAST_YEAR]]]');
     process.exit(2);
   }
+  if (firstArg) FIRST_YEAR = Number(firstArg);
+  if (lastArg) LAST_YEAR = Number(lastArg);
   const births = randomBirths(Number(countArg), Number(seedArg));
   const charts = runCharts(orvaneCli, births);
 

@@ -47,7 +47,7 @@ TEST(DateValidation, SolarDates) {
     platform::MessageRecorder recorder;
     solar_birth(1899, 5, 1);
     EXPECT_EQ(validate_birth_date(), 0);
-    solar_birth(2021, 5, 1);
+    solar_birth(2101, 1, 1);
     EXPECT_EQ(validate_birth_date(), 0);
     solar_birth(1984, 4, 31);
     EXPECT_EQ(validate_birth_date(), 0);
@@ -56,30 +56,48 @@ TEST(DateValidation, SolarDates) {
     solar_birth(1984, 13, 1);
     EXPECT_EQ(validate_birth_date(), 0);
     ASSERT_EQ(recorder.messages.size(), 5u);
-    EXPECT_GBK_EQ("年份应在1900-2020", recorder.messages[0]);
-    EXPECT_GBK_EQ("年份应在1900-2020", recorder.messages[1]);
+    EXPECT_GBK_EQ("年份应在1900-2100", recorder.messages[0]);
+    EXPECT_GBK_EQ("年份应在1900-2100", recorder.messages[1]);
     EXPECT_GBK_EQ("日期错误，应为1至30", recorder.messages[2]);
     EXPECT_GBK_EQ("2月份日期错误，应为1至28", recorder.messages[3]);
     EXPECT_GBK_EQ("月份应为1-12", recorder.messages[4]);
 
     solar_birth(2000, 2, 29);
     EXPECT_EQ(validate_birth_date(), 1);
-    solar_birth(2020, 12, 31);
+    solar_birth(2024, 5, 1);
+    EXPECT_EQ(validate_birth_date(), 1);
+    solar_birth(2100, 12, 31);
     EXPECT_EQ(validate_birth_date(), 1);
     EXPECT_EQ(recorder.messages.size(), 5u);
+}
+
+// Lunar 2100 runs on into January 2101: its 12th month opens on 31 December
+// 2100, so only the first day of that month is a birth of the range.
+TEST(DateValidation, LunarDatesAfterTheLastSolarDayAreRefused) {
+    platform::MessageRecorder recorder;
+    lunar_birth(2100, 12, 1);
+    EXPECT_EQ(validate_birth_date(), 1);
+    lunar_birth(2100, 12, 2);
+    EXPECT_EQ(validate_birth_date(), 0);
+    lunar_birth(2101, 1, 1);
+    EXPECT_EQ(validate_birth_date(), 0);
+    ASSERT_EQ(recorder.messages.size(), 2u);
+    EXPECT_GBK_EQ("日期应不晚于公历2100年12月31日", recorder.messages[0]);
+    EXPECT_GBK_EQ("年份应在1900-2100", recorder.messages[1]);
 }
 
 TEST(DateValidation, BirthsBeforeTheFirstSpringOfTheTablesAreRefused) {
     platform::MessageRecorder recorder;
     solar_birth(1900, 1, 15);
     EXPECT_EQ(validate_birth_date(), 0);
-    solar_birth(1900, 2, 4, 14, 57);  // lunar 1/5, a minute before 立春
+    solar_birth(1900, 2, 4, 13, 50);  // lunar 1/5, a minute before 立春 at 13:51
     EXPECT_EQ(validate_birth_date(), 0);
-    solar_birth(1900, 2, 4, 14, 58);
+    solar_birth(1900, 2, 4, 13, 51);
     EXPECT_EQ(validate_birth_date(), 1);
     lunar_birth(1900, 1, 1);
     EXPECT_EQ(validate_birth_date(), 0);
-    EXPECT_EQ(recorder.messages.size(), 3u);
+    ASSERT_EQ(recorder.messages.size(), 3u);
+    EXPECT_GBK_EQ("日期应在1900年立春（正月初五13:51）之后", recorder.messages[1]);
 }
 
 TEST(DateValidation, LeapMonthQuestion) {

@@ -32,8 +32,8 @@ TEST(LuckPillars, WrapThroughGuihai) {
 
 TEST(LuckStart, BirthAtTheTermMomentCountingBackward) {
     testsupport::set_options("0000");
-    // 立春 1984 at lunar 1/3 23:19; a woman of the 甲子 year runs backward.
-    ASSERT_TRUE(testsupport::cast({1984, 1, 3, 23, 19, false, true}));
+    // 立春 1984 at lunar 1/3 23:18; a woman of the 甲子 year runs backward.
+    ASSERT_TRUE(testsupport::cast({1984, 1, 3, 23, 18, false, true}));
     EXPECT_EQ(chart.luckMinutes, 0);
     EXPECT_EQ(chart.luckStartYears, 0);
     EXPECT_EQ(chart.luckStartMonthNo, 2);  // one month on from the 寅 month
@@ -64,11 +64,11 @@ TEST(LuckStart, ForwardFromAKnownChart) {
 TEST(LuckStart, MinutesBeforeSpringRunIntoTheNextJanuary) {
     testsupport::set_options("0000");
     platform::MessageRecorder recorder;
-    // Lunar 1984-1-3 23:00, 19 minutes before 立春: the 癸亥 year and the 丑
+    // Lunar 1984-1-3 23:00, 18 minutes before 立春: the 癸亥 year and the 丑
     // month; a woman of a yin year runs forward to that 立春.
     ASSERT_TRUE(testsupport::cast({1984, 1, 3, 23, 0, false, true}));
     EXPECT_GBK_EQ("癸亥", cycleName(chart.yearPillar));
-    EXPECT_EQ(chart.luckMinutes, 19);
+    EXPECT_EQ(chart.luckMinutes, 18);
     EXPECT_EQ(chart.luckStartYears, 0);
     EXPECT_EQ(chart.luckStartMonthNo, 12);
     EXPECT_EQ(chart.luckStartDays, 1);

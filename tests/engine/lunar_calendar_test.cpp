@@ -21,15 +21,28 @@ TEST(CalendarTables, KeepTheRowsThatHaveAlwaysBeenThere) {
     EXPECT_EQ(NewYearDateTable[1], 219);
     EXPECT_EQ(NewYearDateTable[2], 208);
     EXPECT_EQ(NewYearDateTable[124], 210);
-    auto same = [](const SolarTermEntry& e, SolarTermEntry expected) {
-        return e.termYear == expected.termYear && e.jieCode == expected.jieCode && e.jieHour == expected.jieHour &&
-               e.jieMinute == expected.jieMinute && e.qiCode == expected.qiCode && e.qiHour == expected.qiHour &&
-               e.qiMinute == expected.qiMinute;
-    };
-    EXPECT_TRUE(same(SolarTermTable[1], {1900, 10508, 14, 58, 12007, 11, 0}));
-    EXPECT_TRUE(same(SolarTermTable[9], {1900, 281602, 3, 4, 90204, 5, 43}));
-    EXPECT_TRUE(same(SolarTermTable[13], {1901, 121611, 20, 46, 10109, 16, 45}));
-    EXPECT_TRUE(same(SolarTermTable[1465], {2022, 10403, 4, 58, 11901, 0, 42}));
+}
+
+// The terms are the astronomical moments, to the minute in which they fall.
+TEST(CalendarTables, TermsAreTheMomentsOfTheSun) {
+    const SolarTermEntry& spring2022 = SolarTermTable[static_cast<size_t>(termIndex(2022, 1))];
+    EXPECT_EQ(spring2022.jieCode, 10403);  // lunar 1/4, 寅 hour
+    EXPECT_EQ(spring2022.jieHour * 100 + spring2022.jieMinute, 450);  // 04:50:36
+    const SolarTermEntry& spring1901 = SolarTermTable[static_cast<size_t>(termIndex(1901, 1))];
+    EXPECT_EQ(spring1901.jieHour * 100 + spring1901.jieMinute, 1939);
+    EXPECT_EQ(SolarTermTable[static_cast<size_t>(termIndex(1900, 9))].jieCode, 281602);  // 寒露 in the leap 8th month
+}
+
+// The tables run past the last birth: the terms after a birth of 31 December
+// 2100 and the lunar year that follows it are there.
+TEST(CalendarTables, ReachPastTheLastBirth) {
+    auto last = lunarDateOfSolar({2100, 12, 31});
+    ASSERT_TRUE(last);
+    EXPECT_EQ(last->year, 2100);
+    const int k0 = termIndex(last->year, baseMonth(last->monthCode) - 1);
+    for (int k = k0; k <= k0 + 3; ++k) EXPECT_GT(SolarTermTable[static_cast<size_t>(k)].termYear, 0) << k;
+    EXPECT_TRUE(lunarDateOfSolar({2101, 1, 1}));
+    EXPECT_TRUE(solarDateOfLunar({2101, 12, 1}));
 }
 
 TEST(CalendarTables, NewYearDayCyclesAdvanceByTheYearsLength) {

@@ -25,7 +25,9 @@ TEST(Num2cc, YearsDigitByDigit) {
     EXPECT_GBK_EQ("二○○○", num2cc(2000, 1));
     EXPECT_GBK_EQ("二○五○", num2cc(2050, 1));
     EXPECT_GBK_EQ("num2ccbug02", num2cc(1899, 1));
-    EXPECT_GBK_EQ("num2ccbug02", num2cc(2051, 1));
+    EXPECT_GBK_EQ("二一○○", num2cc(2100, 1));  // the last birth year
+    EXPECT_GBK_EQ("二一○一", num2cc(2101, 1));  // the day after a birth on its last day
+    EXPECT_GBK_EQ("num2ccbug02", num2cc(2102, 1));
 }
 
 TEST(Num2cc, LunarMonths) {

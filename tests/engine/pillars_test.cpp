@@ -58,10 +58,10 @@ TEST(YearPillar, TwelfthMonthAfterSpringTakesTheNextYear) {
 
 TEST(YearPillar, FirstMonthBeforeSpringTakesThePreviousYear) {
     set_options("0000");
-    ASSERT_TRUE(cast({1984, 1, 3, 23, 18, true, true}));  // 立春 1984 is lunar 1/3 23:19
+    ASSERT_TRUE(cast({1984, 1, 3, 23, 17, true, true}));  // 立春 1984 is lunar 1/3 23:18
     EXPECT_GBK_EQ("癸亥", cycleName(chart.yearPillar));
     EXPECT_EQ(chart.solarMonthNo, 12);
-    ASSERT_TRUE(cast({1984, 1, 3, 23, 19, true, true}));
+    ASSERT_TRUE(cast({1984, 1, 3, 23, 18, true, true}));
     EXPECT_GBK_EQ("甲子", cycleName(chart.yearPillar));
     EXPECT_GBK_EQ("丙寅", cycleName(chart.monthPillar));
 }
@@ -130,4 +130,12 @@ TEST(MonthNumber, LeapMonthsAndTheYearEnds) {
     // Month 12 from a 立春 of the same month on is the 寅 month.
     EXPECT_EQ(solarMonthNumber(12, 12250000, 12050000, 12200000), 1);
     EXPECT_EQ(solarMonthNumber(12, 12020000, 12050000, 12200000), 11);
+    // 2033 has a leap 11th month holding 小寒 2034: all of month 12 is the 丑 month.
+    EXPECT_EQ(solarMonthNumber(12, 12110216, 31151504, 12160241), 12);
+}
+
+TEST(FourPillars, MonthTwelveAfterALeapEleventh) {
+    set_options("0000");
+    ASSERT_TRUE(cast({2034, 1, 30, 2, 16}));  // lunar 2033-12-11, between 小寒 and 立春
+    EXPECT_GBK_EQ("癸丑 乙丑", cycleName(chart.yearPillar) + " " + cycleName(chart.monthPillar));
 }

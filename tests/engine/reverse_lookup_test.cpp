@@ -69,18 +69,18 @@ TEST_F(ReverseLookup, YearPillarOffersItsYearsAndTheMonthsOfItsStem) {
     ReverseLookupState lookup;
     ASSERT_TRUE(lookup.chooseYearStem("庚"));
     ASSERT_TRUE(lookup.chooseYearBranch("子"));
-    EXPECT_EQ(lookup.years().items, (Texts{"1900", "1960", "2020"}));
+    EXPECT_EQ(lookup.years().items, (Texts{"1900", "1960", "2020", "2080"}));
     EXPECT_EQ(lookup.monthPillars().items, (Texts{"戊寅", "己卯", "庚辰", "辛巳", "壬午", "癸未", "甲申", "乙酉", "丙戌",
                                                   "丁亥", "戊子", "己丑"}));
     ASSERT_TRUE(lookup.chooseYearStem("甲"));
     EXPECT_FALSE(lookup.years().enabled);  // emptied until the branch is chosen again
     EXPECT_TRUE(lookup.years().items.empty());
     ASSERT_TRUE(lookup.chooseYearBranch("子"));
-    EXPECT_EQ(lookup.years().items, (Texts{"1924", "1984"}));
+    EXPECT_EQ(lookup.years().items, (Texts{"1924", "1984", "2044"}));
     EXPECT_GBK_EQ("丙寅", lookup.monthPillars().items.front());
     ASSERT_TRUE(lookup.chooseYearStem("癸"));
     ASSERT_TRUE(lookup.chooseYearBranch("亥"));
-    EXPECT_EQ(lookup.years().items, (Texts{"1923", "1983"}));
+    EXPECT_EQ(lookup.years().items, (Texts{"1923", "1983", "2043"}));
     EXPECT_GBK_EQ("甲寅", lookup.monthPillars().items.front());
     EXPECT_GBK_EQ("乙丑", lookup.monthPillars().items.back());
 }
@@ -256,7 +256,7 @@ TEST_F(ReverseLookup, RoundTripOverRandomChartsGivesBackTheirPillars) {
     int lateZiOnTermDay = 0;
     for (int trial = 0; trial < 10000; ++trial) {
         testsupport::set_options(optionSets[random() % 3]);
-        const int year = 1900 + static_cast<int>(random() % 121);
+        const int year = kReverseFirstYear + static_cast<int>(random() % (kReverseLastYear - kReverseFirstYear + 1));
         const int month = 1 + static_cast<int>(random() % 12);
         const int day = 1 + static_cast<int>(random() % static_cast<unsigned>(daysInSolarMonth(year, month)));
         const testsupport::Birth birth{year, month, day, static_cast<int>(random() % 24), static_cast<int>(random() % 60),

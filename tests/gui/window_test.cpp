@@ -371,7 +371,7 @@ TEST_F(ChartWindow, BirthDialogRefusesAMissingHourThenCastsIntoStyleTwo) {
         EXPECT_TRUE(Control<wxRadioButton>(dialog, kMale)->GetValue());
         EXPECT_FALSE(Control<wxCheckBox>(dialog, kLeap)->IsEnabled());
         EXPECT_FALSE(Control<wxComboBox>(dialog, kCity)->IsEnabled());
-        EXPECT_EQ(121u, Control<wxComboBox>(dialog, kYear)->GetCount());
+        EXPECT_EQ(201u, Control<wxComboBox>(dialog, kYear)->GetCount());  // 1900 … 2100
         EXPECT_EQ(34u, Control<wxComboBox>(dialog, kProvince)->GetCount());
 
         Choose(dialog, kYear, "1990");
@@ -874,9 +874,10 @@ TEST_F(ReverseWindow, FindsTheBirthOfFourPillarsAndCastsIt) {
         EXPECT_EQ(6u, List(dialog, kYearBranch)->GetCount());
         EXPECT_TRUE(List(dialog, kYearBranch)->IsEnabled());
         Choose(dialog, kYearBranch, FromGbk("子"));
-        ASSERT_EQ(2u, List(dialog, kYear)->GetCount());
+        ASSERT_EQ(3u, List(dialog, kYear)->GetCount());
         EXPECT_EQ("1924", List(dialog, kYear)->GetString(0));
         EXPECT_EQ("1984", List(dialog, kYear)->GetString(1));
+        EXPECT_EQ("2044", List(dialog, kYear)->GetString(2));
         EXPECT_EQ(12u, List(dialog, kMonthPillar)->GetCount());
         EXPECT_EQ(FromGbk("丙寅"), List(dialog, kMonthPillar)->GetString(0));
         Choose(dialog, kMonthPillar, FromGbk("丙寅"));
@@ -928,8 +929,9 @@ TEST_F(ReverseWindow, FemaleIsStoredWithTheFoundDate) {
     using namespace reverse_ids;
     Choose(*dialog, kYearStem, FromGbk("庚"));
     Choose(*dialog, kYearBranch, FromGbk("子"));
-    ASSERT_EQ(3u, List(*dialog, kYear)->GetCount());  // 1900, 1960, 2020
+    ASSERT_EQ(4u, List(*dialog, kYear)->GetCount());  // 1900, 1960, 2020, 2080
     EXPECT_EQ("2020", List(*dialog, kYear)->GetString(2));
+    EXPECT_EQ("2080", List(*dialog, kYear)->GetString(3));
     Choose(*dialog, kYear, "1960");
     Choose(*dialog, kDayStem, FromGbk("己"));
     Choose(*dialog, kDayBranch, FromGbk("巳"));

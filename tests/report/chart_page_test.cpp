@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/chart_state.h"
+#include "engine/compute_chart.h"
 #include "report/report_fields.h"
 #include "support/birth.h"
 #include "support/gbk_assert.h"
@@ -58,10 +59,10 @@ TEST(ChartPage, BirthDataTimesAndTerms) {
     EXPECT_GBK_EQ("立春", f(171));
     EXPECT_GBK_EQ("雨水", f(181));
     EXPECT_GBK_EQ("大寒", f(187));
-    EXPECT_EQ(f(173), "1");  // 立春 on lunar 1/3 at 23:19
+    EXPECT_EQ(f(173), "1");  // 立春 on lunar 1/3 at 23:18
     EXPECT_EQ(f(174), "3");
     EXPECT_EQ(f(175), "23");
-    EXPECT_EQ(f(176), "19");
+    EXPECT_EQ(f(176), "18");
     EXPECT_EQ(f(189), f(162));  // the copy of the named term
 }
 
@@ -89,6 +90,38 @@ TEST(ChartPage, CorrectionsWithTrueSolarTime) {
     EXPECT_GBK_EQ("快", f(140));  // mid-May the sun runs ahead of the clock
     EXPECT_GBK_EQ("广州", f(122));
     EXPECT_EQ(f(123), "113.2");
+    // China kept daylight saving from mid-April to mid-September 1990.
+    EXPECT_GBK_EQ("慢", f(145));
+    EXPECT_EQ(f(146), "60");
+    EXPECT_EQ(f(147), "0");
+    ASSERT_TRUE(cast({1990, 12, 17, 12, 0, true, false, false, "广东", "广州"}));
+    write_chart_page_fields();
+    EXPECT_EQ(f(146), "0");
+    set_options("1100");
+    ASSERT_TRUE(cast({1990, 5, 17, 12, 0}));
+    write_chart_page_fields();
+    EXPECT_GBK_EQ("快", f(145));
+    EXPECT_EQ(f(146), "0");
+}
+
+TEST(ChartPage, PlaceAbroadAsEnteredWithItsOwnMeridian) {
+    set_options("1110");
+    ASSERT_TRUE(testsupport::store({1990, 7, 1, 13, 30}));
+    chart.birthZone = "America/New_York";
+    chart.enteredLongitude = -74.0f;
+    chart.enteredLatitude = 40.7f;
+    compute_chart();
+    write_chart_page_fields();
+    EXPECT_EQ(f(121), "America/New_York");
+    EXPECT_EQ(f(122), "");
+    EXPECT_EQ(f(123), "-74.0");
+    EXPECT_EQ(f(124), "40.7");
+    // 1° east of the 75° W meridian of Eastern time: 4 minutes fast.
+    EXPECT_GBK_EQ("快", f(137));
+    EXPECT_EQ(f(138), "4");
+    EXPECT_EQ(f(139), "0");
+    EXPECT_EQ(f(146), "60");
+    EXPECT_EQ(f(143), "12");
 }
 
 TEST(ChartPage, EmptiesTheFieldsOfThePreviousChart) {

@@ -14,7 +14,10 @@ const { planetposition, eqtime, julian, deltat } = require('astronomia');
 const vsop87Bearth = require('astronomia/data/vsop87Bearth').default;
 
 const FIRST_YEAR = 1900;
-const LAST_YEAR = 2100;
+// Births run to 31 December 2100; the tables go two lunar years further, so
+// that the terms after such a birth (the window of its lunar month, the next
+// 节 of its luck, the reverse lookup of the 丑 month of 2100) are all there.
+const LAST_YEAR = 2102;
 const YEARS = LAST_YEAR - FIRST_YEAR + 1;
 const TERM_ENTRIES = 12 * (LAST_YEAR - FIRST_YEAR) + 2;
 const DATA_DIR = path.resolve(__dirname, '../../engine/data');
@@ -28,10 +31,10 @@ const TERM_NAMES = [
   '大雪', '冬至', '小寒', '大寒',
 ];
 
-// Rows the program has always carried with these values. lunar-javascript agrees
-// with the first three groups; for the solar terms of 1900-1901 it differs by
-// about an hour and for 立春 2022 by 7 minutes, but these rows are kept as the
-// program has always had them.
+// Rows the program has always carried with these values; lunar-javascript
+// agrees with all of them. Every solar term comes from the source: the moments
+// the program once carried for 立春 1900, 寒露 1900, 立春 1901 and 立春 2022
+// were off by up to an hour, which a birth near them cannot afford.
 const KEPT_ROWS = {
   lunarYear: {
     1900: [80, 0, 1, 0, 0, 1, 0, 1, 1, 1, 1, 0, 1],
@@ -41,15 +44,7 @@ const KEPT_ROWS = {
   },
   newYearDayCycle: { 1900: 41, 1901: 5, 1902: 59, 1903: 54 },
   newYearDate: { 1900: 131, 1901: 219, 1902: 208, 2024: 210 },
-  solarTerm: {
-    1: [1900, 10508, 14, 58, 12007, 11, 0],
-    9: [1900, 281602, 3, 4, 90204, 5, 43],
-    13: [1901, 121611, 20, 46, 10109, 16, 45],
-    1465: [2022, 10403, 4, 58, 11901, 0, 42],
-  },
 };
-
-const TERM_FIELDS = ['termYear', 'jieCode', 'jieHour', 'jieMinute', 'qiCode', 'qiHour', 'qiMinute'];
 
 // ---- lunar calendar ---------------------------------------------------------
 
@@ -89,10 +84,11 @@ function newYearSolar(year) {
 
 // ---- solar terms ------------------------------------------------------------
 
-// Moment of a term, Beijing time, rounded to the whole minute.
+// Moment of a term, Beijing time, to the minute in which it falls: a birth
+// entered in that minute counts as born at the term (立春 2022 at 04:50:36 is 04:50).
 function termMoment(solar) {
   const ms = Date.UTC(solar.getYear(), solar.getMonth() - 1, solar.getDay(),
-    solar.getHour(), solar.getMinute(), solar.getSecond()) + 30000;
+    solar.getHour(), solar.getMinute(), solar.getSecond());
   const t = new Date(Math.floor(ms / 60000) * 60000);
   return {
     year: t.getUTCFullYear(), month: t.getUTCMonth() + 1, day: t.getUTCDate(),
@@ -199,14 +195,6 @@ function applyKeptRows(name, table, kept, indexOf, describe) {
   else console.log(`${name}: kept rows agree with the source`);
 }
 
-function diffFields(fields) {
-  return (a, b) => {
-    const parts = [];
-    fields.forEach((f, i) => { if (a[i] !== b[i]) parts.push(`${f} ${a[i]} -> ${b[i]}`); });
-    return parts.join(', ');
-  };
-}
-
 // ---- output -----------------------------------------------------------------
 
 function writeFile(fileName, source, body) {
@@ -272,7 +260,6 @@ function main() {
     (a, b) => `${a} -> ${b}`);
 
   const terms = Array.from({ length: TERM_ENTRIES }, (_, k) => solarTermEntry(k));
-  applyKeptRows('SolarTermTable', terms, KEPT_ROWS.solarTerm, (k) => k, diffFields(TERM_FIELDS));
 
   const eot = equationOfTimeSlots();
   const min = Math.min(...eot);
