@@ -1,5 +1,6 @@
 #include "report/chart_page.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -103,8 +104,11 @@ void write_person_and_times() {
     // A place outside the table is shown as it was entered: its zone and coordinates.
     field(121) = chart.birthZone.empty() ? chart.birthProvince : chart.birthZone;
     field(122) = chart.birthZone.empty() ? chart.birthCity : std::string();
-    field(123) = formatted("%.1f", chart.birthLongitude);
-    field(124) = formatted("%.1f", chart.birthLatitude);
+    // Degrees without sign; the hemisphere is its own word, 西经 and 南纬 abroad.
+    field(123) = formatted("%.1f", std::fabs(chart.birthLongitude));
+    field(124) = formatted("%.1f", std::fabs(chart.birthLatitude));
+    field(126) = chart.birthLongitude < 0.0f ? "西经" : "东经";
+    field(127) = chart.birthLatitude < 0.0f ? "南纬" : "北纬";
     field(125) = branchName(chart.sunriseBranch);
     field(131) = number(chart.solarYear);
     field(132) = number(chart.solarMonth);

@@ -29,8 +29,8 @@ inline constexpr std::array<FieldBlock, 34> ReportFieldMap = {{
     {"chartCode", 1, 1, 1, 1},
     {"personName", 101, 1, 1, 1},
     {"sex", 111, 1, 1, 1},
-    {"birthPlace", 121, 1, 1, 5},          // province, city, longitude, latitude, sunrise branch
-    {"birthTimes", 131, 1, 1, 14},         // entered date and time, weekday, corrections, solar time
+    {"birthPlace", 121, 1, 1, 7},          // province, city, longitude, latitude, sunrise branch, hemispheres
+    {"birthTimes", 131, 1, 1, 17},         // entered date and time, weekday, corrections, solar time, daylight saving
     {"solarTerms", 151, 4, 10, 6},         // the four terms around the birth
     {"governingTerm", 187, 1, 1, 1},
     {"westernSign", 188, 1, 1, 1},

@@ -1,5 +1,5 @@
-// Output that must not move unless meant to: the JSON of 10,000 charts and the
-// pages and fields of 500 reports, cast from a fixed, seeded set of births and
+// Output that must not move unless meant to: the JSON of 12,000 charts and the
+// pages and fields of 600 reports, cast from a fixed, seeded set of births and
 // compared by SHA-256 digest with golden.json.
 //   node regression.mjs CLI PROGRAM_DIR            check
 //   node regression.mjs CLI PROGRAM_DIR --update   rewrite golden.json
@@ -17,8 +17,9 @@ const here = dirname(fileURLToPath(import.meta.url));
 const [cli, programDir, mode, dumpDir] = process.argv.slice(2);
 const goldenPath = join(here, 'golden.json');
 const today = '2026-12-07';
-const chartCount = 10000;
-const reportCount = 500;
+// Births 1900-2020 as the program has always cast them, then births of today and to 2100.
+const chartCount = 12000;
+const reportCount = 600;
 const chartBlock = 100;
 
 // mulberry32: a small seeded generator, so the births are the same on every machine.
@@ -79,7 +80,8 @@ function freshProgramDir() {
 }
 
 function castCharts(dir) {
-  const input = births(20261207, chartCount, 1900, 2020).map((a) => a.join(' ')).join('\n') + '\n';
+  const list = [...births(20261207, 10000, 1900, 2020), ...births(21001231, chartCount - 10000, 2021, 2100)];
+  const input = list.map((a) => a.join(' ')).join('\n') + '\n';
   const r = spawnSync(cli, ['chart', '--batch', '--program-dir', dir, '--today', today],
     { input, maxBuffer: 1 << 30 });
   const out = r.stdout.toString('utf8').split('\n');
@@ -135,7 +137,7 @@ async function castReportBatch(list, style) {
 }
 
 async function castReports(single) {
-  const list = births(7121962, reportCount, 1900, 2020);
+  const list = [...births(7121962, 500, 1900, 2020), ...births(20240501, reportCount - 500, 2021, 2100)];
   const styleOf = (i) => pad(1 + (i % 6));
   const results = new Array(list.length);
   if (single) {

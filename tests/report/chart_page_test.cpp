@@ -114,7 +114,9 @@ TEST(ChartPage, PlaceAbroadAsEnteredWithItsOwnMeridian) {
     write_chart_page_fields();
     EXPECT_EQ(f(121), "America/New_York");
     EXPECT_EQ(f(122), "");
-    EXPECT_EQ(f(123), "-74.0");
+    EXPECT_GBK_EQ("西经", f(126));  // the hemisphere as a word, the degrees without sign
+    EXPECT_EQ(f(123), "74.0");
+    EXPECT_GBK_EQ("北纬", f(127));
     EXPECT_EQ(f(124), "40.7");
     // 1° east of the 75° W meridian of Eastern time: 4 minutes fast.
     EXPECT_GBK_EQ("快", f(137));
