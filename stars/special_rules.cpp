@@ -1,6 +1,7 @@
 // 神煞特例 — the stars whose finding is not a plain table lookup: the hour splits of the
 // 贵人, the Life Palace key of 天马, the polarity key of 元辰, the sound-element stars and
 // the rules that look at several chart values at once.
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -127,46 +128,90 @@ bool fengYunByBranch() {
     return g >= 1 && g <= 10 && chart.dayBranch == branchOfThird[static_cast<std::size_t>(g - 1)];
 }
 
-}  // namespace
+// What a rule sees: the star, the source and position codes, the key of the source and the
+// value at the position.
+struct RuleAt {
+    int starId, source, position, keyValue, positionValue;
+};
+using SpecialRule = std::string (*)(const RuleAt&);
 
-bool isSpecialRuleStar(int starId) {
-    switch (starId) {
-        case 101: case 102: case 129: case 207: case 208: case 222: case 228:
-        case 308: case 322: case 323: case 338: case 382:
-        case 401: case 402: case 411: case 414: case 442: case 504:
-            return true;
-        default:
-            return starId >= 240 && starId <= 254;
-    }
+struct SpecialRuleRow {
+    int starId;
+    SpecialRule rule;
+};
+
+std::string byDayTable(const RuleAt& r) {
+    return bornByDay() ? EvaluateGenericRule(r.starId, r.keyValue, r.position, r.positionValue) : "";
+}
+std::string byNightTable(const RuleAt& r) {
+    return bornByNight() ? EvaluateGenericRule(r.starId, r.keyValue, r.position, r.positionValue) : "";
+}
+std::string tianMa(const RuleAt& r) {
+    return foundIf(keyedBranchIs(r.starId, lifePalaceKey(branchOf(chart.lifePalace), chart.yearStem), r.positionValue),
+                   r.starId);
+}
+std::string yuanChen(const RuleAt& r) { return foundIf(keyedBranchIs(r.starId, yuanChenKey(), r.positionValue), r.starId); }
+std::string gouJiaoRule(const RuleAt& r) { return foundIf(gouJiao(r.positionValue), r.starId); }
+std::string luMaJiaoChiRule(const RuleAt& r) { return luMaJiaoChi(r.keyValue, r.positionValue); }
+std::string shiftedPalace(const RuleAt& r) {
+    return foundIf(chart.lifePalaceShift != 0 && keyedBranchIs(r.starId, r.keyValue, r.positionValue), r.starId);
+}
+std::string bingXiaoWaJie(const RuleAt& r) {
+    return foundIf(chart.sexFlag == 1 ? keyedBranchIs(r.starId, r.keyValue, r.positionValue) : bingXiaoForWoman(),
+                   r.starId);
+}
+std::string diSaoXingRule(const RuleAt& r) { return foundIf(diSaoXing(), r.starId); }
+std::string yangJiRiRule(const RuleAt& r) { return foundIf(yangJiRi(), r.starId); }
+std::string nayinRule(const RuleAt& r) { return foundIf(nayinPillarIs(r.starId, r.positionValue), r.starId); }
+std::string dayOrNightNoble(const RuleAt& r) {
+    const int key = bornByDay() ? dayHourNobleKey(chart.dayStem) : nightHourNobleKey(chart.dayStem);
+    return foundIf(keyedBranchIs(r.starId, key, r.positionValue), r.starId);
+}
+std::string fuDeXiuQiRule(const RuleAt& r) { return foundIf(fuDeXiuQi(r.positionValue), r.starId); }
+std::string jinShenRule(const RuleAt&) { return jinShenFamily(); }
+std::string fengYunByStemRule(const RuleAt& r) { return foundIf(fengYunByStem(), r.starId); }
+std::string fengYunByBranchRule(const RuleAt& r) { return foundIf(fengYunByBranch(), r.starId); }
+// Kept out of the table rule, with no rule of their own yet: never found.
+std::string noRule(const RuleAt&) { return ""; }
+
+// Every star whose finding is not the table rule, with its rule; in StarId order.
+constexpr std::array<SpecialRuleRow, 33> SpecialRules = {{
+    {101, byDayTable},         // 天乙贵人 of the year stem, born 寅 to 申
+    {102, byNightTable},       // the same, born by night
+    {129, tianMa},             // 天马: the Life Palace branch with the year stem
+    {207, yuanChen},           // 元辰: keyed by polarity and sex
+    {208, gouJiaoRule},        // 勾绞
+    {222, luMaJiaoChiRule},    // 禄马交驰: the hour stem with the branch
+    {228, noRule},             // 浮沉杀
+    {240, nayinRule}, {241, nayinRule}, {242, nayinRule}, {243, nayinRule}, {244, nayinRule},
+    {245, nayinRule}, {246, nayinRule}, {247, nayinRule}, {248, nayinRule}, {249, nayinRule},
+    {250, nayinRule}, {251, nayinRule}, {252, nayinRule}, {253, nayinRule}, {254, nayinRule},
+    {308, shiftedPalace},      // only when the Life Palace is shifted
+    {322, bingXiaoWaJie},      // 冰消瓦解: by the month for a man, by the year's triad for a woman
+    {323, diSaoXingRule},      // 地扫星
+    {338, noRule},             // 月官杀
+    {382, yangJiRiRule},       // 杨公忌日
+    {401, dayOrNightNoble},    // 天乙贵人 of the day stem
+    {402, noRule},             // 天厨食禄
+    {411, fuDeXiuQiRule},      // 福德秀气
+    {414, jinShenRule},        // 进神, 交神, 伏神, 退神
+    {442, fengYunByStemRule},  // 风云庆会 by the day stem
+    {504, fengYunByBranchRule},  // 风云庆会 by the day branch
+}};
+static_assert(std::ranges::is_sorted(SpecialRules, {}, &SpecialRuleRow::starId));
+
+const SpecialRuleRow* specialRuleOf(int starId) {
+    const auto it = std::ranges::lower_bound(SpecialRules, starId, {}, &SpecialRuleRow::starId);
+    return it != SpecialRules.end() && it->starId == starId ? &*it : nullptr;
 }
 
-std::string EvaluateSpecialRule(int starId, [[maybe_unused]] int source, int position, int keyValue,
-                                int positionValue) {
-    if (starId >= 240 && starId <= 254) return foundIf(nayinPillarIs(starId, positionValue), starId);
-    switch (starId) {
-        case 101: return bornByDay() ? EvaluateGenericRule(starId, keyValue, position, positionValue) : "";
-        case 102: return bornByNight() ? EvaluateGenericRule(starId, keyValue, position, positionValue) : "";
-        case 129:
-            return foundIf(keyedBranchIs(129, lifePalaceKey(branchOf(chart.lifePalace), chart.yearStem), positionValue),
-                           129);
-        case 207: return foundIf(keyedBranchIs(207, yuanChenKey(), positionValue), 207);
-        case 208: return foundIf(gouJiao(positionValue), 208);
-        case 222: return luMaJiaoChi(keyValue, positionValue);
-        case 308: return foundIf(chart.lifePalaceShift != 0 && keyedBranchIs(308, keyValue, positionValue), 308);
-        case 322:
-            return foundIf(chart.sexFlag == 1 ? keyedBranchIs(322, keyValue, positionValue) : bingXiaoForWoman(), 322);
-        case 323: return foundIf(diSaoXing(), 323);
-        case 382: return foundIf(yangJiRi(), 382);
-        case 401: {
-            const int key = bornByDay() ? dayHourNobleKey(chart.dayStem) : nightHourNobleKey(chart.dayStem);
-            return foundIf(keyedBranchIs(401, key, positionValue), 401);
-        }
-        case 411: return foundIf(fuDeXiuQi(positionValue), 411);
-        case 414: return jinShenFamily();
-        case 442: return foundIf(fengYunByStem(), 442);
-        case 504: return foundIf(fengYunByBranch(), 504);
-        default: return "";  // 228 浮沉杀, 338 月官杀, 402 天厨食禄 have no rule of their own
-    }
+}  // namespace
+
+bool isSpecialRuleStar(int starId) { return specialRuleOf(starId) != nullptr; }
+
+std::string EvaluateSpecialRule(int starId, int source, int position, int keyValue, int positionValue) {
+    const SpecialRuleRow* row = specialRuleOf(starId);
+    return row ? row->rule({starId, source, position, keyValue, positionValue}) : "";
 }
 
 }  // namespace orvane
