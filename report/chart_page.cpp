@@ -14,6 +14,7 @@
 #include "platform/clock.h"
 #include "platform/message.h"
 #include "engine/numerals.h"
+#include "report/field_map.h"
 #include "report/report_fields.h"
 
 namespace orvane {
@@ -23,6 +24,30 @@ const std::array<const char*, 12> ZodiacSignTable = {"天蝎座", "射手(人马
                                                      "巨蟹座", "狮子座",       "处女座",       "天秤座"};
 
 namespace {
+
+constexpr FieldBlock kCodeField = fieldBlock("chartCode");
+constexpr FieldBlock kNameField = fieldBlock("personName");
+constexpr FieldBlock kSexField = fieldBlock("sex");
+constexpr FieldBlock kPlaceFields = fieldBlock("birthPlace");
+constexpr FieldBlock kTimeFields = fieldBlock("birthTimes");
+constexpr FieldBlock kTermFields = fieldBlock("solarTerms");
+constexpr FieldBlock kGoverningTermField = fieldBlock("governingTerm");
+constexpr FieldBlock kSignField = fieldBlock("westernSign");
+constexpr FieldBlock kSpanFields = fieldBlock("termSpan");
+constexpr FieldBlock kLunarDateFields = fieldBlock("lunarBirthDate");
+constexpr FieldBlock kPillarFields = fieldBlock("pillarBlocks");
+constexpr FieldBlock kCastTimeFields = fieldBlock("castTime");
+
+// The time fields by what they hold: the entered clock, the corrections (sign, minutes,
+// seconds) and the corrected solar time.
+enum TimeField {
+    kEnteredYear, kEnteredMonth, kEnteredDay, kEnteredHour, kEnteredMinute, kWeekday,
+    kLongitudeSign, kLongitudeMinutes, kLongitudeSeconds,
+    kEquationSign, kEquationMinutes, kEquationSeconds,
+    kSolarHour, kSolarMinute,
+    kDaylightSign, kDaylightMinutes, kDaylightSeconds,
+};
+static_assert(kDaylightSeconds + 1 == kTimeFields.width);
 
 std::string& field(int n) { return ReportFieldTable[static_cast<std::size_t>(n)]; }
 
@@ -61,92 +86,95 @@ void write_solar_terms() {
     struct Layout {
         int firstTerm;                        // term number of T1
         std::array<const TermMoment*, 4> data;  // T1 … T4
-        int nameOf187;
-        int copyFirst, copySecond;  // the terms copied into 189-193 and 194-198
+        int governingTerm;
+        int copyFirst, copySecond;  // the rows of the two terms that bound the span
     };
     Layout layout;
     if (K == L + 1 || (K == 1 && L == 12)) {
-        layout = {2 * L - 1, {&w.jie0, &w.qi0, &w.jie1, &w.qi1}, 2 * L, 161, 181};
+        layout = {2 * L - 1, {&w.jie0, &w.qi0, &w.jie1, &w.qi1}, 2 * L, 1, 3};
     } else if (L == K + 1 || (K == 12 && L == 1)) {
-        layout = {2 * L - 2, {&w.qi1, &w.jie2, &w.qi2, &w.jie3}, 2 * L - 1, 151, 171};
+        layout = {2 * L - 2, {&w.qi1, &w.jie2, &w.qi2, &w.jie3}, 2 * L - 1, 0, 2};
     } else if (K == L && !chart.lifePalaceShift) {
-        layout = {2 * L - 2, {&w.qi0, &w.jie1, &w.qi1, &w.jie2}, 2 * L - 1, 151, 171};
+        layout = {2 * L - 2, {&w.qi0, &w.jie1, &w.qi1, &w.jie2}, 2 * L - 1, 0, 2};
     } else if (K == L) {
-        layout = {2 * L - 1, {&w.jie1, &w.qi1, &w.jie2, &w.qi2}, 2 * L, 161, 181};
+        layout = {2 * L - 1, {&w.jie1, &w.qi1, &w.jie2, &w.qi2}, 2 * L, 1, 3};
     } else {
         platform::show_message("BUG:m1,m2");
         return;
     }
-    for (int i = 0; i < 4; ++i) write_term(151 + 10 * i, layout.firstTerm + i, *layout.data[static_cast<std::size_t>(i)]);
-    field(187) = SolarTermNames[static_cast<std::size_t>(wrap(layout.nameOf187, 24))];
-    copy_term_data(189, layout.copyFirst);
-    copy_term_data(194, layout.copySecond);
+    for (int i = 0; i < 4; ++i)
+        write_term(kTermFields.at(i, 0), layout.firstTerm + i, *layout.data[static_cast<std::size_t>(i)]);
+    field(kGoverningTermField[0]) = SolarTermNames[static_cast<std::size_t>(wrap(layout.governingTerm, 24))];
+    copy_term_data(kSpanFields[0], kTermFields.at(layout.copyFirst, 0));
+    copy_term_data(kSpanFields[5], kTermFields.at(layout.copySecond, 0));
 }
 
 void write_lunar_birth_date() {
     if (options.optMidnightDayBoundary || chart.solarHour != 23) {
-        field(201) = num2cc(chart.lunarYear, 1);
-        field(202) = (chart.leapMonth ? "闰" : "") + num2cc(baseMonth(chart.lunarMonthCode), 2);
-        field(203) = num2cc(chart.lunarDay, 3);
-        field(204) = chart.solarHour == 23 ? "夜子" : branchName(chart.hourBranchNo);
+        field(kLunarDateFields[0]) = num2cc(chart.lunarYear, 1);
+        field(kLunarDateFields[1]) = (chart.leapMonth ? "闰" : "") + num2cc(baseMonth(chart.lunarMonthCode), 2);
+        field(kLunarDateFields[2]) = num2cc(chart.lunarDay, 3);
+        field(kLunarDateFields[3]) = chart.solarHour == 23 ? "夜子" : branchName(chart.hourBranchNo);
     } else {
         // The day turned at 23:00: the date of the pillar day is shown.
-        field(201) = num2cc(chart.pillarDayYear, 1);
-        field(202) = (isLeapCode(chart.pillarDayMonth) ? "闰" : "") + num2cc(baseMonth(chart.pillarDayMonth), 2);
-        field(203) = num2cc(chart.pillarDayDay, 3);
-        field(204) = "子";
+        field(kLunarDateFields[0]) = num2cc(chart.pillarDayYear, 1);
+        field(kLunarDateFields[1]) = (isLeapCode(chart.pillarDayMonth) ? "闰" : "") + num2cc(baseMonth(chart.pillarDayMonth), 2);
+        field(kLunarDateFields[2]) = num2cc(chart.pillarDayDay, 3);
+        field(kLunarDateFields[3]) = "子";
     }
 }
 
 void write_person_and_times() {
-    if (!chart.personName.empty()) field(101) = chart.personName;
-    field(111) = chart.sexFlag ? "男" : "女";
+    if (!chart.personName.empty()) field(kNameField[0]) = chart.personName;
+    field(kSexField[0]) = chart.sexFlag ? "男" : "女";
     // A place outside the table is shown as it was entered: its zone and coordinates.
-    field(121) = chart.birthZone.empty() ? chart.birthProvince : chart.birthZone;
-    field(122) = chart.birthZone.empty() ? chart.birthCity : std::string();
+    field(kPlaceFields[0]) = chart.birthZone.empty() ? chart.birthProvince : chart.birthZone;
+    field(kPlaceFields[1]) = chart.birthZone.empty() ? chart.birthCity : std::string();
     // Degrees without sign; the hemisphere is its own word, 西经 and 南纬 abroad.
-    field(123) = formatted("%.1f", std::fabs(chart.birthLongitude));
-    field(124) = formatted("%.1f", std::fabs(chart.birthLatitude));
-    field(126) = chart.birthLongitude < 0.0f ? "西经" : "东经";
-    field(127) = chart.birthLatitude < 0.0f ? "南纬" : "北纬";
-    field(125) = branchName(chart.sunriseBranch);
-    field(131) = number(chart.solarYear);
-    field(132) = number(chart.solarMonth);
-    field(133) = number(chart.solarDay);
-    field(134) = number(chart.birthHour);
-    field(135) = number(chart.birthMinute);
-    field(136) = chart.weekday == 0 ? "天" : num2cc(chart.weekday, 0);
+    field(kPlaceFields[2]) = formatted("%.1f", std::fabs(chart.birthLongitude));
+    field(kPlaceFields[3]) = formatted("%.1f", std::fabs(chart.birthLatitude));
+    field(kPlaceFields[5]) = chart.birthLongitude < 0.0f ? "西经" : "东经";
+    field(kPlaceFields[6]) = chart.birthLatitude < 0.0f ? "南纬" : "北纬";
+    field(kPlaceFields[4]) = branchName(chart.sunriseBranch);
+    field(kTimeFields[kEnteredYear]) = number(chart.solarYear);
+    field(kTimeFields[kEnteredMonth]) = number(chart.solarMonth);
+    field(kTimeFields[kEnteredDay]) = number(chart.solarDay);
+    field(kTimeFields[kEnteredHour]) = number(chart.birthHour);
+    field(kTimeFields[kEnteredMinute]) = number(chart.birthMinute);
+    field(kTimeFields[kWeekday]) = chart.weekday == 0 ? "天" : num2cc(chart.weekday, 0);
     if (options.optTrueSolarTime) {
         // Against the meridian of the place's standard time: 120° E for China.
         const int t = chart.longitudeCorrectionSec;
         const float meridian = static_cast<float>(chart.zoneOffsetSec) / 240.0f;
-        field(137) = chart.birthLongitude >= meridian ? "快" : "慢";
-        field(138) = number(std::abs(t) / 60);
-        field(139) = number(std::abs(t) % 60);
+        field(kTimeFields[kLongitudeSign]) = chart.birthLongitude >= meridian ? "快" : "慢";
+        field(kTimeFields[kLongitudeMinutes]) = number(std::abs(t) / 60);
+        field(kTimeFields[kLongitudeSeconds]) = number(std::abs(t) % 60);
         const int e = chart.equationOfTimeSec;
-        field(140) = e < 0 ? "慢" : "快";
-        field(141) = number(std::abs(e) / 60);
-        field(142) = number(std::abs(e) % 60);
+        field(kTimeFields[kEquationSign]) = e < 0 ? "慢" : "快";
+        field(kTimeFields[kEquationMinutes]) = number(std::abs(e) / 60);
+        field(kTimeFields[kEquationSeconds]) = number(std::abs(e) % 60);
         // Daylight saving: the clock ran ahead of standard time.
         const int d = chart.daylightSavingSec;
-        field(145) = d < 0 ? "慢" : "快";
-        field(146) = number(std::abs(d) / 60);
-        field(147) = number(std::abs(d) % 60);
+        field(kTimeFields[kDaylightSign]) = d < 0 ? "慢" : "快";
+        field(kTimeFields[kDaylightMinutes]) = number(std::abs(d) / 60);
+        field(kTimeFields[kDaylightSeconds]) = number(std::abs(d) % 60);
     } else {
-        for (int n : {137, 140, 145}) field(n) = "快";
-        for (int n : {138, 139, 141, 142, 146, 147}) field(n) = "0";
+        for (int n : {kLongitudeSign, kEquationSign, kDaylightSign}) field(kTimeFields[n]) = "快";
+        for (int n : {kLongitudeMinutes, kLongitudeSeconds, kEquationMinutes, kEquationSeconds, kDaylightMinutes,
+                      kDaylightSeconds})
+            field(kTimeFields[n]) = "0";
     }
-    field(143) = number(chart.solarHour);
-    field(144) = number(chart.solarMinute);
-    field(188) = ZodiacSignTable[static_cast<std::size_t>(wrap(chart.monthPillar + (chart.lifePalaceShift ? 1 : 0), 12))];
+    field(kTimeFields[kSolarHour]) = number(chart.solarHour);
+    field(kTimeFields[kSolarMinute]) = number(chart.solarMinute);
+    field(kSignField[0]) = ZodiacSignTable[static_cast<std::size_t>(wrap(chart.monthPillar + (chart.lifePalaceShift ? 1 : 0), 12))];
 
     const platform::LocalTime now = platform::now_local();
-    field(4901) = number(now.year);
-    field(4902) = number(now.month);
-    field(4903) = number(now.day);
+    field(kCastTimeFields[0]) = number(now.year);
+    field(kCastTimeFields[1]) = number(now.month);
+    field(kCastTimeFields[2]) = number(now.day);
     char clock[16];
     std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", now.hour, now.minute, now.second);
-    field(4904) = clock;
+    field(kCastTimeFields[3]) = clock;
 }
 
 }  // namespace
@@ -184,14 +212,14 @@ void write_chart_page_fields() {
     const int stages[4] = {chart.lifeStage.year, chart.lifeStage.month, chart.lifeStage.day, chart.lifeStage.hour};
     const int voids[4] = {chart.voidBranch.year, chart.voidBranch.month, chart.voidBranch.day, chart.voidBranch.hour};
     for (std::size_t i = 0; i < 4; ++i)
-        write_pillar_block(301 + 15 * static_cast<int>(i), pillars[i], chart.hiddenStems[i], stages[i], voids[i], i == 2);
-    write_pillar_block(361, chart.lifePalace, hiddenStemsOf(chart.lifePalace), lifeStageOf(chart.lifePalace),
+        write_pillar_block(kPillarFields.at(static_cast<int>(i), 0), pillars[i], chart.hiddenStems[i], stages[i], voids[i], i == 2);
+    write_pillar_block(kPillarFields.at(4, 0), chart.lifePalace, hiddenStemsOf(chart.lifePalace), lifeStageOf(chart.lifePalace),
                        chart.voidBranch.lifePalace, false);
-    write_pillar_block(376, chart.fetalOrigin, hiddenStemsOf(chart.fetalOrigin), lifeStageOf(chart.fetalOrigin),
+    write_pillar_block(kPillarFields.at(5, 0), chart.fetalOrigin, hiddenStemsOf(chart.fetalOrigin), lifeStageOf(chart.fetalOrigin),
                        chart.voidBranch.fetalOrigin, false);
     publish_chart_code();
 }
 
-void publish_chart_code() { ReportFieldTable[1] = chart.chartCode; }
+void publish_chart_code() { ReportFieldTable[kCodeField[0]] = chart.chartCode; }
 
 }  // namespace orvane
