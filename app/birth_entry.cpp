@@ -9,6 +9,7 @@
 #include "engine/chart_state.h"
 #include "engine/date_validation.h"
 #include "engine/lunar_calendar.h"
+#include "platform/encoding.h"
 #include "platform/message.h"
 
 namespace orvane {
@@ -93,16 +94,7 @@ void choose_province(BirthEntry& entry, const std::string& province) {
     entry.cityText.clear();
 }
 
-std::string clip_name(const std::string& gbk) {
-    std::size_t end = 0;
-    while (end < gbk.size()) {
-        // A lead byte above 0x80 starts a two-byte character.
-        const std::size_t width = static_cast<unsigned char>(gbk[end]) > 0x80 ? 2 : 1;
-        if (end + width > kNameLimit || end + width > gbk.size()) break;
-        end += width;
-    }
-    return gbk.substr(0, end);
-}
+std::string clip_name(const std::string& gbk) { return std::string(platform::gbk_prefix(gbk, kPersonNameBytes)); }
 
 const char* help_text(BirthField field) {
     switch (field) {

@@ -14,7 +14,6 @@ namespace orvane {
 
 inline constexpr int kFirstListedYear = kFirstBirthYear;
 inline constexpr int kListedYears = kBirthYears;
-inline constexpr std::size_t kNameLimit = 19;  // bytes of GBK
 
 struct BirthEntry {
     std::string nameText;     // GBK, at most 19 bytes

@@ -107,7 +107,7 @@ void store_birth(const BirthArgs& args, MessageCapture& capture) {
     apply_options(args.options);
 
     const std::string name = to_gbk(args.name);
-    if (name.size() > 19) throw Refusal("姓名不能超过19个字节");
+    if (name.size() > orvane::kPersonNameBytes) throw Refusal("姓名不能超过19个字节");
     std::string province, city;
     EnteredPlace abroad;
     const bool byCoordinates = !args.coords.empty() || !args.zone.empty();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -38,8 +39,11 @@ struct VoidBranches {
 };
 
 // 生辰 — the input of one chart, written by the dialogs, never cleared by the driver.
+// The longest name a chart keeps, in bytes of GBK: the history's name column.
+inline constexpr std::size_t kPersonNameBytes = 19;
+
 struct BirthData {
-    std::string personName;  // at most 19 bytes of GBK
+    std::string personName;  // at most kPersonNameBytes
     std::string birthProvince;
     std::string birthCity;
     // A place outside the table (abroad): its time zone (IANA name) and coordinates

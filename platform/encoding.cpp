@@ -50,6 +50,23 @@ std::optional<std::string> utf8_to_gbk(std::string_view utf8) {
     return std::move(c.text);
 }
 
+std::size_t gbk_char_length(std::string_view gbk, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(gbk[i]);
+    if (lead < 0x81 || lead > 0xFE || i + 1 >= gbk.size()) return 1;
+    const auto trail = static_cast<unsigned char>(gbk[i + 1]);
+    return trail >= 0x40 && trail <= 0xFE && trail != 0x7F ? 2 : 1;
+}
+
+std::string_view gbk_prefix(std::string_view gbk, std::size_t maxBytes) {
+    std::size_t end = 0;
+    while (end < gbk.size()) {
+        const std::size_t n = gbk_char_length(gbk, end);
+        if (end + n > maxBytes) break;
+        end += n;
+    }
+    return gbk.substr(0, end);
+}
+
 std::string gbk_to_utf8_lossy(std::string_view gbk) {
     std::string out;
     while (!gbk.empty()) {

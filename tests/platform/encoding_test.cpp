@@ -22,6 +22,17 @@ TEST(Encoding, RefusesWhatTheOtherSideLacks) {
     EXPECT_EQ(platform::gbk_to_utf8_lossy("a\x81"), "a\xEF\xBF\xBD");
 }
 
+TEST(Encoding, PrefixNeverSplitsACharacter) {
+    const std::string ten = "一二三四五六七八九十";
+    EXPECT_EQ(platform::gbk_prefix(ten, 19), ten.substr(0, 18));
+    EXPECT_EQ(platform::gbk_prefix("a" + ten, 19), ("a" + ten).substr(0, 19));
+    EXPECT_EQ(platform::gbk_prefix("ab", 19), "ab");
+    // A lead byte without a valid trail byte is one byte of its own.
+    EXPECT_EQ(platform::gbk_prefix("\x81" "a\x81", 2), "\x81" "a");
+    EXPECT_EQ(platform::gbk_prefix("a\x81", 19), "a\x81");
+    EXPECT_EQ(platform::gbk_prefix("一\x81\x7F", 3), "一\x81");
+}
+
 TEST(Messages, RecorderCollectsAndAnswers) {
     platform::MessageRecorder recorder;
     recorder.answer_next(true);
