@@ -203,7 +203,7 @@ void write_pillar_block(int base, int pillar, const std::array<int, 3>& hiddenSt
 }
 
 void write_chart_page_fields() {
-    clear_report_fields(0, 4999);
+    clear_report_fields(0, kLastFieldOfANewChart);
     write_person_and_times();
     write_lunar_birth_date();
     write_solar_terms();

@@ -8,6 +8,7 @@
 
 #include "engine/chart_state.h"
 #include "engine/cycle.h"
+#include "report/field_map.h"
 #include "report/report_fields.h"
 #include "report/texts/childhood_danger_texts.h"
 #include "stars/nayin_element.h"
@@ -256,7 +257,7 @@ void compute_childhood_dangers() {
 
 void write_childhood_danger_fields() {
     compute_childhood_dangers();
-    ReportFieldTable[5701] = childhood_danger_text(chart.ChildhoodDangerFlags);
+    ReportFieldTable[fieldBlock("childhoodDangers")[0]] = childhood_danger_text(chart.ChildhoodDangerFlags);
 }
 
 }  // namespace orvane

@@ -62,6 +62,11 @@ inline constexpr std::array<FieldBlock, 34> ReportFieldMap = {{
     {"childhoodDangers", 5701, 1, 1, 1},
 }};
 
+// A new chart empties the fields up to here; the blocks from 5000 on are assigned whole
+// by their producers on every chart.
+inline constexpr int kLastFieldOfANewChart = 4999;
+static_assert(kLastFieldOfANewChart < ReportFieldMap[32].first && ReportFieldMap[32].name == "luckOfYears");
+
 // The block of that name; naming one that does not exist fails to compile where it is
 // used as a constant.
 constexpr const FieldBlock& fieldBlock(std::string_view name) {
