@@ -15,33 +15,33 @@ namespace orvane {
 namespace {
 
 std::string found(int starId) {
-    setStarFound(starId);
-    return std::string(shenShaName(starId)) + "  ";
+    set_star_found(starId);
+    return std::string(shen_sha_name(starId)) + "  ";
 }
 
 std::string foundIf(bool condition, int starId) { return condition ? found(starId) : std::string(); }
 
 // The first row of the star with this key names the branch the star stands on.
-bool keyedBranchIs(int starId, int key, int positionValue) {
-    const ShenShaRuleRow* row = firstShenShaRule(starId, key);
+bool keyed_branch_is(int starId, int key, int positionValue) {
+    const ShenShaRuleRow* row = first_shen_sha_rule(starId, key);
     return row != nullptr && row->branch == positionValue;
 }
 
 // Born 寅 to 申: the daylight 贵人 rows; 子丑 and 酉戌亥: the night rows.
-bool bornByDay() { return chart.hourBranchNo >= 3 && chart.hourBranchNo <= 9; }
-bool bornByNight() {
+bool born_by_day() { return chart.hourBranchNo >= 3 && chart.hourBranchNo <= 9; }
+bool born_by_night() {
     const int h = chart.hourBranchNo;
     return h == 1 || h == 2 || (h >= 10 && h <= 12);
 }
 
 // 元辰: a man of a yang year or a woman of a yin year counts forward.
-int yuanChenKey() {
-    return (chart.yearPillar + chart.sexFlag) % 2 == 0 ? yangMaleYinFemaleKey(chart.yearBranch)
-                                                       : yinMaleYangFemaleKey(chart.yearBranch);
+int yuan_chen_key() {
+    return (chart.yearPillar + chart.sexFlag) % 2 == 0 ? yang_male_yin_female_key(chart.yearBranch)
+                                                       : yin_male_yang_female_key(chart.yearBranch);
 }
 
 // 勾绞: the branches three before and three after the year branch.
-bool gouJiao(int positionValue) {
+bool gou_jiao(int positionValue) {
     const int a = wrap(chart.yearBranch + 3, 12);
     const int b = wrap(chart.yearBranch + 9, 12);
     auto amongLaterBranches = [](int branch) {
@@ -62,19 +62,19 @@ std::string luMaJiaoChi(int yearBranch, int positionValue) {
 }
 
 // 学堂, 词馆, 自生 … keyed by the element of the year pillar's sound element.
-bool nayinPillarIs(int starId, int positionValue) {
-    const ShenShaRuleRow* row = firstShenShaRule(starId, NayinElement(chart.yearPillar));
+bool nayin_pillar_is(int starId, int positionValue) {
+    const ShenShaRuleRow* row = first_shen_sha_rule(starId, NayinElement(chart.yearPillar));
     return row != nullptr && row->cycle != 0 && wrap(row->cycle, 60) == wrap(positionValue, 60);
 }
 
 // 冰消瓦解 of a woman: the month of the year's triad that breaks it.
-bool bingXiaoForWoman() {
+bool bing_xiao_for_woman() {
     constexpr std::array<int, 4> monthOfYearTriad = {3, 8, 6, 5};  // 亥卯未 寅, 申子辰 未, 巳酉丑 巳, 寅午戌 辰
     return chart.monthBranch == monthOfYearTriad[static_cast<std::size_t>(wrap(chart.yearPillar, 4))];
 }
 
 // 地扫星: day and hour stems of one element pair, chosen by the season of the month.
-bool diSaoXing() {
+bool di_sao_xing() {
     const int d = chart.dayStem, t = chart.hourStem;
     auto pair = [&](int x, int y) { return (d == x && t == y) || (d == y && t == x); };
     auto wood = [&](int s) { return s == 1 || s == 2; };
@@ -88,14 +88,14 @@ bool diSaoXing() {
 }
 
 // 杨公忌日: 正月十三, 二月十一 … 七月初一, 八月廿七 … 腊月十九; never in a leap month.
-bool yangJiRi() {
+bool yang_ji_ri() {
     const int m = chart.lunarMonthCode;
     if (m < 1 || m > 12) return false;
     return chart.lunarDay == (m <= 7 ? 15 - 2 * m : 43 - 2 * m);
 }
 
 // 福德秀气: a yin day master with 巳, 酉 and 丑 all in the chart, on one of them.
-bool fuDeXiuQi(int positionValue) {
+bool fu_de_xiu_qi(int positionValue) {
     if (chart.dayStem % 2 != 0) return false;
     auto present = [](int b) {
         return chart.yearBranch == b || chart.monthBranch == b || chart.dayBranch == b || chart.hourBranch == b;
@@ -107,22 +107,22 @@ bool fuDeXiuQi(int positionValue) {
 // 进神, 交神, 伏神, 退神: sixteen day pillars, all listed under 414.
 std::string jinShenFamily() {
     const char* text = nullptr;
-    switch (cycleOrdinal(chart.dayPillar)) {
+    switch (cycle_ordinal(chart.dayPillar)) {
         case 1: case 31: case 16: case 46: text = "进神  "; break;   // 甲子 甲午 己卯 己酉
         case 13: case 43: case 28: case 58: text = "交神  "; break;  // 丙子 丙午 辛卯 辛酉
         case 15: case 45: case 30: case 60: text = "伏神  "; break;  // 戊寅 戊申 癸巳 癸亥
         case 14: case 44: case 29: case 59: text = "退神  "; break;  // 丁丑 丁未 壬辰 壬戌
         default: return "";
     }
-    setStarFound(414);
+    set_star_found(414);
     return text;
 }
 
 // 风云庆会 by the day stem: the third of the lunar month matches the stem's number.
-bool fengYunByStem() { return (chart.lunarDay + 2) / 3 == chart.dayStem; }
+bool feng_yun_by_stem() { return (chart.lunarDay + 2) / 3 == chart.dayStem; }
 
 // 风云庆会 by the day branch: the branch that each third of the lunar month asks for.
-bool fengYunByBranch() {
+bool feng_yun_by_branch() {
     constexpr std::array<int, 10> branchOfThird = {3, 4, 6, 7, 6, 7, 9, 10, 12, 1};  // 寅卯巳午巳午申酉亥子
     const int g = (chart.lunarDay + 2) / 3;
     return g >= 1 && g <= 10 && chart.dayBranch == branchOfThird[static_cast<std::size_t>(g - 1)];
@@ -141,36 +141,36 @@ struct SpecialRuleRow {
 };
 
 std::string byDayTable(const RuleAt& r) {
-    return bornByDay() ? EvaluateGenericRule(r.starId, r.keyValue, r.position, r.positionValue) : "";
+    return born_by_day() ? EvaluateGenericRule(r.starId, r.keyValue, r.position, r.positionValue) : "";
 }
 std::string byNightTable(const RuleAt& r) {
-    return bornByNight() ? EvaluateGenericRule(r.starId, r.keyValue, r.position, r.positionValue) : "";
+    return born_by_night() ? EvaluateGenericRule(r.starId, r.keyValue, r.position, r.positionValue) : "";
 }
 std::string tianMa(const RuleAt& r) {
-    return foundIf(keyedBranchIs(r.starId, lifePalaceKey(branchOf(chart.lifePalace), chart.yearStem), r.positionValue),
+    return foundIf(keyed_branch_is(r.starId, life_palace_key(branch_of(chart.lifePalace), chart.yearStem), r.positionValue),
                    r.starId);
 }
-std::string yuanChen(const RuleAt& r) { return foundIf(keyedBranchIs(r.starId, yuanChenKey(), r.positionValue), r.starId); }
-std::string gouJiaoRule(const RuleAt& r) { return foundIf(gouJiao(r.positionValue), r.starId); }
+std::string yuanChen(const RuleAt& r) { return foundIf(keyed_branch_is(r.starId, yuan_chen_key(), r.positionValue), r.starId); }
+std::string gouJiaoRule(const RuleAt& r) { return foundIf(gou_jiao(r.positionValue), r.starId); }
 std::string luMaJiaoChiRule(const RuleAt& r) { return luMaJiaoChi(r.keyValue, r.positionValue); }
 std::string shiftedPalace(const RuleAt& r) {
-    return foundIf(chart.lifePalaceShift != 0 && keyedBranchIs(r.starId, r.keyValue, r.positionValue), r.starId);
+    return foundIf(chart.lifePalaceShift != 0 && keyed_branch_is(r.starId, r.keyValue, r.positionValue), r.starId);
 }
 std::string bingXiaoWaJie(const RuleAt& r) {
-    return foundIf(chart.sexFlag == 1 ? keyedBranchIs(r.starId, r.keyValue, r.positionValue) : bingXiaoForWoman(),
+    return foundIf(chart.sexFlag == 1 ? keyed_branch_is(r.starId, r.keyValue, r.positionValue) : bing_xiao_for_woman(),
                    r.starId);
 }
-std::string diSaoXingRule(const RuleAt& r) { return foundIf(diSaoXing(), r.starId); }
-std::string yangJiRiRule(const RuleAt& r) { return foundIf(yangJiRi(), r.starId); }
-std::string nayinRule(const RuleAt& r) { return foundIf(nayinPillarIs(r.starId, r.positionValue), r.starId); }
+std::string diSaoXingRule(const RuleAt& r) { return foundIf(di_sao_xing(), r.starId); }
+std::string yangJiRiRule(const RuleAt& r) { return foundIf(yang_ji_ri(), r.starId); }
+std::string nayinRule(const RuleAt& r) { return foundIf(nayin_pillar_is(r.starId, r.positionValue), r.starId); }
 std::string dayOrNightNoble(const RuleAt& r) {
-    const int key = bornByDay() ? dayHourNobleKey(chart.dayStem) : nightHourNobleKey(chart.dayStem);
-    return foundIf(keyedBranchIs(r.starId, key, r.positionValue), r.starId);
+    const int key = born_by_day() ? day_hour_noble_key(chart.dayStem) : night_hour_noble_key(chart.dayStem);
+    return foundIf(keyed_branch_is(r.starId, key, r.positionValue), r.starId);
 }
-std::string fuDeXiuQiRule(const RuleAt& r) { return foundIf(fuDeXiuQi(r.positionValue), r.starId); }
+std::string fuDeXiuQiRule(const RuleAt& r) { return foundIf(fu_de_xiu_qi(r.positionValue), r.starId); }
 std::string jinShenRule(const RuleAt&) { return jinShenFamily(); }
-std::string fengYunByStemRule(const RuleAt& r) { return foundIf(fengYunByStem(), r.starId); }
-std::string fengYunByBranchRule(const RuleAt& r) { return foundIf(fengYunByBranch(), r.starId); }
+std::string fengYunByStemRule(const RuleAt& r) { return foundIf(feng_yun_by_stem(), r.starId); }
+std::string fengYunByBranchRule(const RuleAt& r) { return foundIf(feng_yun_by_branch(), r.starId); }
 // Kept out of the table rule, with no rule of their own yet: never found.
 std::string noRule(const RuleAt&) { return ""; }
 
@@ -200,17 +200,17 @@ constexpr std::array<SpecialRuleRow, 33> SpecialRules = {{
 }};
 static_assert(std::ranges::is_sorted(SpecialRules, {}, &SpecialRuleRow::starId));
 
-const SpecialRuleRow* specialRuleOf(int starId) {
+const SpecialRuleRow* special_rule_of(int starId) {
     const auto it = std::ranges::lower_bound(SpecialRules, starId, {}, &SpecialRuleRow::starId);
     return it != SpecialRules.end() && it->starId == starId ? &*it : nullptr;
 }
 
 }  // namespace
 
-bool isSpecialRuleStar(int starId) { return specialRuleOf(starId) != nullptr; }
+bool is_special_rule_star(int starId) { return special_rule_of(starId) != nullptr; }
 
 std::string EvaluateSpecialRule(int starId, int source, int position, int keyValue, int positionValue) {
-    const SpecialRuleRow* row = specialRuleOf(starId);
+    const SpecialRuleRow* row = special_rule_of(starId);
     return row ? row->rule({starId, source, position, keyValue, positionValue}) : "";
 }
 
