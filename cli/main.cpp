@@ -158,7 +158,10 @@ int run_batch(const cli::CommandInfo& info, const std::vector<std::string>& fixe
             status = outcome.status;
         }
         out += '\n';
+        // Each answer leaves at once: a program that feeds one line and waits
+        // for its answer (a coprocess) must not wait for the buffer to fill.
         std::fwrite(out.data(), 1, out.size(), stdout);
+        std::fflush(stdout);
         if (!messageLog.everything.empty() || !outcome.error.empty())
             print_messages(std::to_string(line.number) + ": ", outcome);
         messageLog.clear();
