@@ -1,5 +1,7 @@
 #include "cli/chart_json.h"
 
+#include <type_traits>
+
 namespace cli {
 namespace {
 
@@ -27,9 +29,13 @@ void birth_moment(JsonWriter& out, std::string_view name, const orvane::BirthMom
 
 template <typename T, size_t N>
 void array_of(JsonWriter& out, const std::array<T, N>& values) {
-    out.begin_array();
-    for (const T& v : values) out.value(v);
-    out.end_array();
+    if constexpr (std::is_same_v<T, int> || std::is_same_v<T, std::uint8_t>) {
+        out.values(values.data(), N);
+    } else {
+        out.begin_array();
+        for (const T& v : values) out.value(v);
+        out.end_array();
+    }
 }
 
 template <typename T, size_t N>
@@ -189,7 +195,7 @@ nlohmann::ordered_json birth_data_json(const orvane::BirthData& birth) {
     out.begin_object();
     write_birth_data_members(out, birth);
     out.end_object();
-    return nlohmann::ordered_json::parse(text);
+    return nlohmann::ordered_json::parse(out.finish());
 }
 
 }  // namespace cli

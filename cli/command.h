@@ -40,7 +40,7 @@ public:
         std::string text;
         JsonWriter out(text);
         write_json(out);
-        return nlohmann::ordered_json::parse(text);
+        return nlohmann::ordered_json::parse(out.finish());
     }
 };
 

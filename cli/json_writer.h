@@ -2,7 +2,9 @@
 // same text, byte for byte, as nlohmann's compact dump of the same values.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -11,7 +13,14 @@ namespace cli {
 class JsonWriter {
 public:
     // Appends to `out`; the caller clears it between documents to keep its capacity.
-    explicit JsonWriter(std::string& out) : out_(out) {}
+    // Until finish() (or the writer's end) `out` also holds room not yet written.
+    explicit JsonWriter(std::string& out);
+    ~JsonWriter() { finish(); }
+    JsonWriter(const JsonWriter&) = delete;
+    JsonWriter& operator=(const JsonWriter&) = delete;
+
+    // Cuts the buffer to the text written so far; writing may go on after.
+    const std::string& finish();
 
     void begin_object() { open('{'); }
     void end_object() { close('}'); }
@@ -20,10 +29,13 @@ public:
 
     // A member name: plain ASCII without quotes or backslashes, as the record's field names are.
     void key(std::string_view name) {
-        separate();
-        out_ += '"';
-        out_.append(name);
-        out_ += "\":";
+        char* p = room(name.size() + 3);
+        *p++ = '"';
+        std::memcpy(p, name.data(), name.size());
+        p += name.size();
+        *p++ = '"';
+        *p++ = ':';
+        cursor_ = p;
         needsComma_ = false;
     }
 
@@ -40,6 +52,9 @@ public:
     void string(std::string_view utf8);
     // GBK text of the program, written as UTF-8.
     void text(std::string_view gbk);
+    // A whole array of numbers at once, its brackets included.
+    void values(const int* numbers, std::size_t count);
+    void values(const std::uint8_t* numbers, std::size_t count);
 
     template <typename T>
     void member(std::string_view name, const T& v) {
@@ -52,20 +67,36 @@ public:
     }
 
 private:
-    void separate() {
-        if (needsComma_) out_ += ',';
+    // Room for `bytes` more after the separator, which it writes; the caller
+    // moves cursor_ past what it wrote. One bounds check per token.
+    char* room(std::size_t bytes) {
+        if (static_cast<std::size_t>(end_ - cursor_) < bytes + 1) grow(bytes + 1);
+        char* p = cursor_;
+        if (needsComma_) *p++ = ',';
+        return p;
     }
+    void grow(std::size_t bytes);
     void open(char bracket) {
-        separate();
-        out_ += bracket;
+        char* p = room(1);
+        *p++ = bracket;
+        cursor_ = p;
         needsComma_ = false;
     }
     void close(char bracket) {
-        out_ += bracket;
+        if (cursor_ == end_) grow(1);
+        *cursor_++ = bracket;
+        needsComma_ = true;
+    }
+    void raw(std::string_view bytes) {
+        char* p = room(bytes.size());
+        std::memcpy(p, bytes.data(), bytes.size());
+        cursor_ = p + bytes.size();
         needsComma_ = true;
     }
 
     std::string& out_;
+    char* cursor_;  // the end of the text written, inside out_
+    char* end_;     // the end of out_'s room
     bool needsComma_ = false;
     std::string scratch_;
 };

@@ -70,6 +70,7 @@ public:
             if (command_->writes_json()) {
                 cli::JsonWriter writer(output);
                 command_->write_json(writer);
+                writer.finish();
                 return {0, {}};
             }
             nlohmann::ordered_json out = command_->run();

@@ -56,12 +56,14 @@ TEST(JsonWriter, NumbersAsNlohmannDumpsThem) {
     out.value(false);
     tree.push_back(false);
     out.end_array();
-    EXPECT_EQ(text, nlohmann_text(tree));
+    EXPECT_EQ(out.finish(), nlohmann_text(tree));
 }
 
 TEST(JsonWriter, StringsEscapedAndBadBytesReplacedAsNlohmannDoes) {
     std::vector<std::string> samples = {"", "plain", "a\"b\\c/d", "\x7f", "\xE5\xBC\xA0\xE4\xB8\x89", "\xF0\x9F\x98\x80 four bytes"};
     for (int c = 0; c < 0x20; ++c) samples.push_back(std::string("x") + static_cast<char>(c) + "y");
+    samples.push_back(std::string(3000, '\x01'));  // six bytes out for each byte in, past the first room
+
     // Not UTF-8: a lone continuation, a cut sequence, an overlong form, a surrogate, GBK bytes.
     for (const char* bad : {"\x80", "ab\xE5\xBC", "\xC0\xAF", "\xED\xA0\x80", "\xD5\xC5\xC8\xFD", "ok\xFF"})
         samples.push_back(bad);
@@ -69,7 +71,7 @@ TEST(JsonWriter, StringsEscapedAndBadBytesReplacedAsNlohmannDoes) {
         std::string text;
         cli::JsonWriter out(text);
         out.string(s);
-        EXPECT_EQ(text, nlohmann_text(ordered_json(s))) << cli::printable_utf8(s);
+        EXPECT_EQ(out.finish(), nlohmann_text(ordered_json(s))) << cli::printable_utf8(s);
         EXPECT_TRUE(cli::is_utf8(text)) << cli::printable_utf8(s);
         EXPECT_TRUE(ordered_json::accept(text)) << cli::printable_utf8(s);
     }
@@ -82,7 +84,7 @@ TEST(JsonWriter, GbkTextAsTheTreeHadIt) {
         std::string text;
         cli::JsonWriter out(text);
         out.text(gbk);
-        EXPECT_EQ(text, nlohmann_text(cli::text(gbk))) << cli::printable_utf8(gbk);
+        EXPECT_EQ(out.finish(), nlohmann_text(cli::text(gbk))) << cli::printable_utf8(gbk);
     }
 }
 
@@ -111,6 +113,14 @@ TEST(JsonWriter, NestingAndSeparatorsAsNlohmann) {
     out.text_member("name", "n");
     out.end_object();
     out.member("last", std::string("z"));
+    const int numbers[] = {0, -1, 2147483647, -2147483647 - 1, 42};
+    const std::uint8_t flags[] = {0, 1, 255};
+    out.key("numbers");
+    out.values(numbers, 5);
+    out.key("flags");
+    out.values(flags, 3);
+    out.key("nothing");
+    out.values(numbers, 0);
     out.end_object();
 
     ordered_json tree;
@@ -120,7 +130,10 @@ TEST(JsonWriter, NestingAndSeparatorsAsNlohmann) {
     tree["rows"] = {ordered_json::array(), {0}, {0, 1}};
     tree["inner"] = {{"x", 0.5}, {"name", "n"}};
     tree["last"] = "z";
-    EXPECT_EQ(text, "kept " + nlohmann_text(tree));
+    tree["numbers"] = {0, -1, 2147483647, -2147483647 - 1, 42};
+    tree["flags"] = {std::uint8_t{0}, std::uint8_t{1}, std::uint8_t{255}};
+    tree["nothing"] = ordered_json::array();
+    EXPECT_EQ(out.finish(), "kept " + nlohmann_text(tree));
 }
 
 }  // namespace
