@@ -28,7 +28,7 @@ public:
         out.member("lunarYear", lunar->year);
         out.member("lunarMonthCode", lunar->monthCode);
         out.member("lunarDay", lunar->day);
-        out.member("leapMonth", orvane::isLeapCode(lunar->monthCode) ? 1 : 0);
+        out.member("leapMonth", orvane::is_leap_code(lunar->monthCode) ? 1 : 0);
         out.member("weekday", orvane::weekday(solar.year, solar.month, solar.day));
         out.end_object();
     }
@@ -78,7 +78,7 @@ public:
             throw Refusal("年份应在1900-" + std::to_string(lastYear));
         nlohmann::ordered_json entries = nlohmann::ordered_json::array();
         for (int j = 1; j <= 12; ++j) {
-            const int k = orvane::termIndex(year, j);
+            const int k = orvane::term_index(year, j);
             const orvane::SolarTermEntry& e = orvane::SolarTermTable[static_cast<size_t>(k)];
             entries.push_back({{"k", k},
                                {"termYear", e.termYear},

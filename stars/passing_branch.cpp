@@ -15,7 +15,7 @@ namespace orvane {
 namespace {
 
 // The chart value that keys a source group [1, 5].
-int keyValueOfGroup(int group) {
+int key_value_of_group(int group) {
     switch (group) {
         case 1: return chart.yearStem;
         case 2: return chart.yearBranch;
@@ -39,7 +39,7 @@ const std::vector<PassingStar>& passingStars() {
         for (const ShenShaJianRow& at : ShenShaJian) {
             if (std::string_view(at.code) != "lz") continue;
             const ShenShaSMRow* sm = find_star_description(at.starId);
-            list.push_back({starGroup(at.starId), sm ? sm->Name : nullptr, shenShaRules(at.starId)});
+            list.push_back({star_group(at.starId), sm ? sm->Name : nullptr, shenShaRules(at.starId)});
         }
         return list;
     }();
@@ -57,7 +57,7 @@ struct BranchTexts {
 const BranchTexts& branchTexts() {
     static BranchTexts memo;
     std::array<int, 5> keys{};
-    for (int group = 1; group <= 5; ++group) keys[static_cast<size_t>(group - 1)] = keyValueOfGroup(group);
+    for (int group = 1; group <= 5; ++group) keys[static_cast<size_t>(group - 1)] = key_value_of_group(group);
     if (memo.made && memo.keys == keys) return memo;
     memo.keys = keys;
     memo.made = true;
