@@ -22,6 +22,7 @@
 #include "report/ten_god_positions.h"
 #include "report/style_folder.h"
 #include "report/template_expansion.h"
+#include "report/votes.h"
 #include "report/special_star_fields.h"
 #include "stars/special_stars.h"
 
@@ -67,6 +68,7 @@ bool write_right_page(const std::string& page) {
 
 BuildResult build_chart_page(BuildObserver& observer, std::string& page) {
     if (current_style_folder().empty()) current_style_folder() = style_folder_of("02");
+    refresh_votes();  // one look at the vote file per report, not one read per vote
     page.clear();
     bool templateMissing = false;
     for (int position = 0; position <= 100; ++position) {

@@ -14,21 +14,23 @@ std::string table_range() {
     return "农历" + std::to_string(orvane::kTableFirstYear) + "-" + std::to_string(orvane::kTableLastYear) + "年";
 }
 
-class LunarCommand : public Command {
+class LunarCommand : public WritingCommand {
 public:
     void configure(CLI::App& app) override {
         app.add_option("date", date_, "solar date YYYY-MM-DD")->required();
     }
 
-    nlohmann::ordered_json run() override {
+    void write_json(JsonWriter& out) override {
         orvane::SolarDate solar = parse_date(date_);
         auto lunar = orvane::lunarDateOfSolar(solar);
         if (!lunar) throw Refusal("日期不存在或超出农历表的范围（" + table_range() + "）：" + to_gbk(date_));
-        return {{"lunarYear", lunar->year},
-                {"lunarMonthCode", lunar->monthCode},
-                {"lunarDay", lunar->day},
-                {"leapMonth", orvane::is_leap_code(lunar->monthCode) ? 1 : 0},
-                {"weekday", orvane::weekday(solar.year, solar.month, solar.day)}};
+        out.begin_object();
+        out.member("lunarYear", lunar->year);
+        out.member("lunarMonthCode", lunar->monthCode);
+        out.member("lunarDay", lunar->day);
+        out.member("leapMonth", orvane::is_leap_code(lunar->monthCode) ? 1 : 0);
+        out.member("weekday", orvane::weekday(solar.year, solar.month, solar.day));
+        out.end_object();
     }
 
 private:

@@ -11,22 +11,24 @@
 namespace cli {
 namespace {
 
-class ChartCommand : public Command {
+class ChartCommand : public WritingCommand {
 public:
     void configure(CLI::App& app) override { add_birth_options(app, birth_); }
     void reset() override { birth_ = BirthArgs{}; }
 
-    nlohmann::ordered_json run() override {
+    void write_json(JsonWriter& out) override {
         MessageCapture capture(birth_.yes);
         store_birth(birth_, capture);
         // Saved only when asked: the save switch of --options, or of option.dat without it.
         if (orvane::options.optSaveHistory) orvane::append_history();
         orvane::compute_chart();
-        nlohmann::ordered_json out = chart_state_json(orvane::chart);
-        nlohmann::ordered_json messages = nlohmann::ordered_json::array();
-        for (const auto& m : capture.messages) messages.push_back(text(m));
-        out["messages"] = messages;
-        return out;
+        out.begin_object();
+        write_chart_state_members(out, orvane::chart);
+        out.key("messages");
+        out.begin_array();
+        for (const auto& m : capture.messages) out.text(m);
+        out.end_array();
+        out.end_object();
     }
 
 private:

@@ -55,7 +55,7 @@ namespace cli {
 namespace {
 
 // The length of the well-formed UTF-8 sequence at i, or 0.
-std::size_t utf8_sequence(const std::string& s, std::size_t i) {
+std::size_t utf8_sequence(std::string_view s, std::size_t i) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
     const unsigned char lead = byte(i);
     if (lead < 0x80) return 1;
@@ -79,7 +79,7 @@ std::size_t utf8_sequence(const std::string& s, std::size_t i) {
 
 }  // namespace
 
-bool is_utf8(const std::string& bytes) {
+bool is_utf8(std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size();) {
         const std::size_t n = utf8_sequence(bytes, i);
         if (n == 0) return false;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "engine/gregorian.h"
 
@@ -35,7 +36,7 @@ nlohmann::ordered_json text(const std::string& gbk);
 std::string to_gbk(const std::string& utf8);
 
 // Whether the bytes are well-formed UTF-8.
-bool is_utf8(const std::string& bytes);
+bool is_utf8(std::string_view bytes);
 
 // The bytes as UTF-8 text: well-formed sequences as they are, every other byte
 // written out as \xNN, so that bad input can be shown without breaking JSON.

@@ -2,10 +2,10 @@
 // batch work and tests. Output is UTF-8 JSON; a refused input exits with 2 and
 // the program's own message on stderr. Every message the program shows on the
 // way goes to stderr as well, in success as in refusal.
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
-#include <sstream>
 
 #include "cli/cli_support.h"
 #include "cli/command.h"
@@ -45,7 +45,6 @@ std::string utf8(const char* gbk) { return platform::gbk_to_utf8_lossy(gbk); }
 
 struct Outcome {
     int status = 0;
-    std::string output;  // UTF-8: the JSON, or the help text
     std::string error;   // UTF-8, on refusal: its first cause
     bool errorWasShown = false;  // the cause is a message box already in the log
 };
@@ -57,34 +56,46 @@ public:
         command_->configure(app_);
     }
 
-    Outcome run(const std::vector<std::string>& args, int batchLine = 0) {
+    // On success `output` holds the UTF-8 JSON or the help text; it is reused,
+    // so that a batch keeps one buffer for all its lines.
+    Outcome run(const std::vector<std::string>& args, std::string& output, int batchLine = 0) {
         messageLog.clear();
         command_->reset();
         command_->set_batch_line(batchLine);
         app_.clear();
+        output.clear();
         try {
-            std::vector<std::string> reversed(args.rbegin(), args.rend());
-            app_.parse(reversed);
+            reversed_.assign(args.rbegin(), args.rend());
+            app_.parse(reversed_);
+            if (command_->writes_json()) {
+                cli::JsonWriter writer(output);
+                command_->write_json(writer);
+                writer.finish();
+                return {0, {}};
+            }
             nlohmann::ordered_json out = command_->run();
             // A plain string (a path) prints as it is; everything else as JSON.
-            return {0, out.is_string() ? out.get<std::string>() : cli::dump_json(out), {}};
+            output = out.is_string() ? out.get<std::string>() : cli::dump_json(out);
+            return {0, {}};
         } catch (const CLI::CallForHelp&) {
-            return {0, app_.help(), {}};
+            output = app_.help();
+            return {0, {}};
         } catch (const CLI::ParseError& e) {
-            return {cli::kRefused, {}, cli::printable_utf8(e.what())};
+            return {cli::kRefused, cli::printable_utf8(e.what())};
         } catch (const cli::Refusal& refusal) {
             // The first message box shown on the way is the first cause; the
             // refusal's own text when none was.
-            if (messageLog.shown.empty()) return {cli::kRefused, {}, platform::gbk_to_utf8_lossy(refusal.what())};
-            return {cli::kRefused, {}, platform::gbk_to_utf8_lossy(messageLog.shown.front()), true};
+            if (messageLog.shown.empty()) return {cli::kRefused, platform::gbk_to_utf8_lossy(refusal.what())};
+            return {cli::kRefused, platform::gbk_to_utf8_lossy(messageLog.shown.front()), true};
         } catch (const std::exception& e) {
-            return {cli::kRefused, {}, cli::printable_utf8(e.what())};
+            return {cli::kRefused, cli::printable_utf8(e.what())};
         }
     }
 
 private:
     CLI::App app_;
     std::unique_ptr<cli::Command> command_;
+    std::vector<std::string> reversed_;
 };
 
 // The messages of the run on stderr, each on its own line, led by `prefix`,
@@ -98,20 +109,25 @@ void print_messages(const std::string& prefix, const Outcome& outcome) {
 
 int run_once(const cli::CommandInfo& info, const std::vector<std::string>& args) {
     Invocation invocation(info);
-    Outcome outcome = invocation.run(args);
+    std::string output;
+    Outcome outcome = invocation.run(args, output);
     if (outcome.status == 0) {
-        std::cout << outcome.output;
-        if (outcome.output.empty() || outcome.output.back() != '\n') std::cout << '\n';
+        std::cout << output;
+        if (output.empty() || output.back() != '\n') std::cout << '\n';
     }
     print_messages("", outcome);
     return outcome.status;
 }
 
-std::vector<std::string> split_words(const std::string& line) {
-    std::istringstream in(line);
-    std::vector<std::string> words;
-    for (std::string word; in >> word;) words.push_back(word);
-    return words;
+// The words of a line, split at white space as a stream would, appended to `words`.
+void split_words(const std::string& line, std::vector<std::string>& words) {
+    const auto space = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+    for (size_t i = 0; i < line.size();) {
+        while (i < line.size() && space(line[i])) ++i;
+        const size_t start = i;
+        while (i < line.size() && !space(line[i])) ++i;
+        if (i > start) words.emplace_back(line, start, i - start);
+    }
 }
 
 // One argument set per stdin line, one JSON object per output line. A refused
@@ -122,22 +138,20 @@ int run_batch(const cli::CommandInfo& info, const std::vector<std::string>& fixe
     cli::InputLines input(std::cin);
     int status = 0;
     std::string out;
+    std::vector<std::string> args;
     for (cli::InputLine line; input.next(line);) {
-        const std::string prefix = std::to_string(line.number) + ": ";
         Outcome outcome;
-        if (line.tooLong) {
-            outcome = {cli::kRefused, {}, utf8("输入行超过") + std::to_string(cli::kInputLineLimit / 1024) + "KB"};
-        } else if (!cli::is_utf8(line.text)) {
-            outcome = {cli::kRefused, {}, utf8("输入行不是UTF-8文本：") + cli::printable_utf8(line.text)};
-        } else {
-            std::vector<std::string> args = fixedArgs;
-            for (auto& word : split_words(line.text)) args.push_back(word);
-            outcome = invocation.run(args, line.number);
-        }
         out.clear();
-        if (outcome.status == 0) {
-            out = outcome.output;
+        if (line.tooLong) {
+            outcome = {cli::kRefused, utf8("输入行超过") + std::to_string(cli::kInputLineLimit / 1024) + "KB"};
+        } else if (!cli::is_utf8(line.text)) {
+            outcome = {cli::kRefused, utf8("输入行不是UTF-8文本：") + cli::printable_utf8(line.text)};
         } else {
+            args = fixedArgs;
+            split_words(line.text, args);
+            outcome = invocation.run(args, out, line.number);
+        }
+        if (outcome.status != 0) {
             nlohmann::ordered_json error;
             if (info.numbersLines) error["line"] = line.number;
             error["error"] = outcome.error;
@@ -145,8 +159,12 @@ int run_batch(const cli::CommandInfo& info, const std::vector<std::string>& fixe
             status = outcome.status;
         }
         out += '\n';
+        // Each answer leaves at once: a program that feeds one line and waits
+        // for its answer (a coprocess) must not wait for the buffer to fill.
         std::fwrite(out.data(), 1, out.size(), stdout);
-        print_messages(prefix, outcome);
+        std::fflush(stdout);
+        if (!messageLog.everything.empty() || !outcome.error.empty())
+            print_messages(std::to_string(line.number) + ": ", outcome);
         messageLog.clear();
     }
     std::fflush(stdout);

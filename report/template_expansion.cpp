@@ -54,11 +54,12 @@ std::size_t expanded_size(const std::string& bytes) {
 
 bool expand_template_bytes_into(const std::string& bytes, std::string& page) {
     page.clear();
-    if (expanded_size(bytes) > kPageLimit) {
+    const std::size_t pageSize = expanded_size(bytes);  // one pass to size, one to write
+    if (pageSize > kPageLimit) {
         platform::show_message(kPageTooLongMessage);
         return false;
     }
-    page.reserve(expanded_size(bytes));
+    page.reserve(pageSize);
     const std::size_t size = bytes.size();
     std::size_t p = 0;
     while (p < size) {

@@ -554,6 +554,24 @@ TEST(PassingBranch, AnyCycleNumberReadsOnlyItsBranch) {
     EXPECT_EQ(StarsOfPassingBranch(INT_MAX), StarsOfPassingBranch(wrap(INT_MAX, 12)));
 }
 
+TEST(PassingBranch, KeptTextsFollowTheChart) {
+    // The twelve texts are made once per chart: another chart must not read the last one's.
+    const auto all = [] {
+        std::array<std::string, 12> texts;
+        for (int b = 0; b < 12; ++b) texts[static_cast<size_t>(b)] = StarsOfPassingBranch(b);
+        return texts;
+    };
+    set_pillars("乙酉", "壬午", "甲子", "甲子");
+    const auto first = all();
+    set_pillars("乙酉", "壬午", "丁卯", "甲子");  // another day stem and branch only
+    const auto other = all();
+    EXPECT_NE(first, other);
+    EXPECT_EQ(StarsOfPassingBranch(0), other[0]);
+    set_pillars("乙酉", "壬午", "甲子", "甲子");
+    EXPECT_EQ(all(), first);
+    EXPECT_GBK_EQ("丧门 五鬼空亡 日天赦 ", first[0]);
+}
+
 TEST(PassingBranch, LeavesFlagsAndCellsAlone) {
     set_pillars("乙酉", "壬午", "甲子", "甲子");
     StarFound.fill(false);
