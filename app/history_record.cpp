@@ -46,6 +46,16 @@ std::string_view cleanCharacter(std::string_view ch) {
 
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
+// Whether a record header line "[NNN]" starts at i: '[', digits, ']', then a
+// line end or the end of the content.
+bool isHeaderLine(std::string_view content, std::size_t i) {
+    if (i >= content.size() || content[i] != '[') return false;
+    std::size_t j = i + 1;
+    while (j < content.size() && content[j] >= '0' && content[j] <= '9') ++j;
+    if (j == i + 1 || j >= content.size() || content[j] != ']') return false;
+    return j + 1 == content.size() || isLineEnd(content[j + 1]);
+}
+
 // The record boundaries of every listed line: where each record begins.
 std::vector<std::size_t> recordStarts(std::string_view content) {
     std::vector<std::size_t> starts;
@@ -130,6 +140,10 @@ std::vector<HistoryLine> scan_history(std::string_view content, bool completeOnl
         std::size_t begin = close + 1;
         if (begin < content.size() && content[begin] == '\r') ++begin;
         if (begin < content.size() && content[begin] == '\n') ++begin;
+        if (isHeaderLine(content, begin)) {
+            from = begin;  // the header before was cut: the record starts here
+            continue;
+        }
         std::size_t end = begin;
         while (end < content.size() && !isLineEnd(content[end])) ++end;
         if (end == content.size() && completeOnly) break;
@@ -153,6 +167,28 @@ std::optional<std::string> remove_history_record(std::string_view content, std::
     std::string kept(content.substr(0, starts[n]));
     kept += content.substr(end);
     return kept;
+}
+
+std::vector<std::string_view> history_record_bytes(std::string_view content, bool completeOnly) {
+    const std::vector<HistoryLine> lines = scan_history(content, completeOnly);
+    const std::vector<std::size_t> starts = recordStarts(content);
+    std::vector<std::string_view> records;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::size_t end = i + 1 < starts.size() ? starts[i + 1] : content.size();
+        records.push_back(content.substr(lines[i].recordBegin, end - lines[i].recordBegin));
+    }
+    return records;
+}
+
+std::optional<std::string> remove_history_record(std::string_view content, const HistoryRecordKey& key) {
+    const std::vector<std::string_view> records = history_record_bytes(content);
+    std::size_t seen = 0;
+    for (std::size_t n = 0; n < records.size(); ++n) {
+        const std::string_view record = records[n];
+        const bool same = key.cut ? record.substr(0, key.bytes.size()) == key.bytes : record == key.bytes;
+        if (same && seen++ == key.occurrence) return remove_history_record(content, n);
+    }
+    return std::nullopt;
 }
 
 std::optional<HistoryBirth> parse_history_line(std::string_view line) {
