@@ -130,6 +130,7 @@ int next_history_number(std::string_view content) {
 std::vector<HistoryLine> scan_history(std::string_view content, bool completeOnly) {
     std::vector<HistoryLine> lines;
     std::size_t from = 0;
+    std::size_t cutHeader = std::string_view::npos;  // where headers cut short began
     while (from < content.size()) {
         const std::size_t close = content.find(']', from);
         if (close == std::string_view::npos) break;
@@ -141,9 +142,13 @@ std::vector<HistoryLine> scan_history(std::string_view content, bool completeOnl
         if (begin < content.size() && content[begin] == '\r') ++begin;
         if (begin < content.size() && content[begin] == '\n') ++begin;
         if (isHeaderLine(content, begin)) {
-            from = begin;  // the header before was cut: the record starts here
+            // The header was cut short: its bytes go with the record that follows.
+            if (cutHeader == std::string_view::npos) cutHeader = recordBegin;
+            from = begin;
             continue;
         }
+        if (cutHeader != std::string_view::npos) recordBegin = cutHeader;
+        cutHeader = std::string_view::npos;
         std::size_t end = begin;
         while (end < content.size() && !isLineEnd(content[end])) ++end;
         if (end == content.size() && completeOnly) break;

@@ -45,7 +45,8 @@ struct HistoryLine {
 // Finds every ']', skips it and the line end after it and lists the bytes up to
 // the next CR (or LF, or the end of the content), then searches on after that
 // line. A header followed by another header line ("[003]" cut short, then the
-// next record) lists nothing: the search goes on at that header.
+// next record) lists nothing: the search goes on at that header, and the record
+// that follows begins at the cut one.
 // A line cut by the end of the content is listed unless completeOnly.
 std::vector<HistoryLine> scan_history(std::string_view content, bool completeOnly = false);
 

@@ -537,6 +537,9 @@ TEST_F(History, RecordAppendedAfterACutHeaderIsListed) {
         dialog.selection = 2;
         ASSERT_TRUE(dialog.recast());
         EXPECT_EQ(chart.solarYear, 1987);
+        recorder.answer_next(true);
+        ASSERT_TRUE(dialog.remove());  // the cut header goes with the record after it
+        EXPECT_EQ(log(), kept);
     }
     dir.write("log.dat", kept + "[003][004]\r\n丙,公历1987-03-04 12:30,男,,\r\n");
     EXPECT_GBK_EQ("丙,公历1987-03-04 12:30,男,,", opened().lines.back());
