@@ -29,7 +29,7 @@ nlohmann::ordered_json record_json(std::size_t n, const std::string& line) {
             out["lunarYear"] = record->year;
             out["lunarMonthCode"] = record->month;
             out["lunarDay"] = record->day;
-            out["leapMonth"] = orvane::isLeapCode(record->month) ? 1 : 0;
+            out["leapMonth"] = orvane::is_leap_code(record->month) ? 1 : 0;
         }
         out["birthHour"] = record->birthHour;
         out["birthMinute"] = record->birthMinute;

@@ -16,7 +16,7 @@ namespace {
 
 std::filesystem::path folder;
 
-void setUp() {
+void set_up() {
     folder = std::filesystem::temp_directory_path() / ("orvane-dovar-fuzz-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     platform::set_program_dir(folder.string());
@@ -34,7 +34,7 @@ void write(const std::string& bytes) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const bool once = (setUp(), true);
+    static const bool once = (set_up(), true);
     (void)once;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     write(bytes);

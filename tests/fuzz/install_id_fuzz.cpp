@@ -18,7 +18,7 @@ namespace {
 std::filesystem::path folders[2];
 int turn = 0;
 
-void setUp() {
+void set_up() {
     for (int i = 0; i < 2; ++i) {
         folders[i] = std::filesystem::temp_directory_path() /
                      ("orvane-install-id-fuzz-" + std::to_string(::getpid()) + "-" + std::to_string(i));
@@ -39,7 +39,7 @@ std::string expected(const std::string& bytes) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const bool once = (setUp(), true);
+    static const bool once = (set_up(), true);
     (void)once;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const std::filesystem::path& folder = folders[turn];

@@ -20,7 +20,7 @@ namespace {
 int messages = 0;
 std::filesystem::path folder;
 
-void setUp() {
+void set_up() {
     folder = std::filesystem::temp_directory_path() / ("orvane-style-fuzz-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder / "style");
     platform::set_program_dir(folder.string());
@@ -32,7 +32,7 @@ bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const bool once = (setUp(), true);
+    static const bool once = (set_up(), true);
     (void)once;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const auto names = orvane::split_style_names(bytes);
