@@ -1,7 +1,6 @@
 #include "app/history.h"
 
-#include <cstdio>
-#include <fstream>
+#include <string_view>
 
 #include "app/history_record.h"
 #include "app/options_file.h"
@@ -21,30 +20,15 @@ namespace {
 
 std::string log_path() { return platform::program_path("log.dat"); }
 
-// Creates log.dat empty when it is missing; an existing file is not touched.
-bool ensure_log_exists(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "ab");
-    if (!file) return false;
-    return std::fclose(file) == 0;
-}
+// Creates log.dat empty when it is missing; an existing file is not touched,
+// and anything but a regular file is refused without blocking.
+bool ensure_log_exists(const std::string& path) { return platform::append_file(path, ""); }
 
-// At most limit bytes from the start of the file; truncated tells that more follow.
-struct Prefix {
-    bool ok = false;
-    bool truncated = false;
-    std::string bytes;
-};
-
-Prefix read_prefix(const std::string& path, std::size_t limit) {
-    Prefix prefix;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return prefix;
-    prefix.bytes.resize(limit);
-    in.read(prefix.bytes.data(), static_cast<std::streamsize>(limit));
-    prefix.bytes.resize(static_cast<std::size_t>(in.gcount()));
-    prefix.truncated = prefix.bytes.size() == limit && in.peek() != std::ifstream::traits_type::eof();
-    prefix.ok = true;
-    return prefix;
+// What goes before a new record so that its header starts a line of its own
+// in a file cut inside a record.
+std::string_view line_end_after(std::string_view content) {
+    if (content.empty() || content.back() == '\n') return "";
+    return content.back() == '\r' ? "\n" : "\r\n";
 }
 
 bool fail(const char* message) {
@@ -78,12 +62,13 @@ void store_record(const HistoryBirth& record) {
     chart.enteredLatitude = record.latitude;
 }
 
-// Completes BirthData after the date check, as the birth data dialog does.
-
 }  // namespace
 
 void append_history() {
     const std::string path = log_path();
+    // The number is counted and the record written while no other process
+    // can append or delete.
+    platform::FileLock lock(path);
     std::string content;
     if (auto size = platform::file_size(path)) {
         if (*size >= kHistoryAppendLimit) {
@@ -101,30 +86,42 @@ void append_history() {
         }
         content = std::move(file.bytes);
     }
-    std::string bytes;
-    // A file cut inside a record gets its line end back, so that the new header
-    // starts a line of its own and is listed.
-    if (!content.empty() && content.back() != '\n') bytes = "\r\n";
+    std::string bytes(line_end_after(content));
     bytes += history_record(next_history_number(content), chart, platform::now_local());
-    if (!platform::append_file(path, bytes)) platform::show_message(kHistoryCannotOpen);
+    // A folder or FIFO in the file's place cannot be opened; a regular file that
+    // takes no more bytes (a full disk) was cut back to how it was.
+    if (!platform::append_file(path, bytes))
+        platform::show_message(platform::file_size(path) ? kHistoryAppendFailed : kHistoryCannotOpen);
 }
 
 void HistoryDialogState::open() {
-    lines.clear();
-    selection = -1;
     read_options();
+    list();
+}
+
+void HistoryDialogState::list() {
+    lines.clear();
+    keys.clear();
+    selection = -1;
     const std::string path = log_path();
+    platform::FileLock lock(path);  // no append or deletion half done while reading
     if (!ensure_log_exists(path)) {
         platform::show_message(kHistoryCannotOpen);
         return;
     }
-    Prefix file = read_prefix(path, kHistoryListLimit);
+    platform::PrefixResult file = platform::read_file_prefix(path, kHistoryListLimit);
     if (!file.ok) {
         platform::show_message(kHistoryCannotOpen);
         return;
     }
     if (file.truncated) platform::show_message(kHistoryListTooLong);
     lines = history_texts(file.bytes, file.truncated);
+    const std::vector<std::string_view> records = history_record_bytes(file.bytes, file.truncated);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        HistoryRecordKey key{std::string(records[i]), 0, file.truncated && i + 1 == records.size()};
+        for (std::size_t j = 0; j < i; ++j) key.occurrence += keys[j].bytes == key.bytes ? 1 : 0;
+        keys.push_back(std::move(key));
+    }
 }
 
 bool recast_history_line(const std::string& line) {
@@ -163,17 +160,26 @@ bool HistoryDialogState::recast() {
 bool HistoryDialogState::remove() {
     if (selection < 0 || static_cast<std::size_t>(selection) >= lines.size()) return fail(kHistoryNoSelection);
     if (!platform::ask_yes_no(kHistoryConfirmDelete)) return false;
+    const auto index = static_cast<std::size_t>(selection);
 
     const std::string path = log_path();
+    // Read, cut and replaced while no other process appends or deletes: an
+    // append made meanwhile is in what is read and stays.
+    platform::FileLock lock(path);
     platform::ReadResult file = platform::read_file(path, kHistoryDeleteLimit - 1);
     if (file.status == platform::ReadStatus::cannot_open) return fail(kHistoryCannotOpen);
     if (file.status == platform::ReadStatus::too_long) return fail(kHistoryDeleteTooLong);
 
-    const auto index = static_cast<std::size_t>(selection);
-    // A file that lists fewer lines than the dialog (changed meanwhile) keeps its bytes.
-    if (auto kept = remove_history_record(file.bytes, index))
-        if (!platform::write_file_atomic(path, *kept)) return fail(kHistoryCannotOpen);
+    if (index >= keys.size()) return fail(kHistoryRecordGone);  // a line never listed from the file
+    const auto kept = remove_history_record(file.bytes, keys[index]);
+    if (!kept) return fail(kHistoryRecordGone);
+    if (!platform::write_file_atomic(path, *kept)) return fail(kHistoryCannotOpen);
+
+    // Records with the same bytes listed after it are now one occurrence earlier.
+    for (std::size_t j = index + 1; j < keys.size(); ++j)
+        if (keys[j].bytes == keys[index].bytes) --keys[j].occurrence;
     lines.erase(lines.begin() + selection);
+    keys.erase(keys.begin() + selection);
     selection = -1;
     return true;
 }

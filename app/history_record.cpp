@@ -5,33 +5,13 @@
 #include <cstdlib>
 #include <limits>
 
+#include "platform/encoding.h"
+
 namespace orvane {
 namespace {
 
-constexpr bool is_lead_byte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
-constexpr bool is_trail_byte(unsigned char b) { return b >= 0x40 && b <= 0xFE && b != 0x7F; }
-
-// Bytes of the GBK character that starts at i: 2 for a complete double-byte
-// character, else 1.
-std::size_t charLength(std::string_view s, std::size_t i) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    if (is_lead_byte(b) && i + 1 < s.size() && is_trail_byte(static_cast<unsigned char>(s[i + 1]))) return 2;
-    return 1;
-}
-
-// The longest prefix of at most maxBytes that ends on a character boundary.
-std::string_view cutToCharacters(std::string_view s, std::size_t maxBytes) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        std::size_t n = charLength(s, i);
-        if (i + n > maxBytes) break;
-        i += n;
-    }
-    return s.substr(0, i);
-}
-
 // What a byte or character of a field is written as.
-std::string_view cleanCharacter(std::string_view ch) {
+std::string_view clean_character(std::string_view ch) {
     if (ch.size() == 2) {
         const auto trail = static_cast<unsigned char>(ch[1]);
         return trail == '[' || trail == ']' ? std::string_view("？") : ch;
@@ -45,6 +25,16 @@ std::string_view cleanCharacter(std::string_view ch) {
 }
 
 bool is_line_end(char c) { return c == '\r' || c == '\n'; }
+
+// Whether a record header line "[NNN]" starts at i: '[', digits, ']', then a
+// line end or the end of the content.
+bool is_header_line(std::string_view content, std::size_t i) {
+    if (i >= content.size() || content[i] != '[') return false;
+    std::size_t j = i + 1;
+    while (j < content.size() && content[j] >= '0' && content[j] <= '9') ++j;
+    if (j == i + 1 || j >= content.size() || content[j] != ']') return false;
+    return j + 1 == content.size() || is_line_end(content[j + 1]);
+}
 
 // The record boundaries of every listed line: where each record begins.
 std::vector<std::size_t> recordStarts(std::string_view content) {
@@ -72,8 +62,8 @@ float decimal(std::string_view text) {
 std::string clean_history_field(std::string_view gbk, std::size_t maxBytes) {
     std::string out;
     for (std::size_t i = 0; i < gbk.size();) {
-        const std::size_t n = charLength(gbk, i);
-        const std::string_view written = cleanCharacter(gbk.substr(i, n));
+        const std::size_t n = platform::gbk_char_length(gbk, i);
+        const std::string_view written = clean_character(gbk.substr(i, n));
         if (out.size() + written.size() > maxBytes) break;
         out += written;
         i += n;
@@ -120,6 +110,7 @@ int next_history_number(std::string_view content) {
 std::vector<HistoryLine> scan_history(std::string_view content, bool completeOnly) {
     std::vector<HistoryLine> lines;
     std::size_t from = 0;
+    std::size_t cutHeader = std::string_view::npos;  // where headers cut short began
     while (from < content.size()) {
         const std::size_t close = content.find(']', from);
         if (close == std::string_view::npos) break;
@@ -130,6 +121,14 @@ std::vector<HistoryLine> scan_history(std::string_view content, bool completeOnl
         std::size_t begin = close + 1;
         if (begin < content.size() && content[begin] == '\r') ++begin;
         if (begin < content.size() && content[begin] == '\n') ++begin;
+        if (is_header_line(content, begin)) {
+            // The header was cut short: its bytes go with the record that follows.
+            if (cutHeader == std::string_view::npos) cutHeader = recordBegin;
+            from = begin;
+            continue;
+        }
+        if (cutHeader != std::string_view::npos) recordBegin = cutHeader;
+        cutHeader = std::string_view::npos;
         std::size_t end = begin;
         while (end < content.size() && !is_line_end(content[end])) ++end;
         if (end == content.size() && completeOnly) break;
@@ -155,11 +154,33 @@ std::optional<std::string> remove_history_record(std::string_view content, std::
     return kept;
 }
 
+std::vector<std::string_view> history_record_bytes(std::string_view content, bool completeOnly) {
+    const std::vector<HistoryLine> lines = scan_history(content, completeOnly);
+    const std::vector<std::size_t> starts = recordStarts(content);
+    std::vector<std::string_view> records;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::size_t end = i + 1 < starts.size() ? starts[i + 1] : content.size();
+        records.push_back(content.substr(lines[i].recordBegin, end - lines[i].recordBegin));
+    }
+    return records;
+}
+
+std::optional<std::string> remove_history_record(std::string_view content, const HistoryRecordKey& key) {
+    const std::vector<std::string_view> records = history_record_bytes(content);
+    std::size_t seen = 0;
+    for (std::size_t n = 0; n < records.size(); ++n) {
+        const std::string_view record = records[n];
+        const bool same = key.cut ? record.substr(0, key.bytes.size()) == key.bytes : record == key.bytes;
+        if (same && seen++ == key.occurrence) return remove_history_record(content, n);
+    }
+    return std::nullopt;
+}
+
 std::optional<HistoryBirth> parse_history_line(std::string_view line) {
     const std::size_t c = line.find(',');
     if (c == std::string_view::npos || line.size() < c + 21) return std::nullopt;
     HistoryBirth birth;
-    birth.personName = std::string(cutToCharacters(line.substr(0, c), kHistoryNameBytes));
+    birth.personName = std::string(platform::gbk_prefix(line.substr(0, c), kHistoryNameBytes));
     birth.solarInput = line.substr(c + 1, 4) == "公历" ? 1 : 0;
     birth.year = number(line, c + 5, 4);
     birth.month = number(line, c + 10, 2);

@@ -14,7 +14,7 @@
 
 namespace orvane {
 
-inline constexpr std::size_t kHistoryNameBytes = 19;
+inline constexpr std::size_t kHistoryNameBytes = kPersonNameBytes;
 
 // A text field made safe for the birth line: ',' '[' ']' become the full-width
 // "，" "［" "］", control bytes and broken GBK sequences are dropped, and a
@@ -44,7 +44,10 @@ struct HistoryLine {
 
 // Finds every ']', skips it and the line end after it and lists the bytes up to
 // the next CR (or LF, or the end of the content), then searches on after that
-// line. A line cut by the end of the content is listed unless completeOnly.
+// line. A header followed by another header line ("[003]" cut short, then the
+// next record) lists nothing: the search goes on at that header, and the record
+// that follows begins at the cut one.
+// A line cut by the end of the content is listed unless completeOnly.
 std::vector<HistoryLine> scan_history(std::string_view content, bool completeOnly = false);
 
 // The listed texts, oldest first.
@@ -54,6 +57,23 @@ std::vector<std::string> history_texts(std::string_view content, bool completeOn
 // line to the start of the next record's header line (or the end). Nothing
 // when the content lists fewer lines.
 std::optional<std::string> remove_history_record(std::string_view content, std::size_t n);
+
+// The bytes of the record of every listed line, cut as remove_history_record cuts.
+std::vector<std::string_view> history_record_bytes(std::string_view content, bool completeOnly = false);
+
+// Which record a deletion means, by what the list showed: its bytes, and how
+// many records with the same bytes came before it. A record listed last from
+// a file cut at the list's limit may continue past what was read: cut then
+// matches the records that begin with its bytes.
+struct HistoryRecordKey {
+    std::string bytes;
+    std::size_t occurrence = 0;
+    bool cut = false;
+};
+
+// The content without the record that the key names, wherever it now stands;
+// nothing when no record of the content matches (deleted meanwhile).
+std::optional<std::string> remove_history_record(std::string_view content, const HistoryRecordKey& key);
 
 // The fields of a birth line read by their byte positions from the first comma c:
 // the calendar word at c+1, year c+5, month c+10, day c+13, hour c+16, minute c+19,

@@ -1,6 +1,7 @@
 #include "cli/calendar_commands.h"
 #include "cli/chart_commands.h"
 #include "cli/command.h"
+#include "cli/history_command.h"
 #include "cli/reverse_command.h"
 
 namespace cli {
@@ -13,6 +14,7 @@ const std::vector<CommandInfo>& all_commands() {
         {"chart", "cast a chart and print the whole chart record", make_chart_command, true},
         {"report", "cast a chart and write the report page into the style folder", make_report_command, true, true},
         {"reverse", "the birth dates of four given pillars in one solar year", make_reverse_command, false},
+        {"history", "list the chart history, or delete record N of the list", make_history_command, false},
     };
     return commands;
 }

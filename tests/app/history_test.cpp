@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
+#include <set>
 
 #include "engine/city_table.h"
 #include "app/history_record.h"
@@ -12,6 +15,7 @@
 #include "engine/options.h"
 #include "platform/clock.h"
 #include "platform/message.h"
+#include "platform/program_dir.h"
 #include "support/birth.h"
 #include "support/gbk_assert.h"
 #include "support/temp_dir.h"
@@ -135,10 +139,10 @@ TEST_F(History, DeletingTheOnlyRecordLeavesAnEmptyFile) {
     EXPECT_TRUE(logExists());
     EXPECT_EQ(log(), "");
     EXPECT_TRUE(dialog.lines.empty());
-    // No temporary file is left beside it.
-    int files = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) ++files;
-    EXPECT_EQ(files, 2);  // option.dat and log.dat
+    // No temporary file is left beside it: option.dat, log.dat and its lock file.
+    std::set<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) files.insert(entry.path().filename());
+    EXPECT_EQ(files, (std::set<std::string>{"log.dat", "log.dat.lock", "option.dat"}));
 }
 
 TEST_F(History, AnsweringNoOrSelectingNothingDeletesNothing) {
@@ -236,6 +240,7 @@ TEST_F(History, DeletionRefusesAFileOf1024001Bytes) {
     dir.write("log.dat", content);
     HistoryDialogState dialog;
     dialog.lines = {"甲,公历1985-03-04 12:30,男,,"};
+    dialog.keys = {{first, 0, true}};  // as listed from the first 100000 bytes
     dialog.selection = 0;
     recorder.answer_next(true);
     EXPECT_FALSE(dialog.remove());
@@ -515,4 +520,134 @@ TEST_F(History, DeletionFollowsTheListWhereBracketsAndRecordsDisagree) {
         EXPECT_EQ(log(), expected) << testsupport::readable(c.content);
         EXPECT_EQ(history_texts(log()).size(), dialog.lines.size());
     }
+}
+
+// --- a header cut short ------------------------------------------------------------
+
+TEST_F(History, RecordAppendedAfterACutHeaderIsListed) {
+    // Ends just after a header, inside its line end, or with the old next header glued to it.
+    const std::string kept = record("001", "甲,公历1985-03-04 12:30,男,,") + record("002", "乙,公历1986-03-04 12:30,男,,");
+    for (const std::string tail : {"[003]", "[003]\r", "[003]\r\n", "[003]\n"}) {
+        dir.write("log.dat", kept + tail);
+        append({1987, 3, 4, 12, 30}, "丙");
+        HistoryDialogState dialog = opened();
+        ASSERT_EQ(dialog.lines.size(), 3u) << testsupport::readable(tail);
+        EXPECT_GBK_EQ("丙,公历1987-03-04 12:30,男,,", dialog.lines[2]);
+        EXPECT_TRUE(log().ends_with("[004]\r\n" + dialog.lines[2] + "\r\n" + kCastTime));
+        dialog.selection = 2;
+        ASSERT_TRUE(dialog.recast());
+        EXPECT_EQ(chart.solarYear, 1987);
+        recorder.answer_next(true);
+        ASSERT_TRUE(dialog.remove());  // the cut header goes with the record after it
+        EXPECT_EQ(log(), kept);
+    }
+    dir.write("log.dat", kept + "[003][004]\r\n丙,公历1987-03-04 12:30,男,,\r\n");
+    EXPECT_GBK_EQ("丙,公历1987-03-04 12:30,男,,", opened().lines.back());
+}
+
+// --- deleting what the list showed -------------------------------------------------
+
+class HistoryDelete : public History {
+protected:
+    void SetUp() override {
+        History::SetUp();
+        for (int year : {1985, 1986, 1987}) append({year, 3, 4, 12, 30}, std::to_string(year));
+    }
+    // The file's list without reading options, as a second window sees it.
+    static std::vector<std::string> listed() {
+        HistoryDialogState other;
+        other.list();
+        return other.lines;
+    }
+    bool removeLine(HistoryDialogState& dialog, int n) {
+        dialog.selection = n;
+        recorder.answer_next(true);
+        return dialog.remove();
+    }
+};
+
+TEST_F(HistoryDelete, RemovesTheSelectedRecordAfterAnEarlierOneWentElsewhere) {
+    HistoryDialogState dialog = opened();
+    HistoryDialogState other = opened();
+    ASSERT_TRUE(removeLine(other, 0));
+    ASSERT_TRUE(removeLine(dialog, 1));  // still 1986 in this window's list
+    const auto left = listed();
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_GBK_EQ("1987,公历1987-03-04 12:30,男,,", left[0]);
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(HistoryDelete, RecordDeletedElsewhereIsRefusedAndTheFileKept) {
+    HistoryDialogState dialog = opened();
+    HistoryDialogState other = opened();
+    ASSERT_TRUE(removeLine(other, 1));
+    const std::string before = log();
+    EXPECT_FALSE(removeLine(dialog, 1));
+    EXPECT_EQ(log(), before);
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_GBK_EQ(kHistoryRecordGone, recorder.messages[0]);
+    EXPECT_EQ(dialog.lines.size(), 3u);  // the window's list is as it shows it
+    ASSERT_TRUE(removeLine(dialog, 2));  // and its other lines still delete what they show
+    EXPECT_EQ(listed().size(), 1u);
+}
+
+TEST_F(HistoryDelete, RecordAppendedSinceTheListingStays) {
+    HistoryDialogState dialog = opened();
+    append({1988, 3, 4, 12, 30}, "1988");
+    ASSERT_TRUE(removeLine(dialog, 0));
+    const auto left = listed();
+    ASSERT_EQ(left.size(), 3u);
+    EXPECT_GBK_EQ("1988,公历1988-03-04 12:30,男,,", left[2]);
+}
+
+TEST_F(HistoryDelete, IdenticalRecordsAreDeletedOneAtATime) {
+    dir.write("log.dat", record("001", "甲,公历1985-03-04 12:30,男,,") + record("002", "乙,公历1986-03-04 12:30,男,,") +
+                             record("002", "乙,公历1986-03-04 12:30,男,,") + record("004", "丙,公历1987-03-04 12:30,男,,"));
+    HistoryDialogState dialog = opened();
+    ASSERT_TRUE(removeLine(dialog, 1));
+    ASSERT_TRUE(removeLine(dialog, 1));  // the second copy, now where the first was
+    EXPECT_EQ(log(), record("001", "甲,公历1985-03-04 12:30,男,,") + record("004", "丙,公历1987-03-04 12:30,男,,"));
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(HistoryDelete, LastLineListedFromALongFileIsDeletedWhole) {
+    const std::string one = record("001", "甲,公历1985-03-04 12:30,男,,");
+    std::string content;
+    while (content.size() + one.size() < kHistoryListLimit - 20) content += one;
+    const std::string last = record("002", "乙,公历1986-03-04 12:30,男,,");  // listed, its time line past the limit
+    content += last + one;
+    dir.write("log.dat", content);
+    HistoryDialogState dialog = opened();
+    ASSERT_GBK_EQ("乙,公历1986-03-04 12:30,男,,", dialog.lines.back());
+    ASSERT_TRUE(dialog.keys.back().cut);
+    ASSERT_TRUE(removeLine(dialog, static_cast<int>(dialog.lines.size()) - 1));
+    EXPECT_EQ(log(), content.substr(0, content.size() - last.size() - one.size()) + one);
+}
+
+TEST_F(HistoryDelete, SymlinkedFileStaysALinkAndKeepsItsMode) {
+    testsupport::TempProgramDir elsewhere;  // restores this program folder when it goes
+    const std::string target = elsewhere.file("history.dat");
+    std::filesystem::rename(dir.file("log.dat"), target);
+    std::filesystem::permissions(target, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    std::filesystem::create_symlink(target, dir.file("log.dat"));
+    platform::set_program_dir(dir.path().string());
+    HistoryDialogState dialog = opened();
+    ASSERT_TRUE(removeLine(dialog, 0));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("log.dat")));
+    EXPECT_EQ(std::filesystem::status(target).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_EQ(listed().size(), 2u);
+    append({1990, 3, 4, 12, 30}, "1990");  // appends reach the same file
+    EXPECT_EQ(history_texts(elsewhere.read("history.dat")).size(), 3u);
+}
+
+// --- files that are not files --------------------------------------------------------
+
+TEST_F(History, FifoInPlaceOfTheFileNeverBlocks) {
+    ASSERT_EQ(::mkfifo(dir.file("log.dat").c_str(), 0644), 0);
+    HistoryDialogState dialog = opened();
+    EXPECT_TRUE(dialog.lines.empty());
+    append({1985, 3, 4, 12, 30});
+    ASSERT_EQ(recorder.messages.size(), 2u);
+    for (const auto& m : recorder.messages) EXPECT_GBK_EQ(kHistoryCannotOpen, m);
 }
