@@ -35,9 +35,22 @@ AboutBox::AboutBox(wxWindow* parent)
     ok->SetDefault();
     top->Add(ok, 0, wxALIGN_RIGHT | wxLEFT | wxRIGHT | wxBOTTOM, 12);
     SetSizerAndFit(top);
-    // A fixed size: nothing in it grows.
+    // A fixed size, taken again once on screen: GTK measures multi-line text
+    // shorter before the box is mapped.
     SetMinSize(GetSize());
     SetMaxSize(GetSize());
+    Bind(wxEVT_SHOW, [this](wxShowEvent& event) {
+        event.Skip();
+        if (event.IsShown())
+            CallAfter([this] {
+                SetMinSize(wxDefaultSize);
+                SetMaxSize(wxDefaultSize);
+                const wxSize best = GetBestSize();
+                SetSize(best);
+                SetMinSize(best);
+                SetMaxSize(best);
+            });
+    });
     SetEscapeId(wxID_OK);
     CentreOnParent();
 }
