@@ -47,8 +47,8 @@ BirthEntry birth_entry_from_chart(bool trueSolarTime) {
     entry.sexIndex = chart.sexFlag == 1 ? 0 : 1;
     if (entry.lunar()) {
         entry.yearIndex = chart.lunarYear - kFirstListedYear;
-        entry.monthIndex = baseMonth(chart.lunarMonthCode) - 1;
-        entry.leap = isLeapCode(chart.lunarMonthCode);
+        entry.monthIndex = base_month(chart.lunarMonthCode) - 1;
+        entry.leap = is_leap_code(chart.lunarMonthCode);
         entry.dayIndex = chart.lunarDay - 1;
     } else {
         entry.yearIndex = chart.solarYear - kFirstListedYear;

@@ -66,7 +66,7 @@ void store_record(const HistoryBirth& record) {
         chart.lunarYear = record.year;
         chart.lunarMonthCode = record.month;
         chart.lunarDay = record.day;
-        chart.leapMonth = isLeapCode(record.month) ? 1 : 0;
+        chart.leapMonth = is_leap_code(record.month) ? 1 : 0;
     }
     chart.birthHour = record.birthHour;
     chart.birthMinute = record.birthMinute;

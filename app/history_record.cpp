@@ -8,14 +8,14 @@
 namespace orvane {
 namespace {
 
-constexpr bool isLeadByte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
-constexpr bool isTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFE && b != 0x7F; }
+constexpr bool is_lead_byte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
+constexpr bool is_trail_byte(unsigned char b) { return b >= 0x40 && b <= 0xFE && b != 0x7F; }
 
 // Bytes of the GBK character that starts at i: 2 for a complete double-byte
 // character, else 1.
 std::size_t charLength(std::string_view s, std::size_t i) {
     const auto b = static_cast<unsigned char>(s[i]);
-    if (isLeadByte(b) && i + 1 < s.size() && isTrailByte(static_cast<unsigned char>(s[i + 1]))) return 2;
+    if (is_lead_byte(b) && i + 1 < s.size() && is_trail_byte(static_cast<unsigned char>(s[i + 1]))) return 2;
     return 1;
 }
 
@@ -44,7 +44,7 @@ std::string_view cleanCharacter(std::string_view ch) {
     return ch;
 }
 
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool is_line_end(char c) { return c == '\r' || c == '\n'; }
 
 // The record boundaries of every listed line: where each record begins.
 std::vector<std::size_t> recordStarts(std::string_view content) {
@@ -126,12 +126,12 @@ std::vector<HistoryLine> scan_history(std::string_view content, bool completeOnl
         // The header line begins after the previous line end, but never before
         // the end of the line listed last.
         std::size_t recordBegin = close;
-        while (recordBegin > from && !isLineEnd(content[recordBegin - 1])) --recordBegin;
+        while (recordBegin > from && !is_line_end(content[recordBegin - 1])) --recordBegin;
         std::size_t begin = close + 1;
         if (begin < content.size() && content[begin] == '\r') ++begin;
         if (begin < content.size() && content[begin] == '\n') ++begin;
         std::size_t end = begin;
-        while (end < content.size() && !isLineEnd(content[end])) ++end;
+        while (end < content.size() && !is_line_end(content[end])) ++end;
         if (end == content.size() && completeOnly) break;
         lines.push_back({recordBegin, begin, end});
         from = end;

@@ -9,12 +9,12 @@
 namespace {
 
 void BM_SolarToLunar(benchmark::State& state) {
-    int z = orvane::daysFromCivil(1900, 2, 1);
-    const int last = orvane::daysFromCivil(2020, 12, 31);
+    int z = orvane::days_from_civil(1900, 2, 1);
+    const int last = orvane::days_from_civil(2020, 12, 31);
     for (auto _ : state) {
-        auto lunar = orvane::lunarDateOfSolar(orvane::civilFromDays(z));
+        auto lunar = orvane::lunarDateOfSolar(orvane::civil_from_days(z));
         benchmark::DoNotOptimize(lunar);
-        if (++z > last) z = orvane::daysFromCivil(1900, 2, 1);
+        if (++z > last) z = orvane::days_from_civil(1900, 2, 1);
     }
 }
 BENCHMARK(BM_SolarToLunar);
@@ -40,8 +40,8 @@ void BM_TermsOfAYear(benchmark::State& state) {
         long long sum = 0;
         for (int j = 1; j <= 12; ++j) {
             const int k = 12 * (year - orvane::kTableFirstYear) + j;
-            sum += orvane::absoluteMinute(orvane::jieMoment(k)).value_or(0);
-            sum += orvane::absoluteMinute(orvane::qiMoment(k)).value_or(0);
+            sum += orvane::absoluteMinute(orvane::jie_moment(k)).value_or(0);
+            sum += orvane::absoluteMinute(orvane::qi_moment(k)).value_or(0);
         }
         benchmark::DoNotOptimize(sum);
         if (++year > 2020) year = 1900;

@@ -27,7 +27,7 @@ public:
         return {{"lunarYear", lunar->year},
                 {"lunarMonthCode", lunar->monthCode},
                 {"lunarDay", lunar->day},
-                {"leapMonth", orvane::isLeapCode(lunar->monthCode) ? 1 : 0},
+                {"leapMonth", orvane::is_leap_code(lunar->monthCode) ? 1 : 0},
                 {"weekday", orvane::weekday(solar.year, solar.month, solar.day)}};
     }
 
@@ -76,7 +76,7 @@ public:
             throw Refusal("年份应在1900-" + std::to_string(lastYear));
         nlohmann::ordered_json entries = nlohmann::ordered_json::array();
         for (int j = 1; j <= 12; ++j) {
-            const int k = orvane::termIndex(year, j);
+            const int k = orvane::term_index(year, j);
             const orvane::SolarTermEntry& e = orvane::SolarTermTable[static_cast<size_t>(k)];
             entries.push_back({{"k", k},
                                {"termYear", e.termYear},

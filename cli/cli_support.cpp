@@ -32,7 +32,7 @@ orvane::SolarDate parse_date_shape(const std::string& text) {
 
 orvane::SolarDate parse_date(const std::string& text) {
     orvane::SolarDate date = parse_date_shape(text);
-    if (!orvane::isValidSolarDate(date.year, date.month, date.day)) throw Refusal("日期不存在：" + to_gbk(text));
+    if (!orvane::is_valid_solar_date(date.year, date.month, date.day)) throw Refusal("日期不存在：" + to_gbk(text));
     return date;
 }
 

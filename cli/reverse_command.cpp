@@ -38,7 +38,7 @@ std::vector<Pillar> parse_pillars(const std::string& utf8) {
     return pillars;
 }
 
-std::string offered(const orvane::ReverseLookupState::List& list) {
+std::string offered(const orvane::ReverseLookupState::combo_of& list) {
     std::string text;
     for (const auto& item : list.items) text += (text.empty() ? "" : "、") + item;
     return text;

@@ -10,13 +10,13 @@ bool complete_birth_data() {
     chart.nominalAge = chart.currentLunarYear - chart.lunarYear + 1;
     if (chart.solarInput == 1) {
         if (!solarToLunar()) return false;
-        chart.leapMonth = isLeapCode(chart.lunarMonthCode) ? 1 : 0;
+        chart.leapMonth = is_leap_code(chart.lunarMonthCode) ? 1 : 0;
     } else {
         // A leap month is stored as month + 20; a record may already carry it.
-        if (chart.leapMonth && !isLeapCode(chart.lunarMonthCode)) chart.lunarMonthCode = leapCodeOf(chart.lunarMonthCode);
+        if (chart.leapMonth && !is_leap_code(chart.lunarMonthCode)) chart.lunarMonthCode = leap_code_of(chart.lunarMonthCode);
         if (!lunarToSolar()) return false;
     }
-    chart.hourBranchNo = hourBranchOfHour(chart.birthHour);
+    chart.hourBranchNo = hour_branch_of_hour(chart.birthHour);
     return true;
 }
 

@@ -38,7 +38,7 @@ std::optional<std::string> enteredPlaceProblem(double longitude, double latitude
     if (!std::isfinite(longitude) || longitude < -180.0 || longitude > 180.0) return "经度应在-180至180之间";
     if (!std::isfinite(latitude) || latitude < -90.0 || latitude > 90.0) return "纬度应在-90至90之间";
     if (zone.empty()) return "<时区> 未选择";
-    if (!isKnownZone(zone)) return "时区不存在：" + zone;
+    if (!is_known_zone(zone)) return "时区不存在：" + zone;
     return std::nullopt;
 }
 

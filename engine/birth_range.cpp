@@ -13,7 +13,7 @@ std::string birthYearRangeMessage() {
 
 std::string firstSpringMessage() {
     // Entry 1 is 立春 of the first birth year; its code gives the lunar date.
-    const SolarTermEntry& spring = SolarTermTable[static_cast<size_t>(termIndex(kFirstBirthYear, 1))];
+    const SolarTermEntry& spring = SolarTermTable[static_cast<size_t>(term_index(kFirstBirthYear, 1))];
     const int month = spring.jieCode / 10000;
     const int day = spring.jieCode / 100 % 100;
     char clock[8];

@@ -22,7 +22,7 @@ static_assert(kLastBirthYear + 1 <= kTableLastYear, "the lunar year after the la
 // The last birth's term window reaches the 节 of solar month 14 of its lunar year
 // (lunar month 12: entries k0 … k0 + 3), its forward luck and the reverse lookup's
 // 丑 month the 立春 after it.
-static_assert(termIndex(kLastBirthYear, 14) < kSolarTermEntries, "the terms after the last birth must be in the table");
+static_assert(term_index(kLastBirthYear, 14) < kSolarTermEntries, "the terms after the last birth must be in the table");
 
 // "年份应在1900-2100", with the years of the range.
 std::string birthYearRangeMessage();

@@ -6,17 +6,17 @@
 
 namespace orvane {
 
-BoneWeightParts boneWeightParts(int yearPillar, int lunarMonthCode, int lunarDay, int hourBranch) {
+BoneWeightParts bone_weight_parts(int yearPillar, int lunarMonthCode, int lunarDay, int hourBranch) {
     // A leap month weighs as its base month.
     return {YearWeight[static_cast<size_t>(wrap(yearPillar, 60))],
-            MonthWeight[static_cast<size_t>(wrap(baseMonth(lunarMonthCode), 12))],
+            MonthWeight[static_cast<size_t>(wrap(base_month(lunarMonthCode), 12))],
             lunarDay >= 1 && lunarDay <= 30 ? DayWeight[static_cast<size_t>(lunarDay)] : 0,
             HourWeight[static_cast<size_t>(wrap1(hourBranch, 12))]};
 }
 
 void compute_bone_weight() {
     chart.boneWeight =
-        boneWeightParts(chart.yearPillar, chart.lunarMonthCode, chart.lunarDay, chart.hourBranchNo).total();
+        bone_weight_parts(chart.yearPillar, chart.lunarMonthCode, chart.lunarDay, chart.hourBranchNo).total();
 }
 
 }  // namespace orvane

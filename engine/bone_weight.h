@@ -15,7 +15,7 @@ struct BoneWeightParts {
     int year, month, day, hour;
     constexpr int total() const { return year + month + day + hour; }
 };
-BoneWeightParts boneWeightParts(int yearPillar, int lunarMonthCode, int lunarDay, int hourBranch);
+BoneWeightParts bone_weight_parts(int yearPillar, int lunarMonthCode, int lunarDay, int hourBranch);
 
 // Fills boneWeight of the chart record.
 void compute_bone_weight();

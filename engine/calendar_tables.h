@@ -42,10 +42,10 @@ struct SolarTermEntry {
 
 // The entry of the 节 that opens solar month j [1, 12] of solar year Y (j may run past 12
 // into the next year, or down to 0 for the 小寒 that closes year Y - 1).
-constexpr int termIndex(int year, int solarMonth) { return 12 * (year - kTableFirstYear) + solarMonth; }
+constexpr int term_index(int year, int solarMonth) { return 12 * (year - kTableFirstYear) + solarMonth; }
 
 // Entry 0 is empty; entry 1 is 立春 1900, the last entry 立春 of kTableLastYear.
-inline constexpr int kSolarTermEntries = termIndex(kTableLastYear, 1) + 1;
+inline constexpr int kSolarTermEntries = term_index(kTableLastYear, 1) + 1;
 static_assert(kSolarTermEntries == 2426);
 extern const std::array<SolarTermEntry, kSolarTermEntries> SolarTermTable;
 

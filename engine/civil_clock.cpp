@@ -37,7 +37,7 @@ std::chrono::seconds standardOffset(const date::time_zone* zone, const date::sys
 
 }  // namespace
 
-bool isKnownZone(const std::string& zone) { return zoneOf(zone) != nullptr; }
+bool is_known_zone(const std::string& zone) { return zoneOf(zone) != nullptr; }
 
 std::optional<CivilClockReading> readCivilClock(const std::string& zone, const SolarDate& day, int hour,
                                                 int minute) {

@@ -22,7 +22,7 @@ struct CivilClockReading {
 };
 
 // The zone is in the time-zone database (an IANA name such as America/New_York).
-bool isKnownZone(const std::string& zone);
+bool is_known_zone(const std::string& zone);
 
 // Reads the clock time of a local date in a zone; nothing for an unknown zone.
 // A time that the clock skipped or showed twice is read with the offset in

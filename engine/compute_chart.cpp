@@ -26,14 +26,14 @@ void compute_hidden_stems() {
 }  // namespace
 
 void split_pillars() {
-    chart.yearStem = stemOf(chart.yearPillar);
-    chart.yearBranch = branchOf(chart.yearPillar);
-    chart.monthStem = stemOf(chart.monthPillar);
-    chart.monthBranch = branchOf(chart.monthPillar);
-    chart.dayStem = stemOf(chart.dayPillar);
-    chart.dayBranch = branchOf(chart.dayPillar);
-    chart.hourStem = stemOf(chart.hourPillar);
-    chart.hourBranch = branchOf(chart.hourPillar);
+    chart.yearStem = stem_of(chart.yearPillar);
+    chart.yearBranch = branch_of(chart.yearPillar);
+    chart.monthStem = stem_of(chart.monthPillar);
+    chart.monthBranch = branch_of(chart.monthPillar);
+    chart.dayStem = stem_of(chart.dayPillar);
+    chart.dayBranch = branch_of(chart.dayPillar);
+    chart.hourStem = stem_of(chart.hourPillar);
+    chart.hourBranch = branch_of(chart.hourPillar);
 }
 
 void compute_chart() {

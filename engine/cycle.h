@@ -22,57 +22,57 @@ constexpr int wrap1(int n, int m) {
 // Stores any cycle ordinal as a pillar value [0, 59].
 constexpr int cycle(int n) { return wrap(n, 60); }
 // A pillar read as its ordinal [1, 60] (0 reads as 60).
-constexpr int cycleOrdinal(int n) { return wrap1(n, 60); }
+constexpr int cycle_ordinal(int n) { return wrap1(n, 60); }
 
-constexpr int stemOf(int cycleIndex) { return wrap1(cycleIndex, 10); }
-constexpr int branchOf(int cycleIndex) { return wrap1(cycleIndex, 12); }
+constexpr int stem_of(int cycleIndex) { return wrap1(cycleIndex, 10); }
+constexpr int branch_of(int cycleIndex) { return wrap1(cycleIndex, 12); }
 
 // The pillar of a stem and a branch of the same polarity; -1 when they differ.
-constexpr int cycleOf(int stem, int branch) {
+constexpr int cycle_of(int stem, int branch) {
     if ((stem + branch) % 2 != 0) return -1;
     for (int n = 0; n < 60; ++n)
-        if (stemOf(n) == stem && branchOf(n) == branch) return n;
+        if (stem_of(n) == stem && branch_of(n) == branch) return n;
     return -1;
 }
 
-constexpr bool isYang(int n) { return wrap(n, 2) == 1; }
+constexpr bool is_yang(int n) { return wrap(n, 2) == 1; }
 
 // 五行 of a stem [1, 10] → element [1, 5].
-constexpr int elementOfStem(int stem) { return (stem + 1) / 2; }
+constexpr int element_of_stem(int stem) { return (stem + 1) / 2; }
 
 // 季节五行 of a branch: 寅卯 wood, 巳午 fire, 申酉 metal, 亥子 water, 辰未戌丑 earth.
-constexpr int seasonalElementOfBranch(int branch) {
+constexpr int seasonal_element_of_branch(int branch) {
     constexpr int table[13] = {0, 5, 3, 1, 1, 3, 2, 2, 3, 4, 4, 3, 5};
     return table[wrap1(branch, 12)];
 }
 
 // Element e generates e + 1 and controls e + 2 (water generates wood).
-constexpr int generatedBy(int element) { return wrap1(element + 1, 5); }
-constexpr int controlledBy(int element) { return wrap1(element + 2, 5); }
+constexpr int generated_by(int element) { return wrap1(element + 1, 5); }
+constexpr int controlled_by(int element) { return wrap1(element + 2, 5); }
 
 // 年柱 of a year counted from 立春: 1864, 1924, 1984 and 2044 are 甲子.
-constexpr int yearCycleOf(int year) { return cycle(year - 1863); }
+constexpr int year_cycle_of(int year) { return cycle(year - 1863); }
 
 // 五虎遁 — the 寅 month pillar of a year: 甲己 years open with 丙寅, 乙庚 with 戊寅,
 // 丙辛 with 庚寅, 丁壬 with 壬寅, 戊癸 with 甲寅.
-constexpr int firstMonthPillarOf(int yearPillar) { return cycle(12 * cycleOrdinal(yearPillar) - 9); }
+constexpr int first_month_pillar_of(int yearPillar) { return cycle(12 * cycle_ordinal(yearPillar) - 9); }
 
 // The pillar of solar month n [1, 12] (1 = 寅, opened by 立春) of a year.
-constexpr int monthPillarOf(int solarMonth, int yearPillar) {
-    return cycle(firstMonthPillarOf(yearPillar) + solarMonth - 1);
+constexpr int month_pillar_of(int solarMonth, int yearPillar) {
+    return cycle(first_month_pillar_of(yearPillar) + solarMonth - 1);
 }
 
 // 五鼠遁 — the 子 hour pillar of a day: 甲己 days open with 甲子, 乙庚 with 丙子,
 // 丙辛 with 戊子, 丁壬 with 庚子, 戊癸 with 壬子.
-constexpr int firstHourPillarOf(int dayPillar) { return cycle(12 * cycleOrdinal(dayPillar) - 11); }
+constexpr int first_hour_pillar_of(int dayPillar) { return cycle(12 * cycle_ordinal(dayPillar) - 11); }
 
 // The pillar of the two-hour period hourBranch [1, 12] of a day.
-constexpr int hourPillarOf(int hourBranch, int dayPillar) {
-    return cycle(firstHourPillarOf(dayPillar) + hourBranch - 1);
+constexpr int hour_pillar_of(int hourBranch, int dayPillar) {
+    return cycle(first_hour_pillar_of(dayPillar) + hourBranch - 1);
 }
 
 // 纳音 code [0, 29] of a pillar.
-constexpr int nayinCode(int cycleIndex) { return ((wrap(cycleIndex, 60) + 1) / 2) % 30; }
+constexpr int nayin_code(int cycleIndex) { return ((wrap(cycleIndex, 60) + 1) / 2) % 30; }
 
 // The signs by name, so that tables and rules read as the literature writes them.
 namespace signs {

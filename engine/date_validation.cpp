@@ -47,7 +47,7 @@ int check_solar_date() {
 
 int check_lunar_date() {
     if (chart.lunarYear < kFirstBirthYear || chart.lunarYear > kLastBirthYear) return fail(birthYearRangeMessage());
-    const int m = baseMonth(chart.lunarMonthCode);
+    const int m = base_month(chart.lunarMonthCode);
     if (m < 1 || m > 12) return fail("月份应为1-12");
     if (chart.lunarDay < 1 || chart.lunarDay > 30) return fail("日期应为1至30");
     const LunarYearRow& row = LunarYearTable[static_cast<size_t>(chart.lunarYear - kTableFirstYear)];
@@ -74,12 +74,12 @@ int check_lunar_date() {
 // lunar date of the entered birth, as the conversion after validation finds it.
 bool before_first_spring(const LunarDate& date) {
     if (date.year != kFirstBirthYear) return false;
-    const int code = lunarDatetimeCode(date.monthCode, date.day, chart.birthHour, chart.birthMinute);
-    return code < jieDatetimeCode(SolarTermTable[static_cast<size_t>(termIndex(kFirstBirthYear, 1))]);
+    const int code = lunar_datetime_code(date.monthCode, date.day, chart.birthHour, chart.birthMinute);
+    return code < jie_datetime_code(SolarTermTable[static_cast<size_t>(term_index(kFirstBirthYear, 1))]);
 }
 
 bool after_last_birth_date(const SolarDate& date) {
-    return daysFromCivil(date) > daysFromCivil(kLastBirthDate);
+    return days_from_civil(date) > days_from_civil(kLastBirthDate);
 }
 
 }  // namespace
@@ -94,10 +94,10 @@ int validate_birth_date() {
         return 1;
     }
     if (!check_lunar_date()) return 0;
-    if (before_first_spring({chart.lunarYear, baseMonth(chart.lunarMonthCode), chart.lunarDay}))
+    if (before_first_spring({chart.lunarYear, base_month(chart.lunarMonthCode), chart.lunarDay}))
         return fail(firstSpringMessage());
     // The last lunar year runs on into January of the next Gregorian year.
-    const int code = chart.leapMonth ? leapCodeOf(baseMonth(chart.lunarMonthCode)) : chart.lunarMonthCode;
+    const int code = chart.leapMonth ? leap_code_of(base_month(chart.lunarMonthCode)) : chart.lunarMonthCode;
     auto solar = solarDateOfLunar({chart.lunarYear, code, chart.lunarDay});
     if (!solar || after_last_birth_date(*solar)) return fail(lastBirthDateMessage());
     return 1;

@@ -6,8 +6,8 @@
 
 namespace orvane {
 
-int tenGodOfStems(int dayStem, int otherStem) {
-    const int d = wrap(elementOfStem(dayStem) - elementOfStem(otherStem), 5);
+int ten_god_of_stems(int dayStem, int otherStem) {
+    const int d = wrap(element_of_stem(dayStem) - element_of_stem(otherStem), 5);
     const bool samePolarity = (dayStem + otherStem) % 2 == 0;
     // d: 0 same element, 1 it generates the day, 2 it controls the day,
     // 3 the day controls it, 4 the day generates it.
@@ -16,10 +16,10 @@ int tenGodOfStems(int dayStem, int otherStem) {
 
 int tenGod(int dayPillar, int other) {
     if (other == -1) return 10;
-    return tenGodOfStems(wrap1(dayPillar, 10), wrap1(other, 10));
+    return ten_god_of_stems(wrap1(dayPillar, 10), wrap1(other, 10));
 }
 
-int lifeStageOfBranch(int dayPillarOrStem, int branchOrPillar) {
+int life_stage_of_branch(int dayPillarOrStem, int branchOrPillar) {
     const int r = wrap(branchOrPillar, 12);  // 0 = 亥
     switch (wrap(dayPillarOrStem, 10)) {     // 0 = 癸
     case 1: return r;                         // 甲: 长生 in 亥
@@ -33,7 +33,7 @@ int lifeStageOfBranch(int dayPillarOrStem, int branchOrPillar) {
     }
 }
 
-int lifeStageOf(int pillar) { return lifeStageOfBranch(chart.dayPillar, pillar); }
+int lifeStageOf(int pillar) { return life_stage_of_branch(chart.dayPillar, pillar); }
 
 const std::array<int, 3>& hiddenStemsOf(int branch) {
     static constexpr std::array<std::array<int, 3>, 13> kHidden = {{

@@ -10,22 +10,22 @@
 namespace orvane {
 
 // 十神 code [0, 9] of stem t against day stem s (both [1, 10]).
-int tenGodOfStems(int dayStem, int otherStem);
+int ten_god_of_stems(int dayStem, int otherStem);
 
 // TenGodCode of other's stem against dayPillar's stem (only n mod 10 is used);
 // other = -1 gives 10 (none).
 int tenGod(int dayPillar, int other);
 
 // 长生十二宫 code [0, 11] of a branch (n mod 12, 0 = 亥) for a day stem (n mod 10, 0 = 癸).
-int lifeStageOfBranch(int dayPillarOrStem, int branchOrPillar);
+int life_stage_of_branch(int dayPillarOrStem, int branchOrPillar);
 
-// lifeStageOfBranch against the chart's day pillar.
+// life_stage_of_branch against the chart's day pillar.
 int lifeStageOf(int pillar);
 
 // 空亡 — the first of the two void branches of a pillar's decade (戌亥 … 子丑).
 constexpr int voidBranchOf(int pillar) {
     constexpr int firstVoid[6] = {11, 9, 7, 5, 3, 1};
-    return firstVoid[(cycleOrdinal(pillar) - 1) / 10];
+    return firstVoid[(cycle_ordinal(pillar) - 1) / 10];
 }
 
 // 藏干 of a branch [1, 12]: main, second, third stem, -1 where absent.

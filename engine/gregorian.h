@@ -17,13 +17,13 @@ constexpr int daysInFebruary(int year) {
 }
 
 // Days of Gregorian month [1, 12].
-constexpr int daysInSolarMonth(int year, int month) {
+constexpr int days_in_solar_month(int year, int month) {
     constexpr int lengths[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return month == 2 ? daysInFebruary(year) : lengths[month];
 }
 
 // Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's days_from_civil).
-constexpr int daysFromCivil(int y, int m, int d) {
+constexpr int days_from_civil(int y, int m, int d) {
     y -= m <= 2;
     const int era = (y >= 0 ? y : y - 399) / 400;
     const int yoe = y - era * 400;                                    // [0, 399]
@@ -32,10 +32,10 @@ constexpr int daysFromCivil(int y, int m, int d) {
     return era * 146097 + doe - 719468;
 }
 
-constexpr int daysFromCivil(const SolarDate& date) { return daysFromCivil(date.year, date.month, date.day); }
+constexpr int days_from_civil(const SolarDate& date) { return days_from_civil(date.year, date.month, date.day); }
 
-// Inverse of daysFromCivil.
-constexpr SolarDate civilFromDays(int z) {
+// Inverse of days_from_civil.
+constexpr SolarDate civil_from_days(int z) {
     z += 719468;
     const int era = (z >= 0 ? z : z - 146096) / 146097;
     const int doe = z - era * 146097;                                      // [0, 146096]
@@ -49,11 +49,11 @@ constexpr SolarDate civilFromDays(int z) {
 
 // 星期 — 0 = Sunday … 6 = Saturday (1 January 1900 is a Monday).
 constexpr int weekday(int year, int month, int day) {
-    return ((daysFromCivil(year, month, day) + 4) % 7 + 7) % 7;  // 1970-01-01 was a Thursday
+    return ((days_from_civil(year, month, day) + 4) % 7 + 7) % 7;  // 1970-01-01 was a Thursday
 }
 
-constexpr bool isValidSolarDate(int year, int month, int day) {
-    return month >= 1 && month <= 12 && day >= 1 && day <= daysInSolarMonth(year, month);
+constexpr bool is_valid_solar_date(int year, int month, int day) {
+    return month >= 1 && month <= 12 && day >= 1 && day <= days_in_solar_month(year, month);
 }
 
 }  // namespace orvane

@@ -7,21 +7,21 @@
 
 namespace orvane {
 
-int sunriseBranchAt(float latitude, int month, int day) {
+int sunrise_branch_at(float latitude, int month, int day) {
     if (month < 1 || month > 12) return 4;
-    const SunriseRule& rule = SunriseTable[static_cast<size_t>(sunriseBand(latitude))][static_cast<size_t>(month - 1)];
+    const SunriseRule& rule = SunriseTable[static_cast<size_t>(sunrise_band(latitude))][static_cast<size_t>(month - 1)];
     return rule.applies(day) ? rule.then : rule.otherwise;
 }
 
 void compute_life_palace() {
     chart.sunriseBranch = options.optTrueSolarTime
-                              ? sunriseBranchAt(chart.birthLatitude, chart.solarMonth, chart.solarDay)
+                              ? sunrise_branch_at(chart.birthLatitude, chart.solarMonth, chart.solarDay)
                               : 4;  // 卯 without a place
-    const int ly = cycleOrdinal(chart.lunarYearCycle);
-    const int yp = cycleOrdinal(chart.yearPillar);
+    const int ly = cycle_ordinal(chart.lunarYearCycle);
+    const int yp = cycle_ordinal(chart.yearPillar);
     chart.lifePalaceShift = (ly < yp || chart.monthPillar == chart.qiMonthPillar) ? 0 : 1;
     chart.lifePalace =
-        lifePalaceOf(chart.sunriseBranch, chart.monthPillar + chart.lifePalaceShift, chart.hourBranchNo, chart.yearPillar);
+        life_palace_of(chart.sunriseBranch, chart.monthPillar + chart.lifePalaceShift, chart.hourBranchNo, chart.yearPillar);
     chart.lifePalaceHiddenStems = hiddenStemsOf(chart.lifePalace % 12);
 }
 

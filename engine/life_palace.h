@@ -7,12 +7,12 @@
 namespace orvane {
 
 // The branch at sunrise [2, 5] (丑 … 辰) at a latitude on a Gregorian month and day.
-int sunriseBranchAt(float latitude, int month, int day);
+int sunrise_branch_at(float latitude, int month, int day);
 
 // The palace pillar from the sunrise branch, the month pillar (already shifted),
 // the hour branch and the year pillar.
-constexpr int lifePalaceOf(int sunriseBranch, int monthPillar, int hourBranch, int yearPillar) {
-    return monthPillarOf(wrap1(sunriseBranch - monthPillar % 12 - hourBranch + 26, 12), yearPillar);
+constexpr int life_palace_of(int sunriseBranch, int monthPillar, int hourBranch, int yearPillar) {
+    return month_pillar_of(wrap1(sunriseBranch - monthPillar % 12 - hourBranch + 26, 12), yearPillar);
 }
 
 // Fills sunriseBranch, lifePalaceShift, lifePalace and its hidden stems.

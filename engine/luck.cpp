@@ -23,13 +23,13 @@ constexpr long long kLongestSolarMonthMinutes = 32LL * 1440;
 // The birth on Beijing time, the clock of the terms.
 long long birthMinute() {
     const BirthMoment& at = chart.beijingTime;
-    return static_cast<long long>(daysFromCivil(at.solarYear, at.solarMonth, at.solarDay)) * 1440 + at.hour * 60 +
+    return static_cast<long long>(days_from_civil(at.solarYear, at.solarMonth, at.solarDay)) * 1440 + at.hour * 60 +
            at.minute;
 }
 
 }  // namespace
 
-int yearShiftOfChart() {
+int year_shift_of_chart() {
     int d = chart.yearPillar - chart.lunarYearCycle;
     if (d > 1) d -= 60;
     if (d < -1) d += 60;
@@ -37,11 +37,11 @@ int yearShiftOfChart() {
 }
 
 void compute_luck_start() {
-    const bool forward = luckRunsForward(chart.sexFlag, chart.yearPillar);
+    const bool forward = luck_runs_forward(chart.sexFlag, chart.yearPillar);
     // The 节 that opened the birth's solar month, in the solar year of the year pillar.
-    const int k = termIndex(chart.yearPillarYear, chart.solarMonthNo);
+    const int k = term_index(chart.yearPillarYear, chart.solarMonthNo);
     const int governing = forward ? k + 1 : k;
-    std::optional<long long> term = absoluteMinute(jieMoment(governing));
+    std::optional<long long> term = absoluteMinute(jie_moment(governing));
     long long minutes = 0;
     if (term) minutes = forward ? *term - birthMinute() : birthMinute() - *term;
     if (!term || minutes < 0 || minutes > kLongestSolarMonthMinutes) {
@@ -50,7 +50,7 @@ void compute_luck_start() {
         chart.luckMinutes = static_cast<int>(minutes);
     }
 
-    const int L = luckStartDaysFromMinutes(chart.luckMinutes, forward);
+    const int L = luck_start_days_from_minutes(chart.luckMinutes, forward);
     const int M = (L % 360) / 30 + chart.solarMonthNo;
     chart.luckStartYears = L / 360 + (M - 1) / 12;
     chart.luckStartMonthNo = wrap1(M, 12);
@@ -58,15 +58,15 @@ void compute_luck_start() {
     // Day of the year of the start: that month's 节 plus the days; past 365 it
     // runs into the next year (day 365 itself is 31 December).
     const int n = TermDayOfYearTable[static_cast<size_t>(2 * chart.luckStartMonthNo - 1)] + chart.luckStartDays;
-    chart.luckStartYear = chart.beijingTime.lunarYear + chart.luckStartYears + yearShiftOfChart() + (n - 1) / 365;
-    const SolarDate start = civilFromDays(daysFromCivil(2001, 1, 1) + (n - 1) % 365);  // a common year
+    chart.luckStartYear = chart.beijingTime.lunarYear + chart.luckStartYears + year_shift_of_chart() + (n - 1) / 365;
+    const SolarDate start = civil_from_days(days_from_civil(2001, 1, 1) + (n - 1) % 365);  // a common year
     chart.luckStartDateMonth = start.month;
     chart.luckStartDateDay = start.day;
 }
 
-int firstLuckAge() { return chart.luckStartYears + yearShiftOfChart() + 1; }
+int first_luck_age() { return chart.luckStartYears + year_shift_of_chart() + 1; }
 
-int annualBaseCode(int yearCycle) {
+int annual_base_code(int yearCycle) {
     using namespace signs;
     const int gods[3] = {chart.tenGodYear, chart.tenGodMonth, chart.tenGodHour};
     auto amongGods = [&](std::initializer_list<int> codes) {
@@ -91,23 +91,23 @@ int annualBaseCode(int yearCycle) {
     case 食神: return (chart.harmonyCount > 0 ? 810 : 800) + (chart.punishmentCount > 0 || chart.clashCount > 0 ? 1 : 0);
     default: {
         // 伤官 meets 辰 and 戌 among the year's and the pillars' branches.
-        auto hasBranch = [&](int b) { return branchOf(yearCycle) == b || branchCount(b) > 0; };
+        auto hasBranch = [&](int b) { return branch_of(yearCycle) == b || branchCount(b) > 0; };
         return hasBranch(辰) && hasBranch(戌) ? 901 : 900;
     }
     }
 }
 
 void compute_year_codes() {
-    const bool forward = luckRunsForward(chart.sexFlag, chart.yearPillar);
-    const int a0 = firstLuckAge();
+    const bool forward = luck_runs_forward(chart.sexFlag, chart.yearPillar);
+    const int a0 = first_luck_age();
     for (int i = 0; i < 80; ++i) {
         const int age = i + 1;
         const int c = cycle(chart.lunarYearCycle + i);
-        int code = annualBaseCode(c);
+        int code = annual_base_code(c);
         if (age >= a0) {
             const int p = (age - a0) / 10;
-            if (c == luckPillarOf(chart.monthPillar, p, forward)) code += 10000;
-            if (age != a0 && wrap(age, 10) == wrap(a0, 10) && c == luckPillarOf(chart.monthPillar, p - 1, forward))
+            if (c == luck_pillar_of(chart.monthPillar, p, forward)) code += 10000;
+            if (age != a0 && wrap(age, 10) == wrap(a0, 10) && c == luck_pillar_of(chart.monthPillar, p - 1, forward))
                 code += 10000;
         }
         chart.yearCodes[static_cast<size_t>(i)] = code;

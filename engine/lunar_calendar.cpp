@@ -7,24 +7,24 @@
 namespace orvane {
 namespace {
 
-const LunarYearRow& rowOf(int lunarYear) { return LunarYearTable[static_cast<size_t>(lunarYear - kTableFirstYear)]; }
+const LunarYearRow& row_of(int lunarYear) { return LunarYearTable[static_cast<size_t>(lunarYear - kTableFirstYear)]; }
 
-int newYearDayNumber(int lunarYear) {
+int new_year_day_number(int lunarYear) {
     int md = NewYearDateTable[static_cast<size_t>(lunarYear - kTableFirstYear)];
-    return daysFromCivil(lunarYear, md / 100, md % 100);
+    return days_from_civil(lunarYear, md / 100, md % 100);
 }
 
 }  // namespace
 
-bool hasLunarYear(int lunarYear) { return lunarYear >= kTableFirstYear && lunarYear <= kTableLastYear; }
+bool has_lunar_year(int lunarYear) { return lunarYear >= kTableFirstYear && lunarYear <= kTableLastYear; }
 
-int leapMonthOfYear(int lunarYear) { return hasLunarYear(lunarYear) ? rowOf(lunarYear)[0] / 10 : 0; }
+int leapMonthOfYear(int lunarYear) { return has_lunar_year(lunarYear) ? row_of(lunarYear)[0] / 10 : 0; }
 
-int lunarMonthLength(int lunarYear, int monthCode) {
-    if (!hasLunarYear(lunarYear)) return 0;
-    const LunarYearRow& row = rowOf(lunarYear);
-    if (isLeapCode(monthCode)) {
-        if (row[0] / 10 != baseMonth(monthCode) || row[0] == 0) return 0;
+int lunar_month_length(int lunarYear, int monthCode) {
+    if (!has_lunar_year(lunarYear)) return 0;
+    const LunarYearRow& row = row_of(lunarYear);
+    if (is_leap_code(monthCode)) {
+        if (row[0] / 10 != base_month(monthCode) || row[0] == 0) return 0;
         return 29 + row[0] % 10;
     }
     if (monthCode < 1 || monthCode > 12) return 0;
@@ -32,39 +32,39 @@ int lunarMonthLength(int lunarYear, int monthCode) {
 }
 
 int daysBeforeLunarMonth(int lunarYear, int monthCode) {
-    if (!hasLunarYear(lunarYear)) return 0;
+    if (!has_lunar_year(lunarYear)) return 0;
     const int leap = leapMonthOfYear(lunarYear);
     // A leap month L + 20 follows month L; a regular month m follows the leap
     // month when the leap month comes after a month before m.
-    const int monthsBefore = isLeapCode(monthCode) ? baseMonth(monthCode) : monthCode - 1;
+    const int monthsBefore = is_leap_code(monthCode) ? base_month(monthCode) : monthCode - 1;
     int days = 0;
-    for (int m = 1; m <= monthsBefore && m <= 12; ++m) days += lunarMonthLength(lunarYear, m);
-    if (!isLeapCode(monthCode) && leap >= 1 && leap < monthCode) days += lunarMonthLength(lunarYear, leapCodeOf(leap));
+    for (int m = 1; m <= monthsBefore && m <= 12; ++m) days += lunar_month_length(lunarYear, m);
+    if (!is_leap_code(monthCode) && leap >= 1 && leap < monthCode) days += lunar_month_length(lunarYear, leap_code_of(leap));
     return days;
 }
 
 std::optional<SolarDate> solarDateOfLunar(const LunarDate& date) {
-    if (!hasLunarYear(date.year)) return std::nullopt;
-    int length = lunarMonthLength(date.year, date.monthCode);
+    if (!has_lunar_year(date.year)) return std::nullopt;
+    int length = lunar_month_length(date.year, date.monthCode);
     if (length == 0 || date.day < 1 || date.day > length) return std::nullopt;
-    return civilFromDays(newYearDayNumber(date.year) + daysBeforeLunarMonth(date.year, date.monthCode) + date.day - 1);
+    return civil_from_days(new_year_day_number(date.year) + daysBeforeLunarMonth(date.year, date.monthCode) + date.day - 1);
 }
 
 std::optional<LunarDate> lunarDateOfSolar(const SolarDate& date) {
-    if (!isValidSolarDate(date.year, date.month, date.day) || !hasLunarYear(date.year)) return std::nullopt;
-    const int dayNumber = daysFromCivil(date);
+    if (!is_valid_solar_date(date.year, date.month, date.day) || !has_lunar_year(date.year)) return std::nullopt;
+    const int dayNumber = days_from_civil(date);
     int lunarYear = date.year;
-    if (dayNumber < newYearDayNumber(lunarYear)) --lunarYear;
-    if (!hasLunarYear(lunarYear)) return std::nullopt;
-    int remaining = dayNumber - newYearDayNumber(lunarYear) + 1;  // the new-year day counts 1
+    if (dayNumber < new_year_day_number(lunarYear)) --lunarYear;
+    if (!has_lunar_year(lunarYear)) return std::nullopt;
+    int remaining = dayNumber - new_year_day_number(lunarYear) + 1;  // the new-year day counts 1
     const int leap = leapMonthOfYear(lunarYear);
     for (int m = 1; m <= 12; ++m) {
-        int length = lunarMonthLength(lunarYear, m);
+        int length = lunar_month_length(lunarYear, m);
         if (remaining <= length) return LunarDate{lunarYear, m, remaining};
         remaining -= length;
         if (m == leap) {
-            int leapLength = lunarMonthLength(lunarYear, leapCodeOf(m));
-            if (remaining <= leapLength) return LunarDate{lunarYear, leapCodeOf(m), remaining};
+            int leapLength = lunar_month_length(lunarYear, leap_code_of(m));
+            if (remaining <= leapLength) return LunarDate{lunarYear, leap_code_of(m), remaining};
             remaining -= leapLength;
         }
     }
@@ -74,7 +74,7 @@ std::optional<LunarDate> lunarDateOfSolar(const SolarDate& date) {
 int currentLunarYear() {
     platform::LocalTime now = platform::now_local();
     int year = now.year;
-    if (!hasLunarYear(year)) return year;
+    if (!has_lunar_year(year)) return year;
     int md = NewYearDateTable[static_cast<size_t>(year - kTableFirstYear)];
     return now.month * 100 + now.day >= md ? year : year - 1;
 }

@@ -16,18 +16,18 @@ struct LunarDate {
     friend constexpr bool operator==(const LunarDate&, const LunarDate&) = default;
 };
 
-constexpr int leapCodeOf(int month) { return month + 20; }
-constexpr int baseMonth(int monthCode) { return monthCode > 20 ? monthCode - 20 : monthCode; }
-constexpr bool isLeapCode(int monthCode) { return monthCode > 20; }
+constexpr int leap_code_of(int month) { return month + 20; }
+constexpr int base_month(int monthCode) { return monthCode > 20 ? monthCode - 20 : monthCode; }
+constexpr bool is_leap_code(int monthCode) { return monthCode > 20; }
 
 // Lunar year within the tables.
-bool hasLunarYear(int lunarYear);
+bool has_lunar_year(int lunarYear);
 
 // The month that a leap month follows in that year, 0 when it has none.
 int leapMonthOfYear(int lunarYear);
 
 // Days [29, 30] of a month code, 0 when the year has no such month.
-int lunarMonthLength(int lunarYear, int monthCode);
+int lunar_month_length(int lunarYear, int monthCode);
 
 // Days from the first day of the lunar year to the first day of the month.
 int daysBeforeLunarMonth(int lunarYear, int monthCode);

@@ -18,7 +18,7 @@ constexpr std::array<Pair, 6> kBranchHarmonies = {{{1, 2}, {3, 0}, {4, 11}, {5, 
 constexpr std::array<Pair, 5> kStemHarmonies = {{{1, 6}, {2, 7}, {3, 8}, {4, 9}, {5, 0}}};
 
 template <size_t N>
-int countBranchPairs(const std::array<Pair, N>& pairs) {
+int count_branch_pairs(const std::array<Pair, N>& pairs) {
     int count = 0;
     for (auto [a, b] : pairs)
         if (branchCount(a) > 0 && branchCount(b) > 0) ++count;
@@ -29,7 +29,7 @@ bool present(int code) { return chart.tenGodYear == code || chart.tenGodMonth ==
 
 }  // namespace
 
-int threeWondersOf(int yearStem, int monthStem, int dayStem, int hourStem) {
+int three_wonders_of(int yearStem, int monthStem, int dayStem, int hourStem) {
     auto inOrder = [&](int a, int b, int c) {
         return (yearStem == a && monthStem == b && dayStem == c) || (monthStem == a && dayStem == b && hourStem == c);
     };
@@ -40,16 +40,16 @@ int threeWondersOf(int yearStem, int monthStem, int dayStem, int hourStem) {
 }
 
 void compute_pair_counters() {
-    chart.punishmentCount = countBranchPairs(kPunishments);
-    chart.clashCount = countBranchPairs(kClashes);
-    int harmonies = countBranchPairs(kBranchHarmonies);
+    chart.punishmentCount = count_branch_pairs(kPunishments);
+    chart.clashCount = count_branch_pairs(kClashes);
+    int harmonies = count_branch_pairs(kBranchHarmonies);
     for (auto [a, b] : kStemHarmonies)
         if (stemCount(a) > 0 && stemCount(b) > 0) ++harmonies;
     chart.harmonyCount = harmonies;
 }
 
 void compute_wonder_flags() {
-    chart.threeWonders = threeWondersOf(chart.yearStem, chart.monthStem, chart.dayStem, chart.hourStem);
+    chart.threeWonders = three_wonders_of(chart.yearStem, chart.monthStem, chart.dayStem, chart.hourStem);
     chart.pairedPillars = chart.yearPillar == chart.monthPillar && chart.dayPillar == chart.hourPillar ? 1 : 0;
 }
 

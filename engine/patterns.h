@@ -14,6 +14,6 @@ void compute_pattern_flags();
 
 // 三奇: 1 for 甲戊庚, 2 for 壬癸辛, 3 for 乙丙丁 standing in order as
 // year-month-day or month-day-hour; else 0.
-int threeWondersOf(int yearStem, int monthStem, int dayStem, int hourStem);
+int three_wonders_of(int yearStem, int monthStem, int dayStem, int hourStem);
 
 }  // namespace orvane

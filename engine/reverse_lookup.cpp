@@ -22,26 +22,26 @@ constexpr const char* kTermDayHour = "该日是节候日，不存在这个时柱
 
 // The cycle number of a pillar's name, -1 for any other text (a stem and a
 // branch of different polarity among them).
-int cycleOfName(std::string_view name) {
+int cycle_of_name(std::string_view name) {
     for (int n = 0; n < 60; ++n)
         if (name == CycleNames[static_cast<std::size_t>(n)]) return n;
     return -1;
 }
 
-int stemOfName(std::string_view name) {
+int stem_of_name(std::string_view name) {
     for (int s = 1; s <= 10; ++s)
         if (name == StemNames[static_cast<std::size_t>(s)]) return s;
     return 0;
 }
 
 // D on the cyclic range from D1 to D2, both ends included.
-constexpr bool inCyclicRange(int d, int d1, int d2) { return d1 <= d2 ? d1 <= d && d <= d2 : d >= d1 || d <= d2; }
+constexpr bool in_cyclic_range(int d, int d1, int d2) { return d1 <= d2 ? d1 <= d && d <= d2 : d >= d1 || d <= d2; }
 
 // The lunar month after the given one: a month followed by a leap month goes
 // to the leap month, the leap month to the next regular month.
-LunarDate nextLunarMonth(const LunarDate& date) {
-    const int m = baseMonth(date.monthCode);
-    if (!isLeapCode(date.monthCode) && leapMonthOfYear(date.year) == m) return {date.year, leapCodeOf(m), date.day};
+LunarDate next_lunar_month(const LunarDate& date) {
+    const int m = base_month(date.monthCode);
+    if (!is_leap_code(date.monthCode) && leapMonthOfYear(date.year) == m) return {date.year, leap_code_of(m), date.day};
     if (m == 12) return {date.year + 1, 1, date.day};
     return {date.year, m + 1, date.day};
 }
@@ -50,11 +50,11 @@ LunarDate nextLunarMonth(const LunarDate& date) {
 std::optional<LunarDate> addLunarDays(LunarDate date, int days) {
     date.day += days;
     for (int boundaries = 0; boundaries < 3; ++boundaries) {
-        const int length = lunarMonthLength(date.year, date.monthCode);
+        const int length = lunar_month_length(date.year, date.monthCode);
         if (length == 0) return std::nullopt;
         if (date.day <= length) return date;
         date.day -= length;
-        date = nextLunarMonth(date);
+        date = next_lunar_month(date);
     }
     return std::nullopt;
 }
@@ -67,11 +67,11 @@ struct TermDay {
     int branch;
 };
 
-TermDay termDay(int k) {
-    const TermMoment moment = jieMoment(k);
+TermDay term_day(int k) {
+    const TermMoment moment = jie_moment(k);
     const LunarDate date{moment.lunarYear, moment.code / 1000000, moment.code / 10000 % 100};
     const int hour = SolarTermTable[static_cast<std::size_t>(k)].jieHour;
-    return {date, dayPillarOf(date.year, date.monthCode, date.day), hour, hourBranchOfHour(hour)};
+    return {date, day_pillar_of(date.year, date.monthCode, date.day), hour, hour_branch_of_hour(hour)};
 }
 
 std::vector<std::string> namesOf(const std::vector<int>& pillars) {
@@ -80,9 +80,9 @@ std::vector<std::string> namesOf(const std::vector<int>& pillars) {
     return names;
 }
 
-ReverseLookupState::List filled(std::vector<std::string> items) { return {std::move(items), {}, true}; }
+ReverseLookupState::combo_of filled(std::vector<std::string> items) { return {std::move(items), {}, true}; }
 
-bool offers(const ReverseLookupState::List& list, const std::string& text) {
+bool offers(const ReverseLookupState::combo_of& list, const std::string& text) {
     return list.enabled && std::find(list.items.begin(), list.items.end(), text) != list.items.end();
 }
 
@@ -91,44 +91,44 @@ bool offers(const ReverseLookupState::List& list, const std::string& text) {
 std::vector<int> years_of_pillar(int yearPillar) {
     std::vector<int> years;
     for (int year = kReverseFirstYear; year <= kReverseLastYear; ++year)
-        if (yearCycleOf(year) == cycle(yearPillar)) years.push_back(year);
+        if (year_cycle_of(year) == cycle(yearPillar)) years.push_back(year);
     return years;
 }
 
 std::vector<int> branches_of_polarity(int stem) {
     std::vector<int> branches;
-    for (int b = isYang(stem) ? 1 : 2; b <= 12; b += 2) branches.push_back(b);
+    for (int b = is_yang(stem) ? 1 : 2; b <= 12; b += 2) branches.push_back(b);
     return branches;
 }
 
 std::vector<int> month_pillars_of_year_stem(int stem) {
     std::vector<int> pillars;
-    for (int u = 1; u <= 12; ++u) pillars.push_back(monthPillarOf(u, stem));  // pillar `stem` carries that stem
+    for (int u = 1; u <= 12; ++u) pillars.push_back(month_pillar_of(u, stem));  // pillar `stem` carries that stem
     return pillars;
 }
 
 std::vector<int> hour_pillars_of_day_stem(int stem) {
     std::vector<int> pillars;
-    for (int h = 1; h <= 12; ++h) pillars.push_back(hourPillarOf(h, stem));
+    for (int h = 1; h <= 12; ++h) pillars.push_back(hour_pillar_of(h, stem));
     return pillars;
 }
 
 ReverseMatch reverse_search(int year, int monthPillar, int dayPillar, int hourPillar) {
     ReverseMatch match;
     const int u = wrap1(monthPillar + 10, 12);  // 1 = 寅 … 12 = 丑
-    const int k = termIndex(year, u);
-    if (!hasTermEntry(k) || !hasTermEntry(k + 1)) {
+    const int k = term_index(year, u);
+    if (!has_term_entry(k) || !has_term_entry(k + 1)) {
         match.refusal = kNoSuchDay;
         return match;
     }
-    const TermDay opening = termDay(k);
-    const TermDay closing = termDay(k + 1);
+    const TermDay opening = term_day(k);
+    const TermDay closing = term_day(k + 1);
     const int d = cycle(dayPillar);
-    if (!inCyclicRange(d, opening.dayPillar, closing.dayPillar)) {
+    if (!in_cyclic_range(d, opening.dayPillar, closing.dayPillar)) {
         match.refusal = kNoSuchDay;
         return match;
     }
-    const int h = branchOf(hourPillar);
+    const int h = branch_of(hourPillar);
     const bool beforeOpening = d == opening.dayPillar && (h < opening.branch || opening.hour == 23);
     // A closing 节 at 23:xx comes after every period of its day.
     const bool afterClosing = d == closing.dayPillar && closing.branch < h && closing.hour != 23;
@@ -170,17 +170,17 @@ bool ReverseLookupState::chooseYearStem(const std::string& stem) {
     if (!offers(yearStem_, stem)) return false;
     yearStem_.selected = stem;
     std::vector<std::string> branches;
-    for (int b : branches_of_polarity(stemOfName(stem))) branches.push_back(branchName(b));
+    for (int b : branches_of_polarity(stem_of_name(stem))) branches.push_back(branchName(b));
     yearBranch_ = filled(std::move(branches));
-    year_ = List{};
-    monthPillar_ = List{};
+    year_ = combo_of{};
+    monthPillar_ = combo_of{};
     confirmEnabled_ = false;
     return true;
 }
 
 bool ReverseLookupState::chooseYearBranch(const std::string& branch) {
     if (!yearBranch_.enabled) return false;
-    const int n = cycleOfName(yearStem_.selected + branch);
+    const int n = cycle_of_name(yearStem_.selected + branch);
     if (n < 0) {
         platform::show_message(kYearPillarMismatch);
         return false;
@@ -189,7 +189,7 @@ bool ReverseLookupState::chooseYearBranch(const std::string& branch) {
     std::vector<std::string> years;
     for (int year : years_of_pillar(n)) years.push_back(std::to_string(year));
     year_ = filled(std::move(years));
-    monthPillar_ = filled(namesOf(month_pillars_of_year_stem(stemOf(n))));
+    monthPillar_ = filled(namesOf(month_pillars_of_year_stem(stem_of(n))));
     resultText_.clear();
     confirmEnabled_ = false;
     return true;
@@ -206,7 +206,7 @@ bool ReverseLookupState::chooseDayStem(const std::string& stem) {
     if (!offers(dayStem_, stem)) return false;
     dayStem_.selected = stem;
     std::vector<std::string> branches;
-    for (int b : branches_of_polarity(stemOfName(stem))) branches.push_back(branchName(b));
+    for (int b : branches_of_polarity(stem_of_name(stem))) branches.push_back(branchName(b));
     dayBranch_ = filled(std::move(branches));
     // The listed hour pillars belong to the former stem.
     hourPillar_.enabled = false;
@@ -218,7 +218,7 @@ bool ReverseLookupState::chooseDayStem(const std::string& stem) {
 bool ReverseLookupState::chooseDayBranch(const std::string& branch) {
     if (!offers(dayBranch_, branch)) return false;
     dayBranch_.selected = branch;
-    hourPillar_ = filled(namesOf(hour_pillars_of_day_stem(stemOfName(dayStem_.selected))));
+    hourPillar_ = filled(namesOf(hour_pillars_of_day_stem(stem_of_name(dayStem_.selected))));
     // A result found for the former day no longer matches the pillars.
     confirmEnabled_ = false;
     return true;
@@ -248,10 +248,10 @@ bool ReverseLookupState::confirm() {
 
 void ReverseLookupState::searchWhenComplete() {
     if (monthPillar_.selected.empty() || hourPillar_.selected.empty() || year_.selected.empty()) return;
-    const int dayPillar = cycleOfName(dayStem_.selected + dayBranch_.selected);
+    const int dayPillar = cycle_of_name(dayStem_.selected + dayBranch_.selected);
     if (dayPillar < 0) return;
-    const ReverseMatch match = reverse_search(std::stoi(year_.selected), cycleOfName(monthPillar_.selected), dayPillar,
-                                              cycleOfName(hourPillar_.selected));
+    const ReverseMatch match = reverse_search(std::stoi(year_.selected), cycle_of_name(monthPillar_.selected), dayPillar,
+                                              cycle_of_name(hourPillar_.selected));
     if (!match.found) {
         resultText_ = match.refusal;
         confirmEnabled_ = false;
@@ -265,7 +265,7 @@ void ReverseLookupState::searchWhenComplete() {
 void ReverseLookupState::storeBirth(const ReverseMatch& match) {
     const int h = match.hourBranch;
     chart.hourBranchNo = h;
-    chart.leapMonth = isLeapCode(match.lunar.monthCode) ? 1 : 0;
+    chart.leapMonth = is_leap_code(match.lunar.monthCode) ? 1 : 0;
     chart.solarInput = 0;
     chart.lunarYear = match.lunar.year;
     chart.lunarMonthCode = match.lunar.monthCode;

@@ -56,7 +56,7 @@ inline constexpr const char* kReversePlaceholder = "公历：0000年00月00日00
 // choice is given as the chosen text.
 class ReverseLookupState {
 public:
-    struct List {
+    struct combo_of {
         std::vector<std::string> items;
         std::string selected;  // empty: nothing chosen
         bool enabled = false;
@@ -80,13 +80,13 @@ public:
     // with the sex now chosen.
     bool confirm();
 
-    const List& yearStems() const { return yearStem_; }
-    const List& yearBranches() const { return yearBranch_; }
-    const List& monthPillars() const { return monthPillar_; }
-    const List& dayStems() const { return dayStem_; }
-    const List& dayBranches() const { return dayBranch_; }
-    const List& hourPillars() const { return hourPillar_; }
-    const List& years() const { return year_; }
+    const combo_of& yearStems() const { return yearStem_; }
+    const combo_of& yearBranches() const { return yearBranch_; }
+    const combo_of& monthPillars() const { return monthPillar_; }
+    const combo_of& dayStems() const { return dayStem_; }
+    const combo_of& dayBranches() const { return dayBranch_; }
+    const combo_of& hourPillars() const { return hourPillar_; }
+    const combo_of& years() const { return year_; }
     bool male() const { return male_; }
     const std::string& resultText() const { return resultText_; }
     bool confirmEnabled() const { return confirmEnabled_; }
@@ -95,7 +95,7 @@ private:
     void searchWhenComplete();
     void storeBirth(const ReverseMatch& match);
 
-    List yearStem_, yearBranch_, monthPillar_, dayStem_, dayBranch_, hourPillar_, year_;
+    combo_of yearStem_, yearBranch_, monthPillar_, dayStem_, dayBranch_, hourPillar_, year_;
     bool male_ = true;
     std::string resultText_ = kReversePlaceholder;
     bool confirmEnabled_ = false;

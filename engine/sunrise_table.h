@@ -32,7 +32,7 @@ inline constexpr int kSunriseBands = 11;
 extern const std::array<std::array<SunriseRule, 12>, kSunriseBands> SunriseTable;
 
 // The band [0, 10] of a latitude in degrees north.
-constexpr int sunriseBand(float latitude) {
+constexpr int sunrise_band(float latitude) {
     constexpr float lower[kSunriseBands] = {-1000.0f, 30, 35, 40, 45, 50, 52, 54, 56, 58, 60};
     int band = 0;
     for (int i = 0; i < kSunriseBands; ++i)

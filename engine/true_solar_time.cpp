@@ -26,17 +26,17 @@ struct TermDay {
 };
 
 std::optional<TermDay> latestTermDay(const LunarDate& birth, int birthDayNumber) {
-    const int k0 = termIndex(birth.year, baseMonth(birth.monthCode) - 1);
+    const int k0 = term_index(birth.year, base_month(birth.monthCode) - 1);
     std::optional<TermDay> best;
     int bestDay = 0;
     for (int k = k0 - 1; k <= k0 + 3; ++k) {
-        if (!hasTermEntry(k)) continue;
+        if (!has_term_entry(k)) continue;
         const int j = k % 12 == 0 ? 12 : k % 12;
-        const TermMoment moments[2] = {jieMoment(k), qiMoment(k)};
+        const TermMoment moments[2] = {jie_moment(k), qi_moment(k)};
         for (int half = 0; half < 2; ++half) {
             auto date = termSolarDate(moments[half]);
             if (!date) continue;
-            int day = daysFromCivil(*date);
+            int day = days_from_civil(*date);
             if (day <= birthDayNumber && (!best || day > bestDay)) {
                 bestDay = day;
                 best = TermDay{2 * (j - 1) + half, birthDayNumber - day};
@@ -48,10 +48,10 @@ std::optional<TermDay> latestTermDay(const LunarDate& birth, int birthDayNumber)
 
 // The moment of a minute count (minutes since 1970-01-01 00:00 of a civil clock),
 // with the lunar date of its day (zeros outside the tables).
-BirthMoment momentAt(long long minutes) {
+BirthMoment moment_at(long long minutes) {
     const long long day = minutes >= 0 ? minutes / 1440 : -((-minutes + 1439) / 1440);
     const int minuteOfDay = static_cast<int>(minutes - day * 1440);
-    const SolarDate date = civilFromDays(static_cast<int>(day));
+    const SolarDate date = civil_from_days(static_cast<int>(day));
     BirthMoment m;
     m.solarYear = date.year;
     m.solarMonth = date.month;
@@ -66,14 +66,14 @@ BirthMoment momentAt(long long minutes) {
     return m;
 }
 
-long long minuteOf(const SolarDate& date, int hour, int minute) {
-    return static_cast<long long>(daysFromCivil(date)) * 1440 + hour * 60 + minute;
+long long minute_of(const SolarDate& date, int hour, int minute) {
+    return static_cast<long long>(days_from_civil(date)) * 1440 + hour * 60 + minute;
 }
 
 // The entered clock read as Beijing standard time, uncorrected.
-void keepEnteredClock(long long entered) {
+void keep_entered_clock(long long entered) {
     chart.zoneOffsetSec = kBeijingOffsetSec;
-    chart.beijingTime = momentAt(entered);
+    chart.beijingTime = moment_at(entered);
     chart.trueSolarTime = chart.beijingTime;
     chart.solarHour = chart.birthHour;
     chart.solarMinute = chart.birthMinute;
@@ -81,15 +81,15 @@ void keepEnteredClock(long long entered) {
 
 }  // namespace
 
-int equationOfTimeSlotSeconds(int slot) {
+int equation_of_time_slot_seconds(int slot) {
     const EquationOfTimeSlot& s = EquationOfTimeTable[static_cast<size_t>(((slot % 385) + 385) % 385)];
     return s.minutes * 60 + s.seconds;
 }
 
-int equationOfTimeSeconds(int slotBase, int hour, int minute) {
-    const int e0 = equationOfTimeSlotSeconds(slotBase);
-    const int e1 = equationOfTimeSlotSeconds(slotBase + 1);
-    const int e2 = equationOfTimeSlotSeconds(slotBase + 2);
+int equation_of_time_seconds(int slotBase, int hour, int minute) {
+    const int e0 = equation_of_time_slot_seconds(slotBase);
+    const int e1 = equation_of_time_slot_seconds(slotBase + 1);
+    const int e2 = equation_of_time_slot_seconds(slotBase + 2);
     if (hour >= 12) {
         int w = static_cast<int>(static_cast<float>(hour - 12) * kOneTwentyFourth * static_cast<float>(std::abs(e1 - e2)));
         return e1 < e2 ? e1 + w : e1 - w;
@@ -101,13 +101,13 @@ int equationOfTimeSeconds(int slotBase, int hour, int minute) {
 
 void apply_true_solar_time() {
     const SolarDate enteredDate{chart.solarYear, chart.solarMonth, chart.solarDay};
-    const long long entered = minuteOf(enteredDate, chart.birthHour, chart.birthMinute);
+    const long long entered = minute_of(enteredDate, chart.birthHour, chart.birthMinute);
     if (!options.optTrueSolarTime) {
         chart.birthProvince.clear();
         chart.birthCity.clear();
         chart.birthZone.clear();
         chart.enteredLongitude = chart.enteredLatitude = 0.0f;
-        keepEnteredClock(entered);
+        keep_entered_clock(entered);
         return;
     }
     std::string zone = chart.birthZone;
@@ -122,8 +122,8 @@ void apply_true_solar_time() {
         // An unlisted place is not corrected: the clock of the civil meridian stands.
         chart.birthLongitude = 120.0f;
         chart.birthLatitude = 0.0f;
-        keepEnteredClock(entered);
-        chart.hourBranchNo = hourBranchOfHour(chart.birthHour);
+        keep_entered_clock(entered);
+        chart.hourBranchNo = hour_branch_of_hour(chart.birthHour);
         return;
     }
     // The entered clock is the civil time of the place: back to its standard
@@ -134,24 +134,24 @@ void apply_true_solar_time() {
     chart.daylightSavingSec = clock.daylightSavingSec;
     chart.zoneOffsetSec = clock.standardOffsetSec;
     const long long standard = entered + clock.daylightSavingSec / 60;
-    chart.beijingTime = momentAt(standard + (kBeijingOffsetSec - clock.standardOffsetSec) / 60);
+    chart.beijingTime = moment_at(standard + (kBeijingOffsetSec - clock.standardOffsetSec) / 60);
 
     // Longitude against the meridian of the zone's standard time (120° E for China).
     chart.longitudeCorrectionSec =
-        longitudeCorrectionSeconds(chart.birthLongitude, static_cast<float>(clock.standardOffsetSec) / 240.0f);
+        longitude_correction_seconds(chart.birthLongitude, static_cast<float>(clock.standardOffsetSec) / 240.0f);
 
-    const BirthMoment local = momentAt(standard);
+    const BirthMoment local = moment_at(standard);
     const LunarDate localDate{local.lunarYear, local.lunarMonthCode, local.lunarDay};
-    const int localDay = daysFromCivil(local.solarYear, local.solarMonth, local.solarDay);
-    if (auto termDay = latestTermDay(localDate, localDay))
-        chart.equationOfTimeSec = equationOfTimeSeconds(equationOfTimeSlotBase(termDay->term, termDay->daysAfter),
+    const int localDay = days_from_civil(local.solarYear, local.solarMonth, local.solarDay);
+    if (auto term_day = latestTermDay(localDate, localDay))
+        chart.equationOfTimeSec = equation_of_time_seconds(equation_of_time_slot_base(term_day->term, term_day->daysAfter),
                                                         local.hour, local.minute);
 
-    const int delta = correctionMinutes(chart.longitudeCorrectionSec + chart.equationOfTimeSec);
-    chart.trueSolarTime = momentAt(standard + delta);
+    const int delta = correction_minutes(chart.longitudeCorrectionSec + chart.equationOfTimeSec);
+    chart.trueSolarTime = moment_at(standard + delta);
     chart.solarHour = chart.trueSolarTime.hour;
     chart.solarMinute = chart.trueSolarTime.minute;
-    chart.hourBranchNo = hourBranchOfHour(chart.solarHour);
+    chart.hourBranchNo = hour_branch_of_hour(chart.solarHour);
 }
 
 }  // namespace orvane

@@ -10,10 +10,10 @@
 
 namespace orvane {
 
-constexpr FieldBlock kAnnualMonthlyFields = fieldBlock("annualMonthly");
+constexpr FieldBlock kAnnualMonthlyFields = field_block("annualMonthly");
 
 void write_annual_monthly_fields() {
-    const int first = firstMonthPillarOf(chart.yearPillar);
+    const int first = first_month_pillar_of(chart.yearPillar);
     for (int k = 0; k < 80; ++k) {
         const std::size_t row = static_cast<std::size_t>(kAnnualMonthlyFields.at(k, 0));
         ReportFieldTable[row] = std::to_string(chart.lunarYear + k);

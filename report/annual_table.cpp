@@ -15,7 +15,7 @@
 namespace orvane {
 namespace {
 
-constexpr FieldBlock kAnnualFields = fieldBlock("annualTable");
+constexpr FieldBlock kAnnualFields = field_block("annualTable");
 
 std::string& field(int n) { return ReportFieldTable[static_cast<std::size_t>(n)]; }
 
@@ -25,7 +25,7 @@ std::string age2(int age) {
     return text;
 }
 
-bool branchesClash(int x, int y) {
+bool branches_clash(int x, int y) {
     const int gap = wrap(x, 12) - wrap(y, 12);
     return gap == 6 || gap == -6;
 }
@@ -58,18 +58,18 @@ std::string relationsWith(int year, const RowLuck& luck, Relation related, const
 bool is_heaven_earth_combined(int x, int y) { return heavenEarthCombine(x, y) != 0; }
 
 bool is_stem_controlled_branch_clashed(int x, int y) {
-    if (!branchesClash(x, y)) return false;
-    const int low = std::min(stemOf(x), stemOf(y));
-    const int high = std::max(stemOf(x), stemOf(y));
+    if (!branches_clash(x, y)) return false;
+    const int low = std::min(stem_of(x), stem_of(y));
+    const int high = std::max(stem_of(x), stem_of(y));
     return low <= 4 && high - low == 6;  // 甲庚 乙辛 丙壬 丁癸
 }
 
 std::string annual_events(std::optional<int> outgoing, int incoming, int year) {
-    const bool forward = luckRunsForward(chart.sexFlag, chart.yearPillar);
+    const bool forward = luck_runs_forward(chart.sexFlag, chart.yearPillar);
     std::string text;
     if (year == cycle(chart.yearPillar + (forward ? 31 : 29))) text += "元辰之岁  ";
     if (outgoing) {
-        const int from = stemOf(*outgoing), to = stemOf(incoming);
+        const int from = stem_of(*outgoing), to = stem_of(incoming);
         if ((from == 10 && to == 1) || (from == 1 && to == 10)) text += "行运换甲  ";
     }
     if (is_stem_controlled_branch_clashed(year, chart.dayPillar)) text += "日犯岁君  ";
@@ -77,19 +77,19 @@ std::string annual_events(std::optional<int> outgoing, int incoming, int year) {
     if (year == chart.dayPillar) text += "日年相并  ";
     // A missing outgoing pillar meets nothing; the incoming one counts before the luck starts too.
     if ((outgoing && year == *outgoing) || year == incoming) text += "岁运并临  ";
-    if ((outgoing && branchesClash(*outgoing, year)) || branchesClash(incoming, year)) text += "运冲岁  ";
+    if ((outgoing && branches_clash(*outgoing, year)) || branches_clash(incoming, year)) text += "运冲岁  ";
     return text;
 }
 
-int annualCycleOfAge(int age) { return yearCycleOf(chart.lunarYear + age - 1); }
+int annual_cycle_of_age(int age) { return year_cycle_of(chart.lunarYear + age - 1); }
 
 void write_annual_table_fields() {
-    const int step = luckRunsForward(chart.sexFlag, chart.yearPillar) ? 1 : -1;
-    const int a0 = firstLuckAge();
+    const int step = luck_runs_forward(chart.sexFlag, chart.yearPillar) ? 1 : -1;
+    const int a0 = first_luck_age();
     int running = cycle(chart.monthPillar + step);
     for (int age = 1; age <= 80; ++age) {
         const int r = kAnnualFields.at(age - 1, 0);
-        const int year = annualCycleOfAge(age);
+        const int year = annual_cycle_of_age(age);
         field(r) = std::to_string(chart.lunarYear + age - 1);
         field(r + 1) = cycleName(year);
         field(r + 2) = age2(age);

@@ -19,7 +19,7 @@ bool is_stem_controlled_branch_clashed(int x, int y);
 std::string annual_events(std::optional<int> outgoing, int incoming, int year);
 
 // The cycle number of the year of nominal age [1, 80] (1 = the year of birth).
-int annualCycleOfAge(int age);
+int annual_cycle_of_age(int age);
 
 // Fields 901 … 1698: row i of ten fields from 901 + 10 (i - 1), the last two left empty.
 void write_annual_table_fields();

@@ -12,11 +12,11 @@
 
 namespace orvane {
 
-constexpr FieldBlock kBoneWeightFields = fieldBlock("boneWeight");
+constexpr FieldBlock kBoneWeightFields = field_block("boneWeight");
 
 void write_bone_weight_fields() {
     auto& f = ReportFieldTable;
-    const BoneWeightParts parts = boneWeightParts(chart.yearPillar, chart.lunarMonthCode, chart.lunarDay, chart.hourBranchNo);
+    const BoneWeightParts parts = bone_weight_parts(chart.yearPillar, chart.lunarMonthCode, chart.lunarDay, chart.hourBranchNo);
     f[kBoneWeightFields[0]] = num2cc(chart.boneWeight / 10, 0);
     f[kBoneWeightFields[1]] = num2cc(chart.boneWeight % 10, 0);
     f[kBoneWeightFields[2]] = std::to_string(parts.year);

@@ -34,7 +34,7 @@ std::string formatted(const char* pattern, double value) {
     return buffer;
 }
 
-const char* elementOf(int stem) { return ElementNames[static_cast<std::size_t>(elementOfStem(stem))]; }
+const char* element_of(int stem) { return ElementNames[static_cast<std::size_t>(element_of_stem(stem))]; }
 
 // Six fields of one term from `base`: name, lunar year, month ("闰" before a
 // leap month), day, hour, minute.
@@ -42,7 +42,7 @@ void write_term(int base, int termNo, const TermMoment& moment) {
     const int monthCode = moment.code / 1000000;
     field(base) = SolarTermNames[static_cast<std::size_t>(wrap(termNo, 24))];
     field(base + 1) = number(moment.lunarYear);
-    field(base + 2) = isLeapCode(monthCode) ? "闰" + number(baseMonth(monthCode)) : number(monthCode);
+    field(base + 2) = is_leap_code(monthCode) ? "闰" + number(base_month(monthCode)) : number(monthCode);
     field(base + 3) = number(moment.code / 10000 % 100);
     field(base + 4) = number(moment.code / 100 % 100);
     field(base + 5) = number(moment.code % 100);
@@ -56,7 +56,7 @@ void copy_term_data(int to, int termBase) {
 // lunar birth month K stands against the solar month L of the month pillar.
 void write_solar_terms() {
     const int L = wrap1(chart.monthPillar + 10, 12);
-    const int K = baseMonth(chart.lunarMonthCode);
+    const int K = base_month(chart.lunarMonthCode);
     const TermWindow& w = chart.termWindow;
     struct Layout {
         int firstTerm;                        // term number of T1
@@ -86,13 +86,13 @@ void write_solar_terms() {
 void write_lunar_birth_date() {
     if (options.optMidnightDayBoundary || chart.solarHour != 23) {
         field(201) = num2cc(chart.lunarYear, 1);
-        field(202) = (chart.leapMonth ? "闰" : "") + num2cc(baseMonth(chart.lunarMonthCode), 2);
+        field(202) = (chart.leapMonth ? "闰" : "") + num2cc(base_month(chart.lunarMonthCode), 2);
         field(203) = num2cc(chart.lunarDay, 3);
         field(204) = chart.solarHour == 23 ? "夜子" : branchName(chart.hourBranchNo);
     } else {
         // The day turned at 23:00: the date of the pillar day is shown.
         field(201) = num2cc(chart.pillarDayYear, 1);
-        field(202) = (isLeapCode(chart.pillarDayMonth) ? "闰" : "") + num2cc(baseMonth(chart.pillarDayMonth), 2);
+        field(202) = (is_leap_code(chart.pillarDayMonth) ? "闰" : "") + num2cc(base_month(chart.pillarDayMonth), 2);
         field(203) = num2cc(chart.pillarDayDay, 3);
         field(204) = "子";
     }
@@ -159,19 +159,19 @@ void write_hidden_stem_fields(int at, int stem) {
         return;
     }
     field(at) = StemNames[static_cast<std::size_t>(stem)];
-    field(at + 1) = elementOf(stem);
+    field(at + 1) = element_of(stem);
     field(at + 2) = TenGodNames[static_cast<std::size_t>(tenGod(chart.dayPillar, stem))];
 }
 
 void write_pillar_block(int base, int pillar, const std::array<int, 3>& hiddenStems, int lifeStage, int voidBranch,
                         bool isDayPillar) {
     field(base) = cycleName(pillar);
-    field(base + 1) = elementOf(stemOf(pillar));
+    field(base + 1) = element_of(stem_of(pillar));
     field(base + 2) = isDayPillar ? "" : TenGodNames[static_cast<std::size_t>(tenGod(chart.dayPillar, pillar))];
     for (std::size_t i = 0; i < 3; ++i) write_hidden_stem_fields(base + 3 + 3 * static_cast<int>(i), hiddenStems[i]);
     field(base + 12) = LifeStageNames[static_cast<std::size_t>(wrap(lifeStage, 12))];
     field(base + 13) = branchName(voidBranch) + "、" + branchName(voidBranch + 1);
-    field(base + 14) = NayinNames[static_cast<std::size_t>(nayinCode(pillar))];
+    field(base + 14) = NayinNames[static_cast<std::size_t>(nayin_code(pillar))];
 }
 
 void write_chart_page_fields() {

@@ -10,7 +10,7 @@
 
 namespace orvane {
 
-constexpr FieldBlock kDayHourFields = fieldBlock("dayHour");
+constexpr FieldBlock kDayHourFields = field_block("dayHour");
 
 namespace {
 
@@ -18,7 +18,7 @@ constexpr int kGeneralRows = 120;     // rows 1 … 120
 constexpr int kSixDayRows = 240;      // rows 121 … 240
 
 // The hour pillar (cycle ordinal 1 … 60) of branch b on a day with stem s.
-int hourPillarOrdinal(int dayStem, int hourBranch) { return cycleOrdinal(hourPillarOf(hourBranch, dayStem)); }
+int hour_pillar_ordinal(int dayStem, int hourBranch) { return cycle_ordinal(hour_pillar_of(hourBranch, dayStem)); }
 
 std::string text(const char* s) { return s ? std::string(s) : std::string(); }
 
@@ -30,11 +30,11 @@ std::string str_RiShiDuan_DateTime(int row) {
         const int i = row - kGeneralRows - 1;
         const int stem = i / 12 + 1, branch = i % 12 + 1;
         return std::string("六") + StemNames[static_cast<std::size_t>(stem)] + "日" +
-               cycleName(hourPillarOrdinal(stem, branch)) + "时";
+               cycleName(hour_pillar_ordinal(stem, branch)) + "时";
     }
     const int i = row - kSixDayRows - 1;
     const int day = i / 12 + 1, branch = i % 12 + 1;
-    return cycleName(cycle(day)) + "日" + cycleName(hourPillarOrdinal(stemOf(day), branch)) + "时";
+    return cycleName(cycle(day)) + "日" + cycleName(hour_pillar_ordinal(stem_of(day), branch)) + "时";
 }
 
 std::string str_RiShiDuan_Shi(int row) {
@@ -62,7 +62,7 @@ std::string lookup_day_hour_text(const std::string& key) {
 
 void write_day_hour_fields() {
     auto& f = ReportFieldTable;
-    const int s = stemOf(chart.dayPillar), b = branchOf(chart.hourPillar);
+    const int s = stem_of(chart.dayPillar), b = branch_of(chart.hourPillar);
     const std::string day = cycleName(chart.dayPillar), hour = cycleName(chart.hourPillar);
     const std::string stem = StemNames[static_cast<std::size_t>(s)];
     f[kDayHourFields[0]] = day;

@@ -64,7 +64,7 @@ inline constexpr std::array<FieldBlock, 34> ReportFieldMap = {{
 
 // The block of that name; naming one that does not exist fails to compile where it is
 // used as a constant.
-constexpr const FieldBlock& fieldBlock(std::string_view name) {
+constexpr const FieldBlock& field_block(std::string_view name) {
     for (const FieldBlock& block : ReportFieldMap)
         if (block.name == name) return block;
     throw std::invalid_argument("no such report field block");

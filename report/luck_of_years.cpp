@@ -19,10 +19,10 @@ namespace {
 
 constexpr int kFirstAge = 18;
 constexpr int kLastAge = 70;
-constexpr FieldBlock kYearFields = fieldBlock("luckOfYears");
+constexpr FieldBlock kYearFields = field_block("luckOfYears");
 constexpr int kVoteBase = 220000;
 
-int tenGodOfStem(int stem) { return tenGod(chart.dayPillar, stem); }
+int ten_god_of_stem(int stem) { return tenGod(chart.dayPillar, stem); }
 
 }  // namespace
 
@@ -45,8 +45,8 @@ int year_judgement_note_of(int row) { return wrap1(row, 10); }
 
 int ruling_stem_of_year_slot(int slotCode) {
     const int luckPillar = (slotCode / 100) % 100;
-    if (slotCode > 10000) return hiddenStemsOf(branchOf(luckPillar))[0];
-    return stemOf(luckPillar);
+    if (slotCode > 10000) return hiddenStemsOf(branch_of(luckPillar))[0];
+    return stem_of(luckPillar);
 }
 
 void write_luck_of_years_fields() {
@@ -62,7 +62,7 @@ void write_luck_of_years_fields() {
         const int year = chart.lunarYear + age - 1;
         const int ruler = rulerAfterChange ? c1 : c0;
         const int row = c0 > 0 && ruler > 0
-                            ? lookup_year_judgement(tenGodOfStem(ruling_stem_of_year_slot(ruler)), tenGodOfStem(c0 % 100))
+                            ? lookup_year_judgement(ten_god_of_stem(ruling_stem_of_year_slot(ruler)), ten_god_of_stem(c0 % 100))
                             : 0;
 
         f[R] = std::to_string(age);

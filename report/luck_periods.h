@@ -11,13 +11,13 @@ namespace orvane {
 struct TraditionalLuckAge {
     int years, months, days;
 };
-constexpr TraditionalLuckAge traditionalLuckAge(int luckMinutes) {
+constexpr TraditionalLuckAge traditional_luck_age(int luckMinutes) {
     const int m = luckMinutes + 6;
     return {m / 4320, (m % 4320) / 360, (m % 360) / 12};
 }
 
 // The pillar of period j [0, 7].
-int luckPeriodPillar(int period);
+int luck_period_pillar(int period);
 
 // Fields 401 … 409 and the eight period rows from 410 (P = 411 + 30 j, P − 1 … P + 21).
 void write_luck_period_fields();

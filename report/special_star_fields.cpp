@@ -6,10 +6,10 @@
 namespace orvane {
 
 void EvaluateSpecialStars() {
-    StarCells found = evaluateStarCells();
+    StarCells found = evaluate_star_cells();
     for (int p = 0; p < 12; ++p)
         for (int s = 0; s < 5; ++s)
-            ReportFieldTable[static_cast<std::size_t>(starCellField(p, s))] = std::move(found.cells[static_cast<std::size_t>(5 * p + s)]);
+            ReportFieldTable[static_cast<std::size_t>(star_cell_field(p, s))] = std::move(found.cells[static_cast<std::size_t>(5 * p + s)]);
     ReportFieldTable[kStarListField] += found.list;
 }
 

@@ -6,10 +6,10 @@
 namespace orvane {
 
 // The field of the cell of position index p [0, 11] and source index s [0, 4], and the list's.
-constexpr int starCellField(int positionIndex, int sourceIndex) {
-    return fieldBlock("starCells")[5 * positionIndex + sourceIndex];
+constexpr int star_cell_field(int positionIndex, int sourceIndex) {
+    return field_block("starCells")[5 * positionIndex + sourceIndex];
 }
-inline constexpr int kStarListField = fieldBlock("starList")[0];
+inline constexpr int kStarListField = field_block("starList")[0];
 
 // Fills the 60 cells (fields 801 … 860, replaced) and appends the list of the stars found to
 // field 861.

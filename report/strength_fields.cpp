@@ -12,8 +12,8 @@
 
 namespace orvane {
 
-constexpr FieldBlock kStrengthFields = fieldBlock("strength");
-constexpr FieldBlock kWarmthFields = fieldBlock("warmth");
+constexpr FieldBlock kStrengthFields = field_block("strength");
+constexpr FieldBlock kWarmthFields = field_block("warmth");
 namespace {
 
 std::string formatted(const char* pattern, double value) {

@@ -12,8 +12,8 @@
 
 namespace orvane {
 
-constexpr FieldBlock kTemperamentFields = fieldBlock("temperament");
-constexpr FieldBlock kTemperamentVotesFields = fieldBlock("temperamentVotes");
+constexpr FieldBlock kTemperamentFields = field_block("temperament");
+constexpr FieldBlock kTemperamentVotesFields = field_block("temperamentVotes");
 
 namespace {
 
@@ -68,9 +68,9 @@ void write_temperament_fields() {
         if (field > kLastSentenceField) break;  // ten tests at most; never spill past the block
         f[static_cast<std::size_t>(field++)] = sentence;
     }
-    const int stem = stemOf(chart.dayPillar);
+    const int stem = stem_of(chart.dayPillar);
     f[kTemperamentFields[10]] = StemNames[static_cast<std::size_t>(stem)];
-    f[kTemperamentFields[11]] = ElementNames[static_cast<std::size_t>(elementOfStem(stem))];
+    f[kTemperamentFields[11]] = ElementNames[static_cast<std::size_t>(element_of_stem(stem))];
     f[kTemperamentFields[12]] = DayStemNature[static_cast<std::size_t>(stem)];
     f[kTemperamentVotesFields[0]] = vote_text_and_button(210001);
     f[kTemperamentVotesFields[1]] = vote_text_and_button(210002);

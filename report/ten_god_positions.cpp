@@ -15,23 +15,23 @@
 
 namespace orvane {
 
-constexpr FieldBlock kVerseFields = fieldBlock("tenGodVerses");
-constexpr FieldBlock kLateVerseFields = fieldBlock("tenGodVersesLate");
-constexpr FieldBlock kParentsFields = fieldBlock("parents");
-constexpr FieldBlock kSpouseFields = fieldBlock("spouse");
-constexpr FieldBlock kTenGodVotesFields = fieldBlock("tenGodVotes");
+constexpr FieldBlock kVerseFields = field_block("tenGodVerses");
+constexpr FieldBlock kLateVerseFields = field_block("tenGodVersesLate");
+constexpr FieldBlock kParentsFields = field_block("parents");
+constexpr FieldBlock kSpouseFields = field_block("spouse");
+constexpr FieldBlock kTenGodVotesFields = field_block("tenGodVotes");
 
 namespace {
 
-bool isTenGod(int code) { return code >= 0 && code <= 9; }
+bool is_ten_god(int code) { return code >= 0 && code <= 9; }
 
 std::size_t at(int index) { return static_cast<std::size_t>(index); }
 
 // A cleared or damaged record can hold 10 (no stem); it gets no name and no text.
-std::string nameOf(int code) { return isTenGod(code) ? TenGodNames[at(code)] : ""; }
+std::string nameOf(int code) { return is_ten_god(code) ? TenGodNames[at(code)] : ""; }
 
 std::string verseOf(int code, int position) {
-    return isTenGod(code) ? TenGodPositionVerses[at(code)][at(position)] : "";
+    return is_ten_god(code) ? TenGodPositionVerses[at(code)][at(position)] : "";
 }
 
 struct Place {
@@ -77,14 +77,14 @@ void write_ten_god_position_fields() {
         f[at(kTenGodVotesFields[slot])] = vote_text_and_button(position_verse_vote_number(slot, p.code));
     }
 
-    const bool monthKnown = isTenGod(monthBranch);
+    const bool monthKnown = is_ten_god(monthBranch);
     const int group = ten_god_group(monthBranch);
     f[kParentsFields[0]] = nameOf(chart.tenGodYear);
     f[kParentsFields[1]] = nameOf(monthBranch);
-    f[kParentsFields[2]] = isTenGod(chart.tenGodYear) && monthKnown ? ParentsRelationTexts[at(chart.tenGodYear)][at(group)] : "";
+    f[kParentsFields[2]] = is_ten_god(chart.tenGodYear) && monthKnown ? ParentsRelationTexts[at(chart.tenGodYear)][at(group)] : "";
     f[kSpouseFields[0]] = nameOf(dayBranch);
     f[kSpouseFields[1]] = nameOf(monthBranch);
-    f[kSpouseFields[2]] = isTenGod(dayBranch) && monthKnown ? SpouseRelationTexts[at(dayBranch)][at(group)] : "";
+    f[kSpouseFields[2]] = is_ten_god(dayBranch) && monthKnown ? SpouseRelationTexts[at(dayBranch)][at(group)] : "";
     f[kTenGodVotesFields[7]] = vote_text_and_button(parents_relation_vote_number(chart.tenGodYear, monthBranch));
     f[kTenGodVotesFields[8]] = vote_text_and_button(spouse_relation_vote_number(dayBranch, monthBranch));
 }

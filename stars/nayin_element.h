@@ -15,6 +15,6 @@ inline constexpr std::array<int, 30> NayinElementTable = {5, 4, 2, 1, 3, 4, 2, 5
                                                           4, 2, 5, 3, 4, 1, 5, 3, 2, 1};
 
 // Element [1, 5] of the sound element of any cycle number (taken modulo 60, so any integer is safe).
-constexpr int NayinElement(int cycleIndex) { return NayinElementTable[static_cast<std::size_t>(nayinCode(cycleIndex))]; }
+constexpr int NayinElement(int cycleIndex) { return NayinElementTable[static_cast<std::size_t>(nayin_code(cycleIndex))]; }
 
 }  // namespace orvane

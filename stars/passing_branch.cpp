@@ -12,7 +12,7 @@ namespace orvane {
 namespace {
 
 // The chart value that keys a source group [1, 5].
-int keyValueOfGroup(int group) {
+int key_value_of_group(int group) {
     switch (group) {
         case 1: return chart.yearStem;
         case 2: return chart.yearBranch;
@@ -31,7 +31,7 @@ std::string StarsOfPassingBranch(int cycleIndex) {
     for (const ShenShaJianRow& at : ShenShaJian) {
         if (std::string_view(at.code) != "lz") continue;
         const auto rows = shenShaRules(at.starId);
-        const int key = keyValueOfGroup(starGroup(at.starId));
+        const int key = key_value_of_group(star_group(at.starId));
         std::size_t i = 0;
         while (i < rows.size() && rows[i].key != key) ++i;
         // The first row with the key and the rows right after it that share it.

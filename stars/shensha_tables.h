@@ -36,13 +36,13 @@ struct ShenShaNameRow {
 
 // Composite keys.
 // 天马 129: the year stem in the group of the Life Palace branch [1, 12].
-constexpr int lifePalaceKey(int palaceBranch, int yearStem) { return yearStem + 100 * palaceBranch; }
+constexpr int life_palace_key(int palaceBranch, int yearStem) { return yearStem + 100 * palaceBranch; }
 // 元辰 207: yang year and male, or yin year and female / the other two cases.
-constexpr int yangMaleYinFemaleKey(int yearBranch) { return yearBranch + 100; }
-constexpr int yinMaleYangFemaleKey(int yearBranch) { return yearBranch + 200; }
+constexpr int yang_male_yin_female_key(int yearBranch) { return yearBranch + 100; }
+constexpr int yin_male_yang_female_key(int yearBranch) { return yearBranch + 200; }
 // 天乙贵人 401: born 寅 to 申 (day rows) / otherwise (night rows).
-constexpr int dayHourNobleKey(int dayStem) { return dayStem + 100; }
-constexpr int nightHourNobleKey(int dayStem) { return dayStem + 200; }
+constexpr int day_hour_noble_key(int dayStem) { return dayStem + 100; }
+constexpr int night_hour_noble_key(int dayStem) { return dayStem + 200; }
 
 // The rule rows of each source group, ordered by StarId; in group order they make up
 // ShenShaRule.
@@ -56,12 +56,12 @@ extern const std::array<ShenShaJianRow, 604> ShenShaJian;  // ordered by StarId
 extern const std::array<ShenShaNameRow, 235> ShenShaName;  // ordered by StarId
 
 // The source group of a star: its hundreds digit, 1 year stem … 5 day branch.
-constexpr int starGroup(int starId) { return starId / 100; }
+constexpr int star_group(int starId) { return starId / 100; }
 
 // Whether n is one of the 235 stars (101..131, 201..256, 301..383, 401..456, 501..509).
-constexpr bool isStarId(int n) {
+constexpr bool is_star_id(int n) {
     constexpr std::array<int, 6> lastOfGroup = {0, 131, 256, 383, 456, 509};
-    const int group = starGroup(n);
+    const int group = star_group(n);
     return group >= 1 && group <= 5 && n % 100 >= 1 && n <= lastOfGroup[group];
 }
 
@@ -79,13 +79,13 @@ inline std::span<const ShenShaRuleRow> shenShaRuleGroup(int group) {
 
 // The run of rule rows of one star, in table order; empty when the star has none.
 inline std::span<const ShenShaRuleRow> shenShaRules(int starId) {
-    const auto rows = shenShaRuleGroup(starGroup(starId));
+    const auto rows = shenShaRuleGroup(star_group(starId));
     const auto [first, last] = std::ranges::equal_range(rows, starId, {}, &ShenShaRuleRow::starId);
     return {first, last};
 }
 
 // The first row of the star whose key is k (the row a keyed special rule reads); null if none.
-inline const ShenShaRuleRow* firstShenShaRule(int starId, int key) {
+inline const ShenShaRuleRow* first_shen_sha_rule(int starId, int key) {
     const auto rows = shenShaRules(starId);
     const auto it = std::ranges::find(rows, key, &ShenShaRuleRow::key);
     return it == rows.end() ? nullptr : &*it;
@@ -99,13 +99,13 @@ inline std::span<const ShenShaJianRow> shenShaPositions(int starId) {
 }
 
 // Whether ShenShaJian has the row (starId, code).
-inline bool shenShaHasPosition(int starId, std::string_view code) {
+inline bool shen_sha_has_position(int starId, std::string_view code) {
     return std::ranges::any_of(shenShaPositions(starId),
                                [code](const ShenShaJianRow& row) { return code == row.code; });
 }
 
 // The cell name of a star (GBK); empty for a number that is no star.
-inline const char* shenShaName(int starId) {
+inline const char* shen_sha_name(int starId) {
     const auto it = std::ranges::lower_bound(ShenShaName, starId, {}, &ShenShaNameRow::starId);
     return it != ShenShaName.end() && it->starId == starId ? it->name : "";
 }
@@ -125,16 +125,16 @@ inline constexpr int 甲子 = 1, 乙丑 = 2, 丙寅 = 3, 丁卯 = 4, 戊辰 = 5,
                      丁未 = 44, 戊申 = 45, 己酉 = 46, 庚戌 = 47, 辛亥 = 48, 壬子 = 49, 癸丑 = 50,
                      甲寅 = 51, 乙卯 = 52, 丙辰 = 53, 丁巳 = 54, 戊午 = 55, 己未 = 56, 庚申 = 57,
                      辛酉 = 58, 壬戌 = 59, 癸亥 = 60;
-constexpr int 宫(int palaceBranch, int yearStem) { return lifePalaceKey(palaceBranch, yearStem); }
-constexpr int 阳男阴女(int yearBranch) { return yangMaleYinFemaleKey(yearBranch); }
-constexpr int 阴男阳女(int yearBranch) { return yinMaleYangFemaleKey(yearBranch); }
-constexpr int 昼(int dayStem) { return dayHourNobleKey(dayStem); }
-constexpr int 夜(int dayStem) { return nightHourNobleKey(dayStem); }
+constexpr int 宫(int palaceBranch, int yearStem) { return life_palace_key(palaceBranch, yearStem); }
+constexpr int 阳男阴女(int yearBranch) { return yang_male_yin_female_key(yearBranch); }
+constexpr int 阴男阳女(int yearBranch) { return yin_male_yang_female_key(yearBranch); }
+constexpr int 昼(int dayStem) { return day_hour_noble_key(dayStem); }
+constexpr int 夜(int dayStem) { return night_hour_noble_key(dayStem); }
 
-constexpr ShenShaRuleRow branchRow(int starId, int key, int branch) { return {starId, key, 0, 0, branch}; }
-constexpr ShenShaRuleRow stemRow(int starId, int key, int stem) { return {starId, key, 0, stem, 0}; }
-constexpr ShenShaRuleRow pillarRow(int starId, int key, int cycle) { return {starId, key, cycle, 0, 0}; }
-constexpr ShenShaRuleRow stemBranchRow(int starId, int key, int stem, int branch) {
+constexpr ShenShaRuleRow branch_row(int starId, int key, int branch) { return {starId, key, 0, 0, branch}; }
+constexpr ShenShaRuleRow stem_row(int starId, int key, int stem) { return {starId, key, 0, stem, 0}; }
+constexpr ShenShaRuleRow pillar_row(int starId, int key, int cycle) { return {starId, key, cycle, 0, 0}; }
+constexpr ShenShaRuleRow stem_branch_row(int starId, int key, int stem, int branch) {
     return {starId, key, 0, stem, branch};
 }
 

@@ -14,33 +14,33 @@ namespace orvane {
 namespace {
 
 std::string found(int starId) {
-    setStarFound(starId);
-    return std::string(shenShaName(starId)) + "  ";
+    set_star_found(starId);
+    return std::string(shen_sha_name(starId)) + "  ";
 }
 
 std::string foundIf(bool condition, int starId) { return condition ? found(starId) : std::string(); }
 
 // The first row of the star with this key names the branch the star stands on.
-bool keyedBranchIs(int starId, int key, int positionValue) {
-    const ShenShaRuleRow* row = firstShenShaRule(starId, key);
+bool keyed_branch_is(int starId, int key, int positionValue) {
+    const ShenShaRuleRow* row = first_shen_sha_rule(starId, key);
     return row != nullptr && row->branch == positionValue;
 }
 
 // Born 寅 to 申: the daylight 贵人 rows; 子丑 and 酉戌亥: the night rows.
-bool bornByDay() { return chart.hourBranchNo >= 3 && chart.hourBranchNo <= 9; }
-bool bornByNight() {
+bool born_by_day() { return chart.hourBranchNo >= 3 && chart.hourBranchNo <= 9; }
+bool born_by_night() {
     const int h = chart.hourBranchNo;
     return h == 1 || h == 2 || (h >= 10 && h <= 12);
 }
 
 // 元辰: a man of a yang year or a woman of a yin year counts forward.
-int yuanChenKey() {
-    return (chart.yearPillar + chart.sexFlag) % 2 == 0 ? yangMaleYinFemaleKey(chart.yearBranch)
-                                                       : yinMaleYangFemaleKey(chart.yearBranch);
+int yuan_chen_key() {
+    return (chart.yearPillar + chart.sexFlag) % 2 == 0 ? yang_male_yin_female_key(chart.yearBranch)
+                                                       : yin_male_yang_female_key(chart.yearBranch);
 }
 
 // 勾绞: the branches three before and three after the year branch.
-bool gouJiao(int positionValue) {
+bool gou_jiao(int positionValue) {
     const int a = wrap(chart.yearBranch + 3, 12);
     const int b = wrap(chart.yearBranch + 9, 12);
     auto amongLaterBranches = [](int branch) {
@@ -61,19 +61,19 @@ std::string luMaJiaoChi(int yearBranch, int positionValue) {
 }
 
 // 学堂, 词馆, 自生 … keyed by the element of the year pillar's sound element.
-bool nayinPillarIs(int starId, int positionValue) {
-    const ShenShaRuleRow* row = firstShenShaRule(starId, NayinElement(chart.yearPillar));
+bool nayin_pillar_is(int starId, int positionValue) {
+    const ShenShaRuleRow* row = first_shen_sha_rule(starId, NayinElement(chart.yearPillar));
     return row != nullptr && row->cycle != 0 && wrap(row->cycle, 60) == wrap(positionValue, 60);
 }
 
 // 冰消瓦解 of a woman: the month of the year's triad that breaks it.
-bool bingXiaoForWoman() {
+bool bing_xiao_for_woman() {
     constexpr std::array<int, 4> monthOfYearTriad = {3, 8, 6, 5};  // 亥卯未 寅, 申子辰 未, 巳酉丑 巳, 寅午戌 辰
     return chart.monthBranch == monthOfYearTriad[static_cast<std::size_t>(wrap(chart.yearPillar, 4))];
 }
 
 // 地扫星: day and hour stems of one element pair, chosen by the season of the month.
-bool diSaoXing() {
+bool di_sao_xing() {
     const int d = chart.dayStem, t = chart.hourStem;
     auto pair = [&](int x, int y) { return (d == x && t == y) || (d == y && t == x); };
     auto wood = [&](int s) { return s == 1 || s == 2; };
@@ -87,14 +87,14 @@ bool diSaoXing() {
 }
 
 // 杨公忌日: 正月十三, 二月十一 … 七月初一, 八月廿七 … 腊月十九; never in a leap month.
-bool yangJiRi() {
+bool yang_ji_ri() {
     const int m = chart.lunarMonthCode;
     if (m < 1 || m > 12) return false;
     return chart.lunarDay == (m <= 7 ? 15 - 2 * m : 43 - 2 * m);
 }
 
 // 福德秀气: a yin day master with 巳, 酉 and 丑 all in the chart, on one of them.
-bool fuDeXiuQi(int positionValue) {
+bool fu_de_xiu_qi(int positionValue) {
     if (chart.dayStem % 2 != 0) return false;
     auto present = [](int b) {
         return chart.yearBranch == b || chart.monthBranch == b || chart.dayBranch == b || chart.hourBranch == b;
@@ -106,22 +106,22 @@ bool fuDeXiuQi(int positionValue) {
 // 进神, 交神, 伏神, 退神: sixteen day pillars, all listed under 414.
 std::string jinShenFamily() {
     const char* text = nullptr;
-    switch (cycleOrdinal(chart.dayPillar)) {
+    switch (cycle_ordinal(chart.dayPillar)) {
         case 1: case 31: case 16: case 46: text = "进神  "; break;   // 甲子 甲午 己卯 己酉
         case 13: case 43: case 28: case 58: text = "交神  "; break;  // 丙子 丙午 辛卯 辛酉
         case 15: case 45: case 30: case 60: text = "伏神  "; break;  // 戊寅 戊申 癸巳 癸亥
         case 14: case 44: case 29: case 59: text = "退神  "; break;  // 丁丑 丁未 壬辰 壬戌
         default: return "";
     }
-    setStarFound(414);
+    set_star_found(414);
     return text;
 }
 
 // 风云庆会 by the day stem: the third of the lunar month matches the stem's number.
-bool fengYunByStem() { return (chart.lunarDay + 2) / 3 == chart.dayStem; }
+bool feng_yun_by_stem() { return (chart.lunarDay + 2) / 3 == chart.dayStem; }
 
 // 风云庆会 by the day branch: the branch that each third of the lunar month asks for.
-bool fengYunByBranch() {
+bool feng_yun_by_branch() {
     constexpr std::array<int, 10> branchOfThird = {3, 4, 6, 7, 6, 7, 9, 10, 12, 1};  // 寅卯巳午巳午申酉亥子
     const int g = (chart.lunarDay + 2) / 3;
     return g >= 1 && g <= 10 && chart.dayBranch == branchOfThird[static_cast<std::size_t>(g - 1)];
@@ -129,7 +129,7 @@ bool fengYunByBranch() {
 
 }  // namespace
 
-bool isSpecialRuleStar(int starId) {
+bool is_special_rule_star(int starId) {
     switch (starId) {
         case 101: case 102: case 129: case 207: case 208: case 222: case 228:
         case 308: case 322: case 323: case 338: case 382:
@@ -142,29 +142,29 @@ bool isSpecialRuleStar(int starId) {
 
 std::string EvaluateSpecialRule(int starId, [[maybe_unused]] int source, int position, int keyValue,
                                 int positionValue) {
-    if (starId >= 240 && starId <= 254) return foundIf(nayinPillarIs(starId, positionValue), starId);
+    if (starId >= 240 && starId <= 254) return foundIf(nayin_pillar_is(starId, positionValue), starId);
     switch (starId) {
-        case 101: return bornByDay() ? EvaluateGenericRule(starId, keyValue, position, positionValue) : "";
-        case 102: return bornByNight() ? EvaluateGenericRule(starId, keyValue, position, positionValue) : "";
+        case 101: return born_by_day() ? EvaluateGenericRule(starId, keyValue, position, positionValue) : "";
+        case 102: return born_by_night() ? EvaluateGenericRule(starId, keyValue, position, positionValue) : "";
         case 129:
-            return foundIf(keyedBranchIs(129, lifePalaceKey(branchOf(chart.lifePalace), chart.yearStem), positionValue),
+            return foundIf(keyed_branch_is(129, life_palace_key(branch_of(chart.lifePalace), chart.yearStem), positionValue),
                            129);
-        case 207: return foundIf(keyedBranchIs(207, yuanChenKey(), positionValue), 207);
-        case 208: return foundIf(gouJiao(positionValue), 208);
+        case 207: return foundIf(keyed_branch_is(207, yuan_chen_key(), positionValue), 207);
+        case 208: return foundIf(gou_jiao(positionValue), 208);
         case 222: return luMaJiaoChi(keyValue, positionValue);
-        case 308: return foundIf(chart.lifePalaceShift != 0 && keyedBranchIs(308, keyValue, positionValue), 308);
+        case 308: return foundIf(chart.lifePalaceShift != 0 && keyed_branch_is(308, keyValue, positionValue), 308);
         case 322:
-            return foundIf(chart.sexFlag == 1 ? keyedBranchIs(322, keyValue, positionValue) : bingXiaoForWoman(), 322);
-        case 323: return foundIf(diSaoXing(), 323);
-        case 382: return foundIf(yangJiRi(), 382);
+            return foundIf(chart.sexFlag == 1 ? keyed_branch_is(322, keyValue, positionValue) : bing_xiao_for_woman(), 322);
+        case 323: return foundIf(di_sao_xing(), 323);
+        case 382: return foundIf(yang_ji_ri(), 382);
         case 401: {
-            const int key = bornByDay() ? dayHourNobleKey(chart.dayStem) : nightHourNobleKey(chart.dayStem);
-            return foundIf(keyedBranchIs(401, key, positionValue), 401);
+            const int key = born_by_day() ? day_hour_noble_key(chart.dayStem) : night_hour_noble_key(chart.dayStem);
+            return foundIf(keyed_branch_is(401, key, positionValue), 401);
         }
-        case 411: return foundIf(fuDeXiuQi(positionValue), 411);
+        case 411: return foundIf(fu_de_xiu_qi(positionValue), 411);
         case 414: return jinShenFamily();
-        case 442: return foundIf(fengYunByStem(), 442);
-        case 504: return foundIf(fengYunByBranch(), 504);
+        case 442: return foundIf(feng_yun_by_stem(), 442);
+        case 504: return foundIf(feng_yun_by_branch(), 504);
         default: return "";  // 228 浮沉杀, 338 月官杀, 402 天厨食禄 have no rule of their own
     }
 }

@@ -15,7 +15,7 @@ namespace orvane {
 
 std::array<bool, kStarFoundCount> StarFound{};
 
-void setStarFound(int starId) {
+void set_star_found(int starId) {
     if (starId >= 0 && starId < kStarFoundCount) StarFound[static_cast<std::size_t>(starId)] = true;
 }
 
@@ -61,7 +61,7 @@ std::optional<Position> positionOf(int position) {
 }
 
 // Whether a ShenShaJian code is this position's code (the codes are one or two letters).
-bool codeIs(const char* code, std::string_view wanted) {
+bool code_is(const char* code, std::string_view wanted) {
     std::size_t i = 0;
     for (; i < wanted.size(); ++i)
         if (code[i] != wanted[i]) return false;
@@ -87,9 +87,9 @@ std::string foundStarsList() {
     int group = 1;
     for (int n = 101; n < kStarFoundCount; ++n) {
         if (!StarFound[static_cast<std::size_t>(n)]) continue;
-        if (starGroup(n) > group) {
+        if (star_group(n) > group) {
             list += "<br>";
-            group = starGroup(n);
+            group = star_group(n);
         }
         list += listLine(n);
     }
@@ -110,8 +110,8 @@ std::string EvaluateGenericRule(int starId, int keyValue, int position, int posi
             default: platform::show_message("神煞错Jian toobig"); break;
         }
         if (!matches) continue;
-        setStarFound(starId);
-        cell += shenShaName(starId);
+        set_star_found(starId);
+        cell += shen_sha_name(starId);
         cell += "  ";
     }
     return cell;
@@ -136,15 +136,15 @@ std::string EvaluateStarGroup(int source, int position) {
     int previous = 0;
     for (auto row = first; row != last; ++row) {
         const int n = row->starId;
-        if (n == previous || !codeIs(row->code, at->code)) continue;
+        if (n == previous || !code_is(row->code, at->code)) continue;
         previous = n;
-        cell += isSpecialRuleStar(n) ? EvaluateSpecialRule(n, source, position, from->keyValue, at->value)
+        cell += is_special_rule_star(n) ? EvaluateSpecialRule(n, source, position, from->keyValue, at->value)
                                      : EvaluateGenericRule(n, from->keyValue, position, at->value);
     }
     return cell;
 }
 
-StarCells evaluateStarCells() {
+StarCells evaluate_star_cells() {
     StarFound.fill(false);
     StarCells found;
     for (std::size_t p = 0; p < StarPositions.size(); ++p)

@@ -19,7 +19,7 @@ inline constexpr std::array<int, 12> StarPositions = {11, 12, 13, 21, 22, 23, 31
 inline constexpr int kStarFoundCount = 550;
 extern std::array<bool, kStarFoundCount> StarFound;
 // Sets the flag of a star; numbers outside the flags are ignored.
-void setStarFound(int starId);
+void set_star_found(int starId);
 
 // The stars of the chart: a cell for each position and source, and the described list.
 struct StarCells {
@@ -30,7 +30,7 @@ struct StarCells {
 };
 
 // Clears the flags and evaluates every position against every source.
-StarCells evaluateStarCells();
+StarCells evaluate_star_cells();
 
 // The cell of one source at one position: the cell names of the stars found there, each
 // followed by two spaces, in StarId order. Unknown codes show a message and give "".
@@ -41,7 +41,7 @@ std::string EvaluateStarGroup(int source, int position);
 std::string EvaluateGenericRule(int starId, int keyValue, int position, int positionValue);
 
 // Whether a star has a rule of its own instead of the table rule.
-bool isSpecialRuleStar(int starId);
+bool is_special_rule_star(int starId);
 
 // The rule of one special-rule star at one position; sets StarFound itself. "" for any other star.
 std::string EvaluateSpecialRule(int starId, int source, int position, int keyValue, int positionValue);

@@ -11,20 +11,20 @@
 
 namespace orvane::gui {
 
-CAboutDlg::CAboutDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, FromGbk("关于Kerrow八字算命")) {
+CAboutDlg::CAboutDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, from_gbk("关于Kerrow八字算命")) {
     auto* top = new wxBoxSizer(wxVERTICAL);
-    top->Add(new wxStaticText(this, wxID_ANY, FromGbk("Kerrow八字算命")), 0, wxALL, 12);
+    top->Add(new wxStaticText(this, wxID_ANY, from_gbk("Kerrow八字算命")), 0, wxALL, 12);
     top->Add(new wxStaticText(this, wxID_ANY,
-                              FromGbk("按出生时间排出四柱八字，推算大运流年，\n并以所选的命状格式写成网页。")),
+                              from_gbk("按出生时间排出四柱八字，推算大运流年，\n并以所选的命状格式写成网页。")),
              0, wxLEFT | wxRIGHT, 12);
     // Both links open the local pages in the desktop's browser.
-    top->Add(new CHyperLink(this, wxID_ANY, FromGbk("帮助文件"),
-                            wxFileSystem::FileNameToURL(FromPath(platform::program_path("help/index.htm")))),
+    top->Add(new CHyperLink(this, wxID_ANY, from_gbk("帮助文件"),
+                            wxFileSystem::FileNameToURL(from_path(platform::program_path("help/index.htm")))),
              0, wxLEFT | wxRIGHT | wxTOP, 12);
-    top->Add(new CHyperLink(this, wxID_ANY, FromGbk("常见问题"),
-                            wxFileSystem::FileNameToURL(FromPath(platform::program_path("help/cjwt.htm")))),
+    top->Add(new CHyperLink(this, wxID_ANY, from_gbk("常见问题"),
+                            wxFileSystem::FileNameToURL(from_path(platform::program_path("help/cjwt.htm")))),
              0, wxLEFT | wxRIGHT | wxTOP, 12);
-    auto* ok = new wxButton(this, wxID_OK, FromGbk("确定"));
+    auto* ok = new wxButton(this, wxID_OK, from_gbk("确定"));
     top->Add(ok, 0, wxALIGN_RIGHT | wxALL, 12);
     SetSizerAndFit(top);
     // The box opens with OK focused: a link shows its focus colour only once it is used.

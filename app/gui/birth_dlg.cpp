@@ -23,17 +23,17 @@
 namespace orvane::gui {
 namespace {
 
-wxArrayString Numbers(int first, int last) {
+wxArrayString number_items(int first, int last) {
     wxArrayString items;
     for (int n = first; n <= last; ++n) items.Add(wxString::Format("%d", n));
     return items;
 }
 
-wxComboBox* DropDown(wxWindow* parent, int id, const wxArrayString& items, long sorted = 0) {
+wxComboBox* drop_down(wxWindow* parent, int id, const wxArrayString& items, long sorted = 0) {
     return new wxComboBox(parent, id, "", wxDefaultPosition, wxDefaultSize, items, wxCB_READONLY | sorted);
 }
 
-int SelectionOf(wxComboBox* list) { return list->GetSelection() == wxNOT_FOUND ? -1 : list->GetSelection(); }
+int selection_of(wxComboBox* list) { return list->GetSelection() == wxNOT_FOUND ? -1 : list->GetSelection(); }
 
 // The fields whose help the "说明" box shows; it is made tall enough for the longest.
 constexpr BirthField kHelpFields[] = {BirthField::calendar, BirthField::name, BirthField::place, BirthField::year,
@@ -41,21 +41,21 @@ constexpr BirthField kHelpFields[] = {BirthField::calendar, BirthField::name, Bi
                                       BirthField::minute,   BirthField::sex,  BirthField::coordinates,
                                       BirthField::zone};
 
-void Select(wxComboBox* list, int index) {
+void select_item(wxComboBox* list, int index) {
     if (index >= 0 && index < static_cast<int>(list->GetCount()))
         list->SetSelection(index);
     else
         list->SetSelection(wxNOT_FOUND);
 }
 
-void SelectText(wxComboBox* list, const std::string& gbk) {
-    const int index = gbk.empty() ? wxNOT_FOUND : list->FindString(FromGbk(gbk), true);
+void select_text(wxComboBox* list, const std::string& gbk) {
+    const int index = gbk.empty() ? wxNOT_FOUND : list->FindString(from_gbk(gbk), true);
     list->SetSelection(index);
 }
 
 }  // namespace
 
-int YearIndexOf(const wxString& typed) {
+int year_index_of(const wxString& typed) {
     long year = 0;
     wxString digits = typed;
     digits.Trim(true).Trim(false);
@@ -64,7 +64,7 @@ int YearIndexOf(const wxString& typed) {
     return static_cast<int>(year) - kFirstDialogYear;
 }
 
-CBirthDlg::CBirthDlg(wxWindow* parent, bool editMode) : wxDialog(parent, wxID_ANY, FromGbk("生辰")) {
+CBirthDlg::CBirthDlg(wxWindow* parent, bool editMode) : wxDialog(parent, wxID_ANY, from_gbk("生辰")) {
     read_options();
     m_trueSolarTime = options.optTrueSolarTime != 0;
     // Editing fills the dialog only once a chart has a lunar year; before the first
@@ -74,7 +74,7 @@ CBirthDlg::CBirthDlg(wxWindow* parent, bool editMode) : wxDialog(parent, wxID_AN
     BuildControls();
 
     if (m_trueSolarTime) {
-        m_province->Set(ProvinceItems());
+        m_province->Set(province_items());
         EnablePlace(true, fill);
     } else {
         EnablePlace(false, false);
@@ -103,64 +103,64 @@ void CBirthDlg::BuildControls() {
     auto* grid = new wxFlexGridSizer(4, wxSize(8, 6));
 
     m_name = new wxTextCtrl(this, kName, "");
-    grid->Add(new wxStaticText(this, wxID_ANY, FromGbk("姓名:")), 0, wxALIGN_CENTER_VERTICAL);
+    grid->Add(new wxStaticText(this, wxID_ANY, from_gbk("姓名:")), 0, wxALIGN_CENTER_VERTICAL);
     grid->Add(m_name, 1, wxEXPAND);
-    m_male = new wxRadioButton(this, kMale, FromGbk("男"), wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
-    m_female = new wxRadioButton(this, kFemale, FromGbk("女"));
+    m_male = new wxRadioButton(this, kMale, from_gbk("男"), wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
+    m_female = new wxRadioButton(this, kFemale, from_gbk("女"));
     auto* sex = new wxBoxSizer(wxHORIZONTAL);
     sex->Add(m_male, 0, wxRIGHT, 8);
     sex->Add(m_female);
-    grid->Add(new wxStaticText(this, wxID_ANY, FromGbk("性别:")), 0, wxALIGN_CENTER_VERTICAL);
+    grid->Add(new wxStaticText(this, wxID_ANY, from_gbk("性别:")), 0, wxALIGN_CENTER_VERTICAL);
     grid->Add(sex);
 
-    m_lunar = new wxRadioButton(this, kLunar, FromGbk("农历"), wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
-    m_solar = new wxRadioButton(this, kSolar, FromGbk("公历"));
+    m_lunar = new wxRadioButton(this, kLunar, from_gbk("农历"), wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
+    m_solar = new wxRadioButton(this, kSolar, from_gbk("公历"));
     auto* calendar = new wxBoxSizer(wxHORIZONTAL);
     calendar->Add(m_lunar, 0, wxRIGHT, 8);
     calendar->Add(m_solar);
-    grid->Add(new wxStaticText(this, wxID_ANY, FromGbk("历法:")), 0, wxALIGN_CENTER_VERTICAL);
+    grid->Add(new wxStaticText(this, wxID_ANY, from_gbk("历法:")), 0, wxALIGN_CENTER_VERTICAL);
     grid->Add(calendar);
-    m_leap = new wxCheckBox(this, kLeap, FromGbk("闰"));
+    m_leap = new wxCheckBox(this, kLeap, from_gbk("闰"));
     grid->AddSpacer(0);
     grid->Add(m_leap);
 
     // The year list also takes a typed year.
     m_year = new wxComboBox(this, kYear, "", wxDefaultPosition, wxDefaultSize,
-                            Numbers(kFirstDialogYear, kLastDialogYear), wxTE_PROCESS_ENTER);
-    m_month = DropDown(this, kMonth, Numbers(1, 12));
-    grid->Add(new wxStaticText(this, wxID_ANY, FromGbk("年:")), 0, wxALIGN_CENTER_VERTICAL);
+                            number_items(kFirstDialogYear, kLastDialogYear), wxTE_PROCESS_ENTER);
+    m_month = drop_down(this, kMonth, number_items(1, 12));
+    grid->Add(new wxStaticText(this, wxID_ANY, from_gbk("年:")), 0, wxALIGN_CENTER_VERTICAL);
     grid->Add(m_year, 1, wxEXPAND);
-    grid->Add(new wxStaticText(this, wxID_ANY, FromGbk("月:")), 0, wxALIGN_CENTER_VERTICAL);
+    grid->Add(new wxStaticText(this, wxID_ANY, from_gbk("月:")), 0, wxALIGN_CENTER_VERTICAL);
     grid->Add(m_month, 1, wxEXPAND);
 
-    m_day = DropDown(this, kDay, Numbers(1, 31));
-    m_hour = DropDown(this, kHour, Numbers(0, 23));
-    grid->Add(new wxStaticText(this, wxID_ANY, FromGbk("日:")), 0, wxALIGN_CENTER_VERTICAL);
+    m_day = drop_down(this, kDay, number_items(1, 31));
+    m_hour = drop_down(this, kHour, number_items(0, 23));
+    grid->Add(new wxStaticText(this, wxID_ANY, from_gbk("日:")), 0, wxALIGN_CENTER_VERTICAL);
     grid->Add(m_day, 1, wxEXPAND);
-    grid->Add(new wxStaticText(this, wxID_ANY, FromGbk("时:")), 0, wxALIGN_CENTER_VERTICAL);
+    grid->Add(new wxStaticText(this, wxID_ANY, from_gbk("时:")), 0, wxALIGN_CENTER_VERTICAL);
     grid->Add(m_hour, 1, wxEXPAND);
 
-    m_minute = DropDown(this, kMinute, Numbers(0, 59));
-    grid->Add(new wxStaticText(this, wxID_ANY, FromGbk("分:")), 0, wxALIGN_CENTER_VERTICAL);
+    m_minute = drop_down(this, kMinute, number_items(0, 59));
+    grid->Add(new wxStaticText(this, wxID_ANY, from_gbk("分:")), 0, wxALIGN_CENTER_VERTICAL);
     grid->Add(m_minute, 1, wxEXPAND);
     grid->AddGrowableCol(1);
     grid->AddGrowableCol(3);
     top->Add(grid, 0, wxEXPAND | wxALL, 10);
 
-    m_placeGroup = new wxStaticBox(this, kPlaceGroup, FromGbk("出生地点"));
+    m_placeGroup = new wxStaticBox(this, kPlaceGroup, from_gbk("出生地点"));
     auto* place = new wxStaticBoxSizer(m_placeGroup, wxVERTICAL);
-    m_domestic = new wxRadioButton(m_placeGroup, kDomestic, FromGbk("国内城市"), wxDefaultPosition, wxDefaultSize,
+    m_domestic = new wxRadioButton(m_placeGroup, kDomestic, from_gbk("国内城市"), wxDefaultPosition, wxDefaultSize,
                                    wxRB_GROUP);
-    m_abroad = new wxRadioButton(m_placeGroup, kAbroad, FromGbk("国外/其他地点"));
+    m_abroad = new wxRadioButton(m_placeGroup, kAbroad, from_gbk("国外/其他地点"));
     auto* kind = new wxBoxSizer(wxHORIZONTAL);
     kind->Add(m_domestic, 0, wxRIGHT, 12);
     kind->Add(m_abroad);
     place->Add(kind, 0, wxBOTTOM, 6);
 
-    m_provinceLabel = new wxStaticText(m_placeGroup, kProvinceLabel, FromGbk("省"));
-    m_province = DropDown(m_placeGroup, kProvince, {});
-    m_cityLabel = new wxStaticText(m_placeGroup, kCityLabel, FromGbk("市"));
-    m_city = DropDown(m_placeGroup, kCity, {});
+    m_provinceLabel = new wxStaticText(m_placeGroup, kProvinceLabel, from_gbk("省"));
+    m_province = drop_down(m_placeGroup, kProvince, {});
+    m_cityLabel = new wxStaticText(m_placeGroup, kCityLabel, from_gbk("市"));
+    m_city = drop_down(m_placeGroup, kCity, {});
     auto* domesticRow = new wxBoxSizer(wxHORIZONTAL);
     domesticRow->Add(m_provinceLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
     domesticRow->Add(m_province, 1, wxRIGHT, 12);
@@ -176,15 +176,15 @@ void CBirthDlg::BuildControls() {
     m_latitude = new wxTextCtrl(m_placeGroup, kLatitude, "");
     auto* coordinates = new wxBoxSizer(wxHORIZONTAL);
     coordinates->Add(m_longitude, 1, wxRIGHT, 12);
-    m_latitudeLabel = new wxStaticText(m_placeGroup, wxID_ANY, FromGbk("纬度"));
+    m_latitudeLabel = new wxStaticText(m_placeGroup, wxID_ANY, from_gbk("纬度"));
     coordinates->Add(m_latitudeLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
     coordinates->Add(m_latitude, 1);
-    m_longitudeLabel = new wxStaticText(m_placeGroup, wxID_ANY, FromGbk("经度"));
+    m_longitudeLabel = new wxStaticText(m_placeGroup, wxID_ANY, from_gbk("经度"));
     abroad->Add(m_longitudeLabel, 0, wxALIGN_CENTER_VERTICAL);
     abroad->Add(coordinates, 1, wxEXPAND);
     m_zoneSearch = new wxTextCtrl(m_placeGroup, kZoneSearch, "");
-    m_zoneSearch->SetHint(FromGbk("输入城市或时区名查找，如 new york"));
-    m_zoneLabel = new wxStaticText(m_placeGroup, wxID_ANY, FromGbk("时区"));
+    m_zoneSearch->SetHint(from_gbk("输入城市或时区名查找，如 new york"));
+    m_zoneLabel = new wxStaticText(m_placeGroup, wxID_ANY, from_gbk("时区"));
     abroad->Add(m_zoneLabel, 0, wxALIGN_CENTER_VERTICAL);
     abroad->Add(m_zoneSearch, 1, wxEXPAND);
     m_zoneList = new wxListBox(m_placeGroup, kZoneList, wxDefaultPosition, wxSize(26 * GetCharHeight(), 5 * GetCharHeight() + 12), 0,
@@ -197,23 +197,23 @@ void CBirthDlg::BuildControls() {
     place->Add(abroad, 0, wxEXPAND | wxTOP | wxRIGHT | wxBOTTOM, 4);
     top->Add(place, 0, wxEXPAND | wxLEFT | wxRIGHT, 10);
 
-    auto* helpGroup = new wxStaticBoxSizer(wxVERTICAL, this, FromGbk("说明"));
+    auto* helpGroup = new wxStaticBoxSizer(wxVERTICAL, this, from_gbk("说明"));
     m_help = new wxStaticText(helpGroup->GetStaticBox(), kHelp, "", wxDefaultPosition, wxDefaultSize,
                               wxST_NO_AUTORESIZE);
     helpGroup->Add(m_help, 1, wxEXPAND | wxALL, 4);
     top->Add(helpGroup, 0, wxEXPAND | wxALL, 10);
 
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    auto* ok = new wxButton(this, wxID_OK, FromGbk("确定(&O)"));
+    auto* ok = new wxButton(this, wxID_OK, from_gbk("确定(&O)"));
     ok->SetDefault();
     buttons->Add(ok, 0, wxRIGHT, 8);
-    buttons->Add(new wxButton(this, wxID_CANCEL, FromGbk("取消(&C)")));
+    buttons->Add(new wxButton(this, wxID_CANCEL, from_gbk("取消(&C)")));
     top->Add(buttons, 0, wxALIGN_RIGHT | wxLEFT | wxRIGHT | wxBOTTOM, 10);
     SetSizerAndFit(top);
     // Now that the box has its width, give it the height of the longest help text.
     int lines = 1;
     for (BirthField field : kHelpFields)
-        lines = std::max(lines, static_cast<int>(WrapText(FromGbk(help_text(field)), HelpWidth(), *m_help).Freq('\n')) + 1);
+        lines = std::max(lines, static_cast<int>(wrap_text(from_gbk(help_text(field)), HelpWidth(), *m_help).Freq('\n')) + 1);
     m_help->SetMinSize(wxSize(-1, lines * m_help->GetCharHeight() + 4));
     Fit();
 
@@ -240,7 +240,7 @@ void CBirthDlg::BuildControls() {
         const std::string typed = ToGbk(m_name->GetValue());
         const std::string kept = clip_name(typed);
         if (kept != typed) {
-            m_name->ChangeValue(FromGbk(kept));
+            m_name->ChangeValue(from_gbk(kept));
             m_name->SetInsertionPointEnd();
         }
         ShowHelp(BirthField::name);
@@ -297,7 +297,7 @@ void CBirthDlg::FillZones() {
     int chosen = wxNOT_FOUND;
     for (const ZoneEntry* zone : m_zones) {
         if (zone->zone == m_entry.zoneText) chosen = static_cast<int>(lines.size());
-        lines.Add(FromGbk(zone_list_text(*zone)));
+        lines.Add(from_gbk(zone_list_text(*zone)));
     }
     m_zoneList->Freeze();
     m_zoneList->Set(lines);
@@ -314,14 +314,14 @@ void CBirthDlg::ChooseListedZone() {
     m_entry.longitudeText = ToGbk(m_longitude->GetValue());
     m_entry.latitudeText = ToGbk(m_latitude->GetValue());
     choose_zone(m_entry, *m_zones[static_cast<std::size_t>(line)]);
-    m_longitude->ChangeValue(FromGbk(m_entry.longitudeText));
-    m_latitude->ChangeValue(FromGbk(m_entry.latitudeText));
+    m_longitude->ChangeValue(from_gbk(m_entry.longitudeText));
+    m_latitude->ChangeValue(from_gbk(m_entry.latitudeText));
     ShowChosenZone();
 }
 
 void CBirthDlg::ShowChosenZone() {
-    m_zoneChosen->SetLabel(m_entry.zoneText.empty() ? FromGbk("尚未选择时区")
-                                                    : FromGbk("已选：" + m_entry.zoneText));
+    m_zoneChosen->SetLabel(m_entry.zoneText.empty() ? from_gbk("尚未选择时区")
+                                                    : from_gbk("已选：" + m_entry.zoneText));
 }
 
 void CBirthDlg::ShowPlaceKind() {
@@ -348,41 +348,41 @@ void CBirthDlg::EnablePlace(bool provinceToo, bool city) {
 }
 
 void CBirthDlg::FillDays() {
-    m_day->Set(Numbers(1, m_entry.dayCount()));
-    Select(m_day, m_entry.dayIndex);
+    m_day->Set(number_items(1, m_entry.dayCount()));
+    select_item(m_day, m_entry.dayIndex);
 }
 
 void CBirthDlg::FillCities() {
-    m_city->Set(CityItems(m_entry.provinceText));
-    SelectText(m_city, m_entry.cityText);
+    m_city->Set(city_items(m_entry.provinceText));
+    select_text(m_city, m_entry.cityText);
 }
 
 int CBirthDlg::HelpWidth() const { return std::max(m_help->GetSize().x, m_help->GetCharHeight() * 8); }
 
 void CBirthDlg::ShowHelp(BirthField field) {
-    m_help->SetLabel(WrapText(FromGbk(help_text(field)), HelpWidth(), *m_help));
+    m_help->SetLabel(wrap_text(from_gbk(help_text(field)), HelpWidth(), *m_help));
 }
 
 void CBirthDlg::PushToControls() {
-    m_name->ChangeValue(FromGbk(m_entry.nameText));
+    m_name->ChangeValue(from_gbk(m_entry.nameText));
     (m_entry.lunar() ? m_lunar : m_solar)->SetValue(true);
     (m_entry.sexIndex == 0 ? m_male : m_female)->SetValue(true);
     m_leap->SetValue(m_entry.leap);
     m_leap->Enable(m_entry.leapEnabled());
     FillDays();
-    Select(m_year, m_entry.yearIndex);
+    select_item(m_year, m_entry.yearIndex);
     if (m_entry.yearIndex < 0) m_year->ChangeValue("");
-    Select(m_month, m_entry.monthIndex);
-    Select(m_hour, m_entry.hourIndex);
-    Select(m_minute, m_entry.minuteIndex);
+    select_item(m_month, m_entry.monthIndex);
+    select_item(m_hour, m_entry.hourIndex);
+    select_item(m_minute, m_entry.minuteIndex);
     if (m_trueSolarTime && !m_entry.provinceText.empty()) {
-        SelectText(m_province, m_entry.provinceText);
+        select_text(m_province, m_entry.provinceText);
         FillCities();
     }
-    m_longitude->ChangeValue(FromGbk(m_entry.longitudeText));
-    m_latitude->ChangeValue(FromGbk(m_entry.latitudeText));
+    m_longitude->ChangeValue(from_gbk(m_entry.longitudeText));
+    m_latitude->ChangeValue(from_gbk(m_entry.latitudeText));
     // A zone already chosen is searched for, so that its line is in sight.
-    m_zoneSearch->ChangeValue(FromGbk(m_entry.zoneText));
+    m_zoneSearch->ChangeValue(from_gbk(m_entry.zoneText));
     FillZones();
     ShowPlaceKind();
 }
@@ -391,11 +391,11 @@ void CBirthDlg::PullFromControls() {
     m_entry.nameText = clip_name(ToGbk(m_name->GetValue()));
     m_entry.calendarIndex = m_lunar->GetValue() ? 0 : 1;
     m_entry.sexIndex = m_male->GetValue() ? 0 : 1;
-    m_entry.yearIndex = YearIndexOf(m_year->GetValue());
-    m_entry.monthIndex = SelectionOf(m_month);
-    m_entry.dayIndex = SelectionOf(m_day);
-    m_entry.hourIndex = SelectionOf(m_hour);
-    m_entry.minuteIndex = SelectionOf(m_minute);
+    m_entry.yearIndex = year_index_of(m_year->GetValue());
+    m_entry.monthIndex = selection_of(m_month);
+    m_entry.dayIndex = selection_of(m_day);
+    m_entry.hourIndex = selection_of(m_hour);
+    m_entry.minuteIndex = selection_of(m_minute);
     m_entry.leap = m_leap->IsEnabled() && m_leap->GetValue();
     m_entry.provinceText = m_trueSolarTime ? ToGbk(m_province->GetStringSelection()) : std::string();
     m_entry.cityText = m_trueSolarTime ? ToGbk(m_city->GetStringSelection()) : std::string();

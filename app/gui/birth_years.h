@@ -13,6 +13,6 @@ inline constexpr int kLastDialogYear = kFirstListedYear + kListedYears - 1;
 static_assert(kFirstDialogYear <= kLastDialogYear);
 
 // The index of a typed year ("1984", " 1984 "), or -1 when it is not one of the list.
-int YearIndexOf(const wxString& typed);
+int year_index_of(const wxString& typed);
 
 }  // namespace orvane::gui

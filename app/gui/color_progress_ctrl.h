@@ -40,7 +40,7 @@ private:
 };
 
 // A COLORREF (blue in the high byte) as a colour.
-inline wxColour FromColorRef(unsigned long colorRef) {
+inline wxColour from_color_ref(unsigned long colorRef) {
     return wxColour(colorRef & 0xFF, (colorRef >> 8) & 0xFF, (colorRef >> 16) & 0xFF);
 }
 

@@ -8,8 +8,8 @@ namespace orvane::gui::cmd {
 // wx keeps menu ids below 32767 (menus of 16-bit ids elsewhere), so a command
 // number becomes its window id with this offset taken off.
 inline constexpr int kMenuIdOffset = 30000;
-constexpr int MenuId(int command) { return command - kMenuIdOffset; }
-constexpr int CommandOf(int menuId) { return menuId + kMenuIdOffset; }
+constexpr int menu_id(int command) { return command - kMenuIdOffset; }
+constexpr int command_of(int menuId) { return menuId + kMenuIdOffset; }
 
 // 八字
 inline constexpr int kInputBirth = 32771;

@@ -8,7 +8,7 @@
 
 namespace orvane::gui {
 
-inline wxString FromGbk(const std::string& gbk) { return wxString(gbk.c_str(), wxCSConv("GBK")); }
+inline wxString from_gbk(const std::string& gbk) { return wxString(gbk.c_str(), wxCSConv("GBK")); }
 
 inline std::string ToGbk(const wxString& text) {
     const wxCharBuffer bytes = text.mb_str(wxCSConv("GBK"));
@@ -16,7 +16,7 @@ inline std::string ToGbk(const wxString& text) {
 }
 
 // File names are bytes of the file system's encoding, not GBK text.
-inline wxString FromPath(const std::string& bytes) { return wxString(bytes.c_str(), *wxConvFileName); }
+inline wxString from_path(const std::string& bytes) { return wxString(bytes.c_str(), *wxConvFileName); }
 inline std::string ToPath(const wxString& path) {
     const wxCharBuffer bytes = path.fn_str();
     return bytes.data() ? std::string(bytes.data()) : std::string();

@@ -9,20 +9,20 @@
 
 namespace orvane::gui {
 
-CHistoryDlg::CHistoryDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, FromGbk("历史记录")) {
+CHistoryDlg::CHistoryDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, from_gbk("历史记录")) {
     auto* top = new wxBoxSizer(wxVERTICAL);
-    top->Add(new wxStaticText(this, wxID_ANY, FromGbk("选择下面一条记录，然后点功能按钮：")), 0,
+    top->Add(new wxStaticText(this, wxID_ANY, from_gbk("选择下面一条记录，然后点功能按钮：")), 0,
              wxLEFT | wxRIGHT | wxTOP, 10);
     m_list = new wxListBox(this, history_ids::kList, wxDefaultPosition, FromDIP(wxSize(420, 260)), 0, nullptr,
                            wxLB_SINGLE | wxLB_HSCROLL);
     top->Add(m_list, 1, wxEXPAND | wxALL, 10);
 
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    auto* recast = new wxButton(this, wxID_OK, FromGbk("排八字(&P)"));
+    auto* recast = new wxButton(this, wxID_OK, from_gbk("排八字(&P)"));
     recast->SetDefault();
     buttons->Add(recast, 0, wxRIGHT, 8);
-    buttons->Add(new wxButton(this, wxID_CANCEL, FromGbk("取消(&C)")), 0, wxRIGHT, 8);
-    buttons->Add(new wxButton(this, history_ids::kDelete, FromGbk("删除(&D)")));
+    buttons->Add(new wxButton(this, wxID_CANCEL, from_gbk("取消(&C)")), 0, wxRIGHT, 8);
+    buttons->Add(new wxButton(this, history_ids::kDelete, from_gbk("删除(&D)")));
     top->Add(buttons, 0, wxALIGN_RIGHT | wxLEFT | wxRIGHT | wxBOTTOM, 10);
     SetSizerAndFit(top);
 
@@ -39,7 +39,7 @@ CHistoryDlg::CHistoryDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, FromGbk(
 
 void CHistoryDlg::FillList() {
     wxArrayString lines;
-    for (const std::string& line : m_state.lines) lines.Add(FromGbk(line));
+    for (const std::string& line : m_state.lines) lines.Add(from_gbk(line));
     m_list->Set(lines);
 }
 

@@ -8,15 +8,15 @@
 namespace orvane::gui {
 namespace {
 
-const wxColour kLink(0, 0, 255), kVisited(128, 0, 128), kFocus(0, 128, 128), kHover(255, 0, 0);
+const wxColour k_link(0, 0, 255), kVisited(128, 0, 128), kFocus(0, 128, 128), kHover(255, 0, 0);
 // What the desktop answers when no program opens the address.
 constexpr int kNoAssociation = 31;
 
-bool OpenInBrowser(const wxString& address) { return wxLaunchDefaultBrowser(address); }
+bool open_in_browser(const wxString& address) { return wxLaunchDefaultBrowser(address); }
 
 }  // namespace
 
-bool (*CHyperLink::s_open)(const wxString& address) = &OpenInBrowser;
+bool (*CHyperLink::s_open)(const wxString& address) = &open_in_browser;
 
 CHyperLink::CHyperLink(wxWindow* parent, wxWindowID id, const wxString& text, const wxString& address)
     : wxControl(parent, id, wxDefaultPosition, wxDefaultSize, wxBORDER_NONE | wxTRANSPARENT_WINDOW),
@@ -65,7 +65,7 @@ void CHyperLink::SetOver(bool over) {
 wxColour CHyperLink::CurrentColour() const {
     if (m_over && (m_options & kUseHover)) return kHover;
     if (m_focus && !(m_options & kNoFocusColour)) return kFocus;
-    return m_visited ? kVisited : kLink;
+    return m_visited ? kVisited : k_link;
 }
 
 void CHyperLink::OnPaint(wxPaintEvent&) {
@@ -85,7 +85,7 @@ bool CHyperLink::OpenLink() {
         return true;
     }
     wxBell();
-    CMessageDlg box(this, "Can't open link:\n\n" + ReasonText(kNoAssociation), ProgramCaption(), wxART_WARNING);
+    CMessageDlg box(this, "Can't open link:\n\n" + ReasonText(kNoAssociation), program_caption(), wxART_WARNING);
     box.ShowModal();
     return false;
 }

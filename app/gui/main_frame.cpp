@@ -30,16 +30,16 @@ constexpr int kChartCommands[] = {
     cmd::kOpen,       cmd::kPrint,     cmd::kPrintPreview, cmd::kPageSetup,  cmd::kPrintSetup,  cmd::kBack,
     cmd::kForward,    cmd::kCut,       cmd::kCopy,      cmd::kPaste};
 
-void Add(wxMenu* menu, int id, const char* text, const char* prompt = "") {
-    menu->Append(cmd::MenuId(id), FromGbk(text), FromGbk(prompt));
+void add_menu_item(wxMenu* menu, int id, const char* text, const char* prompt = "") {
+    menu->Append(cmd::menu_id(id), from_gbk(text), from_gbk(prompt));
 }
 
-CDocManager* NewDocManager() { return new CDocManager(); }
+CDocManager* new_doc_manager() { return new CDocManager(); }
 
 }  // namespace
 
 CMainFrame::CMainFrame()
-    : wxDocMDIParentFrame(NewDocManager(), nullptr, wxID_ANY, FromGbk("Kerrow八字算命"), wxDefaultPosition,
+    : wxDocMDIParentFrame(new_doc_manager(), nullptr, wxID_ANY, from_gbk("Kerrow八字算命"), wxDefaultPosition,
                           wxSize(1000, 720)),
       m_docManager(static_cast<CDocManager*>(GetDocumentManager())) {
     m_docManager->SetFrame(this);
@@ -49,7 +49,7 @@ CMainFrame::CMainFrame()
     bar->EnableTop(bar->GetMenuCount() - 1, false);  // the motto at the right end
     BuildToolBar();
     CreateStatusBar();
-    SetStatusText(FromGbk("就绪"));
+    SetStatusText(from_gbk("就绪"));
     BindCommands();
 }
 
@@ -70,91 +70,91 @@ void CMainFrame::BindCommands() {
         {cmd::kViewToolbar, &CMainFrame::OnViewToolbar},
         {cmd::kViewStatusBar, &CMainFrame::OnViewStatusBar},
     };
-    for (const FrameCommand& command : commands) Bind(wxEVT_MENU, command.handler, this, cmd::MenuId(command.command));
+    for (const FrameCommand& command : commands) Bind(wxEVT_MENU, command.handler, this, cmd::menu_id(command.command));
     for (int command : kChartCommands)
-        Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, cmd::MenuId(command));
+        Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, cmd::menu_id(command));
 }
 
 wxMenuBar* CMainFrame::BuildMenuBar() {
     auto* bar = new wxMenuBar();
 
     auto* chartMenu = new wxMenu();
-    Add(chartMenu, cmd::kInputBirth, "输入生辰(&I)...\tCtrl+I", "输入生辰");
-    Add(chartMenu, cmd::kReverseLookup, "反推八字(四柱干支输入方式)...", "由四柱干支反推出生日期");
-    Add(chartMenu, cmd::kEditBirth, "修改生辰(M)...", "修改生辰");
-    Add(chartMenu, cmd::kHistory, "历史记录(&H)...", "历史记录");
+    add_menu_item(chartMenu, cmd::kInputBirth, "输入生辰(&I)...\tCtrl+I", "输入生辰");
+    add_menu_item(chartMenu, cmd::kReverseLookup, "反推八字(四柱干支输入方式)...", "由四柱干支反推出生日期");
+    add_menu_item(chartMenu, cmd::kEditBirth, "修改生辰(M)...", "修改生辰");
+    add_menu_item(chartMenu, cmd::kHistory, "历史记录(&H)...", "历史记录");
     chartMenu->AppendSeparator();
-    Add(chartMenu, cmd::kSampleReadings, "批命示例(&S)", "批命示例");
-    Add(chartMenu, cmd::kRecentChart, "最近批八字(&H)", "最近排出的八字命盘");
-    Add(chartMenu, cmd::kKnowledge, "八字知识(&Z)", "八字知识");
+    add_menu_item(chartMenu, cmd::kSampleReadings, "批命示例(&S)", "批命示例");
+    add_menu_item(chartMenu, cmd::kRecentChart, "最近批八字(&H)", "最近排出的八字命盘");
+    add_menu_item(chartMenu, cmd::kKnowledge, "八字知识(&Z)", "八字知识");
     chartMenu->AppendSeparator();
-    Add(chartMenu, cmd::kSaveAs, "另存为(&A)...", "把当前页面另存为文件");
+    add_menu_item(chartMenu, cmd::kSaveAs, "另存为(&A)...", "把当前页面另存为文件");
     chartMenu->AppendSeparator();
-    Add(chartMenu, cmd::kPageSetup, "页面设置(&R)...", "页面设置");
-    Add(chartMenu, cmd::kPrintPreview, "打印预览(&V)...", "打印预览");
-    Add(chartMenu, cmd::kPrint, "打印(&P)...\tCtrl+P", "打印当前页面");
+    add_menu_item(chartMenu, cmd::kPageSetup, "页面设置(&R)...", "页面设置");
+    add_menu_item(chartMenu, cmd::kPrintPreview, "打印预览(&V)...", "打印预览");
+    add_menu_item(chartMenu, cmd::kPrint, "打印(&P)...\tCtrl+P", "打印当前页面");
     chartMenu->AppendSeparator();
-    Add(chartMenu, cmd::kExit, "退出(&X)", "退出程序");
-    bar->Append(chartMenu, FromGbk("八字(&B)"));
+    add_menu_item(chartMenu, cmd::kExit, "退出(&X)", "退出程序");
+    bar->Append(chartMenu, from_gbk("八字(&B)"));
 
     auto* styleMenu = new wxMenu();
-    Add(styleMenu, cmd::kStyleHint, "输入生辰排八字之后才能选择命状格式");
-    bar->Append(styleMenu, FromGbk("格式(&S)"));
+    add_menu_item(styleMenu, cmd::kStyleHint, "输入生辰排八字之后才能选择命状格式");
+    bar->Append(styleMenu, from_gbk("格式(&S)"));
 
     auto* tools = new wxMenu();
-    Add(tools, cmd::kOptions, "选项(&O)...", "选项");
+    add_menu_item(tools, cmd::kOptions, "选项(&O)...", "选项");
     tools->AppendSeparator();
-    Add(tools, cmd::kCityCoordinates, "城市经纬度(&C)...", "查看出生地点的经纬度");
+    add_menu_item(tools, cmd::kCityCoordinates, "城市经纬度(&C)...", "查看出生地点的经纬度");
     tools->AppendSeparator();
-    Add(tools, cmd::kDeskCalendar, "万年历", "打开万年历");
-    Add(tools, cmd::kHtmlCalendar, "HTML日历", "网页日历");
-    bar->Append(tools, FromGbk("工具(&T)"));
+    add_menu_item(tools, cmd::kDeskCalendar, "万年历", "打开万年历");
+    add_menu_item(tools, cmd::kHtmlCalendar, "HTML日历", "网页日历");
+    bar->Append(tools, from_gbk("工具(&T)"));
 
     auto* help = new wxMenu();
-    Add(help, cmd::kHomePage, "软件主页(&D)");
-    Add(help, cmd::kLatestVersion, "最新版本(&E)");
-    Add(help, cmd::kStyleDownload, "命状下载(&F)");
-    Add(help, cmd::kUserInfo, "用户信息(&G)");
+    add_menu_item(help, cmd::kHomePage, "软件主页(&D)");
+    add_menu_item(help, cmd::kLatestVersion, "最新版本(&E)");
+    add_menu_item(help, cmd::kStyleDownload, "命状下载(&F)");
+    add_menu_item(help, cmd::kUserInfo, "用户信息(&G)");
     help->AppendSeparator();
-    Add(help, cmd::kGuestBook, "留言簿(&H)");
-    Add(help, cmd::kQuestions, "常见问题(&I)");
-    Add(help, cmd::kHelpFile, "帮助文件(&J)");
+    add_menu_item(help, cmd::kGuestBook, "留言簿(&H)");
+    add_menu_item(help, cmd::kQuestions, "常见问题(&I)");
+    add_menu_item(help, cmd::kHelpFile, "帮助文件(&J)");
     help->AppendSeparator();
-    Add(help, cmd::kAbout, "关于本程序(&K)...", "关于");
-    bar->Append(help, FromGbk("帮助(&H)"));
+    add_menu_item(help, cmd::kAbout, "关于本程序(&K)...", "关于");
+    bar->Append(help, from_gbk("帮助(&H)"));
 
     auto* other = new wxMenu();
     auto* file = new wxMenu();
-    Add(file, cmd::kNew, "新建(&N)\tCtrl+N", "新建命稿窗口");
-    Add(file, cmd::kOpen, "打开(&O)...\tCtrl+O", "打开");
-    Add(file, cmd::kSave, "保存(&S)", "保存");
-    Add(file, cmd::kSaveAs, "另存为(&A)...");
-    Add(file, cmd::kPrintSetup, "打印设置(&R)...", "打印设置");
+    add_menu_item(file, cmd::kNew, "新建(&N)\tCtrl+N", "新建命稿窗口");
+    add_menu_item(file, cmd::kOpen, "打开(&O)...\tCtrl+O", "打开");
+    add_menu_item(file, cmd::kSave, "保存(&S)", "保存");
+    add_menu_item(file, cmd::kSaveAs, "另存为(&A)...");
+    add_menu_item(file, cmd::kPrintSetup, "打印设置(&R)...", "打印设置");
     file->AppendSeparator();
-    Add(file, cmd::kExit, "退出(&X)");
-    other->AppendSubMenu(file, FromGbk("文件(&F)"));
+    add_menu_item(file, cmd::kExit, "退出(&X)");
+    other->AppendSubMenu(file, from_gbk("文件(&F)"));
     auto* edit = new wxMenu();
-    Add(edit, cmd::kCut, "剪切(&T)\tCtrl+X");
-    Add(edit, cmd::kCopy, "复制(&C)\tCtrl+C");
-    Add(edit, cmd::kPaste, "粘贴(&P)\tCtrl+V");
-    other->AppendSubMenu(edit, FromGbk("编辑(&E)"));
+    add_menu_item(edit, cmd::kCut, "剪切(&T)\tCtrl+X");
+    add_menu_item(edit, cmd::kCopy, "复制(&C)\tCtrl+C");
+    add_menu_item(edit, cmd::kPaste, "粘贴(&P)\tCtrl+V");
+    other->AppendSubMenu(edit, from_gbk("编辑(&E)"));
     auto* view = new wxMenu();
-    view->AppendCheckItem(cmd::MenuId(cmd::kViewToolbar), FromGbk("工具栏(&T)"))->Check(true);
-    view->AppendCheckItem(cmd::MenuId(cmd::kViewStatusBar), FromGbk("状态栏(&S)"))->Check(true);
-    other->AppendSubMenu(view, FromGbk("查看(&V)"));
+    view->AppendCheckItem(cmd::menu_id(cmd::kViewToolbar), from_gbk("工具栏(&T)"))->Check(true);
+    view->AppendCheckItem(cmd::menu_id(cmd::kViewStatusBar), from_gbk("状态栏(&S)"))->Check(true);
+    other->AppendSubMenu(view, from_gbk("查看(&V)"));
     auto* window = new wxMenu();
-    window->Append(wxID_MDI_WINDOW_NEXT, FromGbk("下一个窗口(&N)"));
-    window->Append(wxID_MDI_WINDOW_PREV, FromGbk("上一个窗口(&P)"));
-    other->AppendSubMenu(window, FromGbk("窗口(&W)"));
+    window->Append(wxID_MDI_WINDOW_NEXT, from_gbk("下一个窗口(&N)"));
+    window->Append(wxID_MDI_WINDOW_PREV, from_gbk("上一个窗口(&P)"));
+    other->AppendSubMenu(window, from_gbk("窗口(&W)"));
     auto* browse = new wxMenu();
-    Add(browse, cmd::kWelcome, "欢迎页面(&W)");
-    Add(browse, cmd::kBack, "后退(&B)");
-    Add(browse, cmd::kForward, "前进(&F)");
-    Add(browse, cmd::kRecentChart, "最近排出的八字命盘(&H)");
-    other->AppendSubMenu(browse, FromGbk("浏览(&G)"));
-    bar->Append(other, FromGbk("其它(&O)"));
+    add_menu_item(browse, cmd::kWelcome, "欢迎页面(&W)");
+    add_menu_item(browse, cmd::kBack, "后退(&B)");
+    add_menu_item(browse, cmd::kForward, "前进(&F)");
+    add_menu_item(browse, cmd::kRecentChart, "最近排出的八字命盘(&H)");
+    other->AppendSubMenu(browse, from_gbk("浏览(&G)"));
+    bar->Append(other, from_gbk("其它(&O)"));
 
-    bar->Append(new wxMenu(), FromGbk("命理学的可贵不只在于能算得准，而更在于研究如何改善人生！"));
+    bar->Append(new wxMenu(), from_gbk("命理学的可贵不只在于能算得准，而更在于研究如何改善人生！"));
     return bar;
 }
 
@@ -162,7 +162,7 @@ void CMainFrame::BuildToolBar() {
     wxToolBar* tools = CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT);
     const wxSize size = FromDIP(wxSize(20, 20));
     auto tool = [&](int id, const wxArtID& art, const char* tip) {
-        tools->AddTool(cmd::MenuId(id), FromGbk(tip), wxArtProvider::GetBitmapBundle(art, wxART_TOOLBAR, size), FromGbk(tip));
+        tools->AddTool(cmd::menu_id(id), from_gbk(tip), wxArtProvider::GetBitmapBundle(art, wxART_TOOLBAR, size), from_gbk(tip));
     };
     tool(cmd::kInputBirth, wxART_NEW, "输入生辰");
     tool(cmd::kEditBirth, wxART_EDIT, "修改生辰");
@@ -193,7 +193,7 @@ CTamselView* CMainFrame::ActiveView() const {
 }
 
 void CMainFrame::RunCommand(int command) {
-    wxCommandEvent event(wxEVT_MENU, cmd::MenuId(command));
+    wxCommandEvent event(wxEVT_MENU, cmd::menu_id(command));
     event.SetEventObject(this);
     ProcessWindowEvent(event);
 }
@@ -210,7 +210,7 @@ void CMainFrame::OnCityCoordinates(wxCommandEvent&) {
 
 void CMainFrame::OnDeskCalendar(wxCommandEvent&) {
     // A missing calendar is not reported.
-    wxExecute(FromPath(platform::program_path("tallis")), wxEXEC_ASYNC | wxEXEC_HIDE_CONSOLE);
+    wxExecute(from_path(platform::program_path("tallis")), wxEXEC_ASYNC | wxEXEC_HIDE_CONSOLE);
 }
 
 void CMainFrame::OnAbout(wxCommandEvent&) {

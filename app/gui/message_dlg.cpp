@@ -17,9 +17,9 @@ constexpr long kBoxStyle = wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX;
 
 }  // namespace
 
-wxString ProgramCaption() { return FromGbk("Kerrow八字算命"); }
+wxString program_caption() { return from_gbk("Kerrow八字算命"); }
 
-void LayOutBox(wxDialog& box, const wxArtID& icon, wxStaticText* text, wxSizer* buttons) {
+void lay_out_box(wxDialog& box, const wxArtID& icon, wxStaticText* text, wxSizer* buttons) {
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     row->Add(new wxStaticBitmap(&box, wxID_ANY, wxArtProvider::GetBitmapBundle(icon, wxART_MESSAGE_BOX)), 0,
              wxALL | wxALIGN_TOP, 14);
@@ -40,15 +40,15 @@ void LayOutBox(wxDialog& box, const wxArtID& icon, wxStaticText* text, wxSizer* 
 CMessageDlg::CMessageDlg(wxWindow* parent, const wxString& text, const wxString& caption, const wxArtID& icon)
     : wxDialog(parent, wxID_ANY, caption, wxDefaultPosition, wxDefaultSize, kBoxStyle) {
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    auto* ok = new wxButton(this, wxID_OK, FromGbk("确定"));
+    auto* ok = new wxButton(this, wxID_OK, from_gbk("确定"));
     ok->SetDefault();
     buttons->Add(ok);
-    LayOutBox(*this, icon, new wxStaticText(this, kMessageTextId, text), buttons);
+    lay_out_box(*this, icon, new wxStaticText(this, kMessageTextId, text), buttons);
     SetEscapeId(wxID_OK);
 }
 
 void CMessageDlg::Show(wxWindow* parent, const wxString& text, const wxArtID& icon) {
-    CMessageDlg box(parent, text, ProgramCaption(), icon);
+    CMessageDlg box(parent, text, program_caption(), icon);
     box.ShowModal();
 }
 

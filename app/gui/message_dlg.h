@@ -14,11 +14,11 @@ namespace orvane::gui {
 inline constexpr int kMessageTextId = 1038;
 
 // The caption of every box the program shows.
-wxString ProgramCaption();
+wxString program_caption();
 
 class CMessageDlg : public wxDialog {
 public:
-    CMessageDlg(wxWindow* parent, const wxString& text, const wxString& caption = ProgramCaption(),
+    CMessageDlg(wxWindow* parent, const wxString& text, const wxString& caption = program_caption(),
                 const wxArtID& icon = wxART_INFORMATION);
     // Shows the box modally.
     static void Show(wxWindow* parent, const wxString& text, const wxArtID& icon = wxART_INFORMATION);
@@ -26,6 +26,6 @@ public:
 
 // Lays out a box with an icon beside its text and the buttons below, wide enough
 // for its caption to show whole in the title bar.
-void LayOutBox(wxDialog& box, const wxArtID& icon, wxStaticText* text, wxSizer* buttons);
+void lay_out_box(wxDialog& box, const wxArtID& icon, wxStaticText* text, wxSizer* buttons);
 
 }  // namespace orvane::gui

@@ -20,12 +20,12 @@ struct Group {
 
 // GTK always keeps one button of a group on, so each group carries a hidden
 // third button that stands for "nothing chosen".
-Group RadioGroup(wxWindow* parent, wxSizer* into, int boxId, const char* title, int firstId, const char* first,
+Group radio_group(wxWindow* parent, wxSizer* into, int boxId, const char* title, int firstId, const char* first,
                  int secondId, const char* second) {
-    auto* sizer = new wxStaticBoxSizer(new wxStaticBox(parent, boxId, FromGbk(title)), wxVERTICAL);
+    auto* sizer = new wxStaticBoxSizer(new wxStaticBox(parent, boxId, from_gbk(title)), wxVERTICAL);
     wxStaticBox* box = sizer->GetStaticBox();
-    Group group{new wxRadioButton(box, firstId, FromGbk(first), wxDefaultPosition, wxDefaultSize, wxRB_GROUP),
-                new wxRadioButton(box, secondId, FromGbk(second)), new wxRadioButton(box, wxID_ANY, ""), box};
+    Group group{new wxRadioButton(box, firstId, from_gbk(first), wxDefaultPosition, wxDefaultSize, wxRB_GROUP),
+                new wxRadioButton(box, secondId, from_gbk(second)), new wxRadioButton(box, wxID_ANY, ""), box};
     group.none->Hide();
     sizer->Add(group.first, 0, wxALL, 4);
     sizer->Add(group.second, 0, wxALL, 4);
@@ -33,47 +33,47 @@ Group RadioGroup(wxWindow* parent, wxSizer* into, int boxId, const char* title, 
     return group;
 }
 
-void Choose(const Group& group, int index) {
+void choose_item(const Group& group, int index) {
     (index == 0 ? group.first : index == 1 ? group.second : group.none)->SetValue(true);
 }
 
-int IndexOf(wxRadioButton* first, wxRadioButton* second) {
+int checked_index(wxRadioButton* first, wxRadioButton* second) {
     return first->GetValue() ? 0 : second->GetValue() ? 1 : -1;
 }
 
 }  // namespace
 
-COptionsDlg::COptionsDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, FromGbk("选项")) {
+COptionsDlg::COptionsDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, from_gbk("选项")) {
     using namespace options_ids;
     auto* top = new wxBoxSizer(wxVERTICAL);
-    const Group day = RadioGroup(this, top, wxID_ANY, "夜子时", kMidnight, "使用夜子时，以凌晨零点作为每日界限",
+    const Group day = radio_group(this, top, wxID_ANY, "夜子时", kMidnight, "使用夜子时，以凌晨零点作为每日界限",
                                  kElevenPm, "不使夜子时，以晚上十一点作为每日界限");
-    const Group lateZi = RadioGroup(this, top, kLateZiGroup, "夜子时遁法", kLateZiNext, "夜子时遁亥时后一位",
+    const Group lateZi = radio_group(this, top, kLateZiGroup, "夜子时遁法", kLateZiNext, "夜子时遁亥时后一位",
                                     kLateZiSame, "夜子时与正子时相同");
-    const Group solar = RadioGroup(this, top, wxID_ANY, "天文时间", kTrueSolar, "使用天文时间，输入生辰需要出生地方",
+    const Group solar = radio_group(this, top, wxID_ANY, "天文时间", kTrueSolar, "使用天文时间，输入生辰需要出生地方",
                                    kNoTrueSolar, "不使用天文时间，输入生辰不需要出生地方");
     m_midnight = day.first, m_elevenPm = day.second, m_dayNone = day.none;
     m_lateZiNext = lateZi.first, m_lateZiSame = lateZi.second, m_lateZiNone = lateZi.none;
     m_trueSolar = solar.first, m_noTrueSolar = solar.second, m_trueSolarNone = solar.none;
     m_lateZiGroup = lateZi.box;
 
-    auto* history = new wxStaticBoxSizer(wxVERTICAL, this, FromGbk("历史记录"));
-    m_saveHistory = new wxCheckBox(history->GetStaticBox(), kSaveHistory, FromGbk("保存历史记录（保存生辰数据）"));
+    auto* history = new wxStaticBoxSizer(wxVERTICAL, this, from_gbk("历史记录"));
+    m_saveHistory = new wxCheckBox(history->GetStaticBox(), kSaveHistory, from_gbk("保存历史记录（保存生辰数据）"));
     history->Add(m_saveHistory, 0, wxALL, 4);
     top->Add(history, 0, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 10);
 
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    auto* ok = new wxButton(this, wxID_OK, FromGbk("确定(&O)"));
+    auto* ok = new wxButton(this, wxID_OK, from_gbk("确定(&O)"));
     ok->SetDefault();
     buttons->Add(ok, 0, wxRIGHT, 8);
-    buttons->Add(new wxButton(this, wxID_CANCEL, FromGbk("取消(&C)")));
+    buttons->Add(new wxButton(this, wxID_CANCEL, from_gbk("取消(&C)")));
     top->Add(buttons, 0, wxALIGN_RIGHT | wxALL, 10);
     SetSizerAndFit(top);
 
     const OptionsDialogState state = load_options_dialog();
-    Choose(day, state.dayBoundaryIndex);
-    Choose(lateZi, state.lateZiStemIndex);
-    Choose(solar, state.trueSolarTimeIndex);
+    choose_item(day, state.dayBoundaryIndex);
+    choose_item(lateZi, state.lateZiStemIndex);
+    choose_item(solar, state.trueSolarTimeIndex);
     m_saveHistory->SetValue(state.saveHistory);
     EnableLateZi(state.lateZiGroupEnabled());
 
@@ -91,9 +91,9 @@ void COptionsDlg::EnableLateZi(bool enable) {
 
 OptionsDialogState COptionsDlg::State() const {
     OptionsDialogState state;
-    state.dayBoundaryIndex = IndexOf(m_midnight, m_elevenPm);
-    state.lateZiStemIndex = IndexOf(m_lateZiNext, m_lateZiSame);
-    state.trueSolarTimeIndex = IndexOf(m_trueSolar, m_noTrueSolar);
+    state.dayBoundaryIndex = checked_index(m_midnight, m_elevenPm);
+    state.lateZiStemIndex = checked_index(m_lateZiNext, m_lateZiSame);
+    state.trueSolarTimeIndex = checked_index(m_trueSolar, m_noTrueSolar);
     state.saveHistory = m_saveHistory->GetValue();
     return state;
 }

@@ -14,15 +14,15 @@
 
 namespace orvane::gui {
 
-void InstallDialogHandlers() {
+void install_dialog_handlers() {
     platform::set_message_handler([](const std::string& text) {
-        CMessageDlg::Show(wxTheApp->GetTopWindow(), FromGbk(text));
+        CMessageDlg::Show(wxTheApp->GetTopWindow(), from_gbk(text));
     });
     platform::set_question_handler(
         [](const std::string& text) { return CYesNoDlg::Ask(wxTheApp->GetTopWindow(), text); });
 }
 
-CMainFrame* OpenMainFrame() {
+CMainFrame* open_main_frame() {
     auto* frame = new CMainFrame();
     frame->NewChartWindow();
     frame->Maximize();
@@ -31,16 +31,16 @@ CMainFrame* OpenMainFrame() {
 }
 
 bool OrvaneApp::OnInit() {
-    SetAppDisplayName(FromGbk("Kerrow八字算命"));
+    SetAppDisplayName(from_gbk("Kerrow八字算命"));
     std::vector<std::string> arguments;
     for (int i = 0; i < argc; ++i) arguments.emplace_back(argv[i].utf8_str().data());
     if (const std::optional<PrintPdfJob> job = ParsePrintPdf(arguments)) {
-        m_printStatus = RunPrintPdf(*job);
+        m_printStatus = run_print_pdf(*job);
         return true;
     }
     if (!wxApp::OnInit()) return false;
-    InstallDialogHandlers();
-    SetTopWindow(OpenMainFrame());
+    install_dialog_handlers();
+    SetTopWindow(open_main_frame());
     return true;
 }
 

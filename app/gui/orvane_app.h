@@ -8,7 +8,7 @@ namespace orvane::gui {
 class CMainFrame;
 
 // Message boxes and yes/no questions of the engine shown as real dialogs.
-void InstallDialogHandlers();
+void install_dialog_handlers();
 
 class OrvaneApp : public wxApp {
 public:
@@ -23,6 +23,6 @@ private:
 };
 
 // The main frame with one chart window, maximized.
-CMainFrame* OpenMainFrame();
+CMainFrame* open_main_frame();
 
 }  // namespace orvane::gui

@@ -8,9 +8,9 @@
 namespace orvane::gui {
 namespace {
 
-wxArrayString Items(const std::vector<std::string>& gbkNames) {
+wxArrayString list_items(const std::vector<std::string>& gbkNames) {
     wxArrayString items;
-    for (const std::string& name : gbkNames) items.Add(FromGbk(name));
+    for (const std::string& name : gbkNames) items.Add(from_gbk(name));
     return items;
 }
 
@@ -23,15 +23,15 @@ std::vector<std::string> InGbkOrder(std::vector<std::string> names) {
     return names;
 }
 
-wxArrayString ProvinceItems() {
+wxArrayString province_items() {
     const auto& provinces = province_names();
-    return Items(InGbkOrder({provinces.begin(), provinces.end()}));
+    return list_items(InGbkOrder({provinces.begin(), provinces.end()}));
 }
 
-wxArrayString CityItems(const std::string& gbkProvince) {
+wxArrayString city_items(const std::string& gbkProvince) {
     std::vector<std::string> names;
     for (const CityEntry* place : places_of(gbkProvince)) names.emplace_back(place->city);
-    return Items(InGbkOrder(std::move(names)));
+    return list_items(InGbkOrder(std::move(names)));
 }
 
 }  // namespace orvane::gui

@@ -14,8 +14,8 @@ namespace orvane::gui {
 std::vector<std::string> InGbkOrder(std::vector<std::string> names);
 
 // The 34 provinces.
-wxArrayString ProvinceItems();
+wxArrayString province_items();
 // The places of a province.
-wxArrayString CityItems(const std::string& gbkProvince);
+wxArrayString city_items(const std::string& gbkProvince);
 
 }  // namespace orvane::gui

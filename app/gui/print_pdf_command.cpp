@@ -19,7 +19,7 @@
 namespace orvane::gui {
 namespace {
 
-void SayOnStderr(const std::string& gbk) { std::fprintf(stderr, "%s\n", platform::gbk_to_utf8_lossy(gbk).c_str()); }
+void say_on_stderr(const std::string& gbk) { std::fprintf(stderr, "%s\n", platform::gbk_to_utf8_lossy(gbk).c_str()); }
 
 }  // namespace
 
@@ -38,7 +38,7 @@ std::optional<PrintPdfJob> ParsePrintPdf(const std::vector<std::string>& argumen
     return job;
 }
 
-int RunPrintPdf(const PrintPdfJob& job) {
+int run_print_pdf(const PrintPdfJob& job) {
     if (job.pdfPath.empty()) {
         std::fputs("usage: orvane --print-pdf FILE BIRTH [--program-dir DIR]\n", stderr);
         return cli::kRefused;
@@ -60,12 +60,12 @@ int RunPrintPdf(const PrintPdfJob& job) {
     try {
         cli::store_birth(birth, capture);
     } catch (const cli::Refusal& refusal) {
-        for (const std::string& message : capture.messages) SayOnStderr(message);
-        SayOnStderr(refusal.what());
+        for (const std::string& message : capture.messages) say_on_stderr(message);
+        say_on_stderr(refusal.what());
         return cli::kRefused;
     }
 
-    CMainFrame* frame = OpenMainFrame();
+    CMainFrame* frame = open_main_frame();
     CTamselView* view = frame->ActiveView();
     int status = 1;
     if (view) {
@@ -76,9 +76,9 @@ int RunPrintPdf(const PrintPdfJob& job) {
         } else if (view->PrintToPdf(wxString::FromUTF8(job.pdfPath.c_str()), &error)) {
             status = 0;
         }
-        if (!error.empty()) SayOnStderr("orvane --print-pdf: " + error);
+        if (!error.empty()) say_on_stderr("orvane --print-pdf: " + error);
     }
-    for (const std::string& message : capture.messages) SayOnStderr(message);
+    for (const std::string& message : capture.messages) say_on_stderr(message);
     frame->Destroy();
     return status;
 }

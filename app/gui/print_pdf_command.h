@@ -21,6 +21,6 @@ std::optional<PrintPdfJob> ParsePrintPdf(const std::vector<std::string>& argumen
 // Stores the birth (the command line's BIRTH shapes and checks), casts and prints.
 // The exit status: 0 printed, 2 the birth refused, 1 anything else failed.
 // Messages go to stderr in UTF-8.
-int RunPrintPdf(const PrintPdfJob& job);
+int run_print_pdf(const PrintPdfJob& job);
 
 }  // namespace orvane::gui

@@ -25,7 +25,7 @@ namespace {
 constexpr int kPageWidth = 560;  // pixels of one drawn page
 constexpr int kGap = 16;
 
-wxBitmap DrawPage(PopplerPage* page, int width) {
+wxBitmap draw_page(PopplerPage* page, int width) {
     double pointsWide = 0, pointsHigh = 0;
     poppler_page_get_size(page, &pointsWide, &pointsHigh);
     const double scale = width / pointsWide;
@@ -62,7 +62,7 @@ std::vector<wxBitmap> RenderPdfPages(const wxString& pdfPath, int width) {
     if (!document) return pages;
     for (int i = 0; i < poppler_document_get_n_pages(document); ++i) {
         PopplerPage* page = poppler_document_get_page(document, i);
-        pages.push_back(DrawPage(page, width));
+        pages.push_back(draw_page(page, width));
         g_object_unref(page);
     }
     g_object_unref(document);
@@ -70,14 +70,14 @@ std::vector<wxBitmap> RenderPdfPages(const wxString& pdfPath, int width) {
 }
 
 CPrintPreview::CPrintPreview(wxWindow* parent, const wxString& url)
-    : wxDialog(parent, wxID_ANY, FromGbk("打印预览"), wxDefaultPosition, wxDefaultSize,
+    : wxDialog(parent, wxID_ANY, from_gbk("打印预览"), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER | wxMAXIMIZE_BOX),
       m_url(url) {
     using namespace preview_ids;
     auto* bar = new wxBoxSizer(wxHORIZONTAL);
-    bar->Add(new wxButton(this, kPrint, FromGbk("打印(&P)...")), 0, wxRIGHT, 8);
-    bar->Add(new wxButton(this, kPageSetup, FromGbk("页面设置(&U)...")), 0, wxRIGHT, 8);
-    bar->Add(new wxButton(this, wxID_CANCEL, FromGbk("关闭(&C)")), 0, wxRIGHT, 16);
+    bar->Add(new wxButton(this, kPrint, from_gbk("打印(&P)...")), 0, wxRIGHT, 8);
+    bar->Add(new wxButton(this, kPageSetup, from_gbk("页面设置(&U)...")), 0, wxRIGHT, 8);
+    bar->Add(new wxButton(this, wxID_CANCEL, from_gbk("关闭(&C)")), 0, wxRIGHT, 16);
     m_count = new wxStaticText(this, kPageCount, "");
     bar->Add(m_count, 0, wxALIGN_CENTER_VERTICAL);
     m_area = new wxScrolledWindow(this, kPages, wxDefaultPosition, wxDefaultSize, wxVSCROLL | wxHSCROLL);
@@ -103,10 +103,10 @@ bool CPrintPreview::Rebuild() {
     wxRemoveFile(pdf);
     wxRemoveFile(pdf + ".pdf");
     if (!printed) {
-        CMessageDlg::Show(this, FromGbk("不能生成打印预览：" + error), wxART_ERROR);
+        CMessageDlg::Show(this, from_gbk("不能生成打印预览：" + error), wxART_ERROR);
         return false;
     }
-    m_count->SetLabel(wxString::Format(FromGbk("共 %d 页"), PageCount()));
+    m_count->SetLabel(wxString::Format(from_gbk("共 %d 页"), PageCount()));
     int height = kGap;
     for (const wxBitmap& page : m_pages) height += page.GetHeight() + kGap;
     m_area->SetVirtualSize(FromDIP(kPageWidth) + 2 * kGap, height);
@@ -130,7 +130,7 @@ void CPrintPreview::OnPaintPages(wxPaintEvent&) {
 void CPrintPreview::OnPrint(wxCommandEvent&) {
     std::string error;
     if (CReportPrinter::PrintWithDialog(this, m_url, &error) == PrintOutcome::failed)
-        CMessageDlg::Show(this, FromGbk(error), wxART_ERROR);
+        CMessageDlg::Show(this, from_gbk(error), wxART_ERROR);
 }
 
 void CPrintPreview::OnPageSetup(wxCommandEvent&) {

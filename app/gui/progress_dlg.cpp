@@ -15,7 +15,7 @@ namespace {
 // The stages of the right-hand column, top to bottom; the other eight form the left one.
 constexpr std::array<int, 7> kRightColumn = {8, 9, 11, 10, 12, 13, 14};
 
-bool InRightColumn(int stage) {
+bool in_right_column(int stage) {
     for (int s : kRightColumn)
         if (s == stage) return true;
     return false;
@@ -24,7 +24,7 @@ bool InRightColumn(int stage) {
 }  // namespace
 
 CProgressDlg::CProgressDlg(wxWindow* parent)
-    : wxDialog(parent, wxID_ANY, FromGbk("进度"), wxDefaultPosition, wxDefaultSize, wxCAPTION) {
+    : wxDialog(parent, wxID_ANY, from_gbk("进度"), wxDefaultPosition, wxDefaultSize, wxCAPTION) {
     auto* columns = new wxBoxSizer(wxHORIZONTAL);
     auto* left = new wxFlexGridSizer(2, wxSize(6, 4));
     auto* right = new wxFlexGridSizer(2, wxSize(6, 4));
@@ -33,10 +33,10 @@ CProgressDlg::CProgressDlg(wxWindow* parent)
         const ChartStage& row = ChartStages[static_cast<std::size_t>(stage)];
         m_marks[static_cast<std::size_t>(stage)] = new wxStaticText(this, row.markCell, "", wxDefaultPosition, markSize);
         column->Add(m_marks[static_cast<std::size_t>(stage)]);
-        column->Add(new wxStaticText(this, wxID_ANY, FromGbk(row.label)));
+        column->Add(new wxStaticText(this, wxID_ANY, from_gbk(row.label)));
     };
     for (int stage = 0; stage < kChartStageCount; ++stage)
-        if (!InRightColumn(stage)) addStage(left, stage);
+        if (!in_right_column(stage)) addStage(left, stage);
     for (int stage : kRightColumn) addStage(right, stage);
     columns->Add(left, 0, wxRIGHT, 24);
     columns->Add(right, 0);
@@ -45,7 +45,7 @@ CProgressDlg::CProgressDlg(wxWindow* parent)
     auto* top = new wxBoxSizer(wxVERTICAL);
     top->Add(columns, 0, wxALL, 12);
     top->Add(m_bar, 0, wxEXPAND | wxLEFT | wxRIGHT, 12);
-    top->Add(new wxButton(this, wxID_CANCEL, FromGbk("取消(&C)")), 0, wxALIGN_CENTER | wxALL, 10);
+    top->Add(new wxButton(this, wxID_CANCEL, from_gbk("取消(&C)")), 0, wxALIGN_CENTER | wxALL, 10);
     SetSizerAndFit(top);
     CentreOnScreen();
 
@@ -61,7 +61,7 @@ void CProgressDlg::set_position(int position) {
 
 void CProgressDlg::stage_done(int stageIndex) {
     wxStaticText* mark = m_marks[static_cast<std::size_t>(stageIndex)];
-    mark->SetLabel(FromGbk("√"));
+    mark->SetLabel(from_gbk("√"));
     mark->Update();
 }
 

@@ -25,7 +25,7 @@ constexpr PaperChoice kPapers[] = {
     {"na_letter", "Letter (8.5 x 11 英寸)"}, {"na_legal", "Legal (8.5 x 14 英寸)"},
 };
 
-GtkPageSetup* NewPageSetup(const PageLayout& layout) {
+GtkPageSetup* new_page_setup(const PageLayout& layout) {
     GtkPageSetup* setup = gtk_page_setup_new();
     GtkPaperSize* paper = gtk_paper_size_new(layout.paper.c_str());
     gtk_page_setup_set_paper_size(setup, paper);
@@ -39,7 +39,7 @@ GtkPageSetup* NewPageSetup(const PageLayout& layout) {
 }
 
 // What the print dialog chose becomes the layout for the next time.
-void TakePageSetup(GtkPageSetup* setup, PageLayout& layout) {
+void take_page_setup(GtkPageSetup* setup, PageLayout& layout) {
     if (!setup) return;
     if (GtkPaperSize* paper = gtk_page_setup_get_paper_size(setup)) layout.paper = gtk_paper_size_get_name(paper);
     layout.landscape = gtk_page_setup_get_orientation(setup) == GTK_PAGE_ORIENTATION_LANDSCAPE;
@@ -81,7 +81,7 @@ public:
 
     WebKitPrintOperation* Operation(const PageLayout& layout, GtkPrintSettings* settings) {
         m_operation = webkit_print_operation_new(WEBKIT_WEB_VIEW(m_view));
-        GtkPageSetup* setup = NewPageSetup(layout);
+        GtkPageSetup* setup = new_page_setup(layout);
         webkit_print_operation_set_page_setup(m_operation, setup);
         g_object_unref(setup);
         if (settings) webkit_print_operation_set_print_settings(m_operation, settings);
@@ -183,11 +183,11 @@ PrintOutcome CReportPrinter::PrintWithDialog(wxWindow* parent, const wxString& u
     GtkWindow* owner = top ? GTK_WINDOW(top->GetHandle()) : nullptr;
     if (webkit_print_operation_run_dialog(operation, owner) != WEBKIT_PRINT_OPERATION_RESPONSE_PRINT)
         return PrintOutcome::cancelled;
-    TakePageSetup(webkit_print_operation_get_page_setup(operation), page_layout());
+    take_page_setup(webkit_print_operation_get_page_setup(operation), page_layout());
     return job.AwaitPrinted(error) ? PrintOutcome::printed : PrintOutcome::failed;
 }
 
-int PdfPageCount(const wxString& pdfPath) {
+int pdf_page_count(const wxString& pdfPath) {
     const wxString uri = wxFileSystem::FileNameToURL(wxFileName(pdfPath));
     PopplerDocument* document = poppler_document_new_from_file(uri.utf8_str(), nullptr, nullptr);
     if (!document) return 0;

@@ -40,6 +40,6 @@ public:
 };
 
 // Pages of a PDF file (poppler), 0 when it cannot be read.
-int PdfPageCount(const wxString& pdfPath);
+int pdf_page_count(const wxString& pdfPath);
 
 }  // namespace orvane::gui

@@ -43,20 +43,20 @@ bool& style_menu_built() {
     return built;
 }
 
-wxMenu* FindStyleMenu(wxMenuBar* bar, size_t* top) {
+wxMenu* find_style_menu(wxMenuBar* bar, size_t* top) {
     if (!bar) return nullptr;
     // The menu that holds the fixed hint item, whatever its label reads.
     for (size_t i = 0; i < bar->GetMenuCount(); ++i) {
         wxMenu* menu = bar->GetMenu(i);
-        if (!menu->FindChildItem(cmd::MenuId(cmd::kStyleHint))) continue;
+        if (!menu->FindChildItem(cmd::menu_id(cmd::kStyleHint))) continue;
         if (top) *top = i;
         return menu;
     }
     return nullptr;
 }
 
-wxString StyleLabel(const std::string& gbkName) {
-    wxString label = FromGbk(gbkName);
+wxString style_label(const std::string& gbkName) {
+    wxString label = from_gbk(gbkName);
     label.Replace("&", "&&");   // a style name has no mnemonic
     label.Replace("\t", " ");  // nor an accelerator
     return label;
@@ -114,13 +114,13 @@ bool CTamselView::OnCreate(wxDocument* document, long flags) {
     m_frame->SetSizer(frameSizer);
     BindCommands();
 
-    const wxFileName welcome(FromPath(m_programFolder + "/help/welcome.htm"));
+    const wxFileName welcome(from_path(m_programFolder + "/help/welcome.htm"));
     if (welcome.FileExists()) {
         m_browser->LoadURL(wxFileSystem::FileNameToURL(welcome));
     } else {
         // Not a blank window: say what is missing, and the menus work as ever.
         m_browser->SetPage("<html><body style='font-family:sans-serif;padding:2em'><p>" +
-                               FromGbk("程序目录中没有欢迎页面：") + welcome.GetFullPath() + "</p></body></html>",
+                               from_gbk("程序目录中没有欢迎页面：") + welcome.GetFullPath() + "</p></body></html>",
                            "");
     }
     m_frame->Show();
@@ -161,21 +161,21 @@ void CTamselView::BindCommands() {
     };
     for (const ViewCommand& command : commands) {
         const auto handler = command.handler;
-        Bind(wxEVT_MENU, [this, handler](wxCommandEvent&) { (this->*handler)(); }, cmd::MenuId(command.command));
-        Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(!Building()); }, cmd::MenuId(command.command));
+        Bind(wxEVT_MENU, [this, handler](wxCommandEvent&) { (this->*handler)(); }, cmd::menu_id(command.command));
+        Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(!Building()); }, cmd::menu_id(command.command));
     }
     for (const PageCommand& page : kPageCommands) {
         const std::string relative = page.page;
-        Bind(wxEVT_MENU, [this, relative](wxCommandEvent&) { ShowProgramPage(relative); }, cmd::MenuId(page.command));
+        Bind(wxEVT_MENU, [this, relative](wxCommandEvent&) { ShowProgramPage(relative); }, cmd::menu_id(page.command));
     }
     Bind(
         wxEVT_MENU,
         [this](wxCommandEvent& event) {
-            if (wxMenu* styles = StyleMenu(nullptr))
+            if (wxMenu* styles = style_menu_of(nullptr))
                 if (wxMenuItem* item = styles->FindItem(event.GetId())) item->Check(true);
-            apply_style(style_number(cmd::CommandOf(event.GetId()) - cmd::kFirstStyle));
+            apply_style(style_number(cmd::command_of(event.GetId()) - cmd::kFirstStyle));
         },
-        cmd::MenuId(cmd::kFirstStyle), cmd::MenuId(cmd::kLastStyle));
+        cmd::menu_id(cmd::kFirstStyle), cmd::menu_id(cmd::kLastStyle));
 }
 
 void CTamselView::ShowProgramPage(const std::string& relative) {
@@ -185,13 +185,13 @@ void CTamselView::ShowProgramPage(const std::string& relative) {
 }
 
 bool CTamselView::ShowPath(const std::string& path, const std::string& anchor) {
-    const wxFileName file(FromPath(path));
+    const wxFileName file(from_path(path));
     if (!file.FileExists()) {
         // A missing page is said, and the page shown stays.
         platform::show_message("找不到页面文件：" + ToGbk(file.GetFullPath()));
         return false;
     }
-    m_browser->LoadURL(wxFileSystem::FileNameToURL(file) + FromGbk(anchor));
+    m_browser->LoadURL(wxFileSystem::FileNameToURL(file) + from_gbk(anchor));
     return true;
 }
 
@@ -231,8 +231,8 @@ void CTamselView::build_chart() {
     s_building = true;
     auto* progress = new CProgressDlg(Window());
     progress->Bar()->SetRange(0, 100);
-    progress->Bar()->m_startColour = FromColorRef(0x00FF0000);
-    progress->Bar()->m_endColour = FromColorRef(0x00880000);
+    progress->Bar()->m_startColour = from_color_ref(0x00FF0000);
+    progress->Bar()->m_endColour = from_color_ref(0x00880000);
     progress->Bar()->m_showPercent = true;
     progress->Show();
     const BuildResult result = orvane::build_chart(*progress);
@@ -246,31 +246,31 @@ void CTamselView::build_chart() {
 void CTamselView::ShowReport() {
     const std::string index = current_style_folder() + "/index.htm";
     // A style folder without its frame page still shows the report itself.
-    ShowPath(wxFileName::FileExists(FromPath(index)) ? index : right_page_path());
+    ShowPath(wxFileName::FileExists(from_path(index)) ? index : right_page_path());
 }
 
-wxMenu* CTamselView::StyleMenu(size_t* top) const {
+wxMenu* CTamselView::style_menu_of(size_t* top) const {
     wxDocManager* manager = GetDocumentManager();
     wxMDIParentFrame* frame = manager ? static_cast<CDocManager*>(manager)->Frame() : nullptr;
-    return frame ? FindStyleMenu(frame->GetMenuBar(), top) : nullptr;
+    return frame ? find_style_menu(frame->GetMenuBar(), top) : nullptr;
 }
 
 void CTamselView::build_style_menu() {
     if (style_menu_built()) return;
     size_t top = 0;
-    wxMenu* menu = StyleMenu(&top);
+    wxMenu* menu = style_menu_of(&top);
     if (!menu) return;
     menu->GetMenuBar()->EnableTop(top, true);
     const auto names = read_style_names();
     if (!names) return;
     for (const StyleName& style : *names) {
-        const wxString label = StyleLabel(style.name);
+        const wxString label = style_label(style.name);
         if (label.empty()) continue;  // wx refuses an item without a label
-        const int id = cmd::MenuId(cmd::kFirstStyle + style.item);
+        const int id = cmd::menu_id(cmd::kFirstStyle + style.item);
         if (menu->FindItem(id)) menu->Destroy(id);
         menu->AppendRadioItem(id, label);
     }
-    if (wxMenuItem* item = menu->FindItem(cmd::MenuId(checked_style_command()))) item->Check(true);
+    if (wxMenuItem* item = menu->FindItem(cmd::menu_id(checked_style_command()))) item->Check(true);
     style_menu_built() = true;
 }
 
@@ -295,13 +295,13 @@ void CTamselView::OnCopy() { m_browser->Copy(); }
 void CTamselView::OnPaste() { m_browser->Paste(); }
 
 void CTamselView::OnOpen() {
-    wxFileDialog dialog(Window(), FromGbk("打开"), "", "", kOpenFilter, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    wxFileDialog dialog(Window(), from_gbk("打开"), "", "", kOpenFilter, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() == wxID_OK) m_browser->LoadURL(wxFileSystem::FileNameToURL(dialog.GetPath()));
 }
 
 void CTamselView::OnSaveAsCommand() {
-    wxFileDialog dialog(Window(), FromGbk("另存为"), "", FromGbk("命书.htm"),
-                        FromGbk("网页，单个文件 (*.htm)|*.htm;*.html|PDF 文件 (*.pdf)|*.pdf"),
+    wxFileDialog dialog(Window(), from_gbk("另存为"), "", from_gbk("命书.htm"),
+                        from_gbk("网页，单个文件 (*.htm)|*.htm;*.html|PDF 文件 (*.pdf)|*.pdf"),
                         wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK) return;
     wxFileName path(dialog.GetPath());

@@ -62,7 +62,7 @@ private:
     // Shows the chart command's dialog; on OK builds the chart and the style menu.
     template <class Dialog, class... Args>
     void CastFrom(Args... args);
-    wxMenu* StyleMenu(size_t* top) const;
+    wxMenu* style_menu_of(size_t* top) const;
     void BindCommands();
 
     void OnInputBirthCommand();
@@ -91,9 +91,9 @@ private:
 bool& style_menu_built();
 
 // The 格式 menu of a menu bar, found by its fixed first item; its place in the bar in `top`.
-wxMenu* FindStyleMenu(wxMenuBar* bar, size_t* top = nullptr);
+wxMenu* find_style_menu(wxMenuBar* bar, size_t* top = nullptr);
 
 // A style name as a menu label: the text as it reads, without mnemonic or accelerator.
-wxString StyleLabel(const std::string& gbkName);
+wxString style_label(const std::string& gbkName);
 
 }  // namespace orvane::gui

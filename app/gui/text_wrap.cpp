@@ -5,16 +5,16 @@
 namespace orvane::gui {
 namespace {
 
-bool IsClosingPunctuation(wxUniChar c) {
+bool is_closing_punctuation(wxUniChar c) {
     static const wxString closing(L"，。、；：？！）》」』”’…,.;:?!)");
     return closing.Find(c) != wxNOT_FOUND;
 }
 
-bool IsWordCharacter(wxUniChar c) { return c < 128 && (wxIsalnum(c) || c == '_' || c == '-'); }
+bool is_word_character(wxUniChar c) { return c < 128 && (wxIsalnum(c) || c == '_' || c == '-'); }
 
 }  // namespace
 
-wxString WrapText(const wxString& text, int width, const std::function<int(const wxString&)>& measure) {
+wxString wrap_text(const wxString& text, int width, const std::function<int(const wxString&)>& measure) {
     wxString wrapped;
     wxString line;
     const size_t length = text.length();
@@ -28,9 +28,9 @@ wxString WrapText(const wxString& text, int width, const std::function<int(const
         // The next piece that may not be split: a Latin word, or one character with
         // the closing punctuation that follows it.
         size_t end = i + 1;
-        if (IsWordCharacter(text[i]))
-            while (end < length && IsWordCharacter(text[end])) ++end;
-        while (end < length && IsClosingPunctuation(text[end])) ++end;
+        if (is_word_character(text[i]))
+            while (end < length && is_word_character(text[end])) ++end;
+        while (end < length && is_closing_punctuation(text[end])) ++end;
         const wxString piece = text.Mid(i, end - i);
         if (!line.empty() && measure(line + piece) > width) {
             line.Trim();
@@ -44,8 +44,8 @@ wxString WrapText(const wxString& text, int width, const std::function<int(const
     return wrapped + line;
 }
 
-wxString WrapText(const wxString& text, int width, const wxWindow& window) {
-    return WrapText(text, width, [&window](const wxString& piece) { return window.GetTextExtent(piece).x; });
+wxString wrap_text(const wxString& text, int width, const wxWindow& window) {
+    return wrap_text(text, width, [&window](const wxString& piece) { return window.GetTextExtent(piece).x; });
 }
 
 }  // namespace orvane::gui

@@ -13,9 +13,9 @@ namespace orvane::gui {
 // Breaks between any two Chinese characters, never before closing punctuation
 // (it stays on the line it closes) and never inside a run of Latin letters or
 // digits. `measure` gives the width of a piece of text.
-wxString WrapText(const wxString& text, int width, const std::function<int(const wxString&)>& measure);
+wxString wrap_text(const wxString& text, int width, const std::function<int(const wxString&)>& measure);
 
 // The same, measured in a window's font.
-wxString WrapText(const wxString& text, int width, const wxWindow& window);
+wxString wrap_text(const wxString& text, int width, const wxWindow& window);
 
 }  // namespace orvane::gui

@@ -11,13 +11,13 @@ namespace orvane::gui {
 
 CYesNoDlg::CYesNoDlg(wxWindow* parent, const std::string& gbkQuestion)
     : wxDialog(parent, wxID_ANY, "Yes or No", wxDefaultPosition, wxDefaultSize, wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX) {
-    m_text = new wxStaticText(this, kYesNoTextId, FromGbk(gbkQuestion));
+    m_text = new wxStaticText(this, kYesNoTextId, from_gbk(gbkQuestion));
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    auto* yes = new wxButton(this, wxID_OK, FromGbk("是(&Y)"));
+    auto* yes = new wxButton(this, wxID_OK, from_gbk("是(&Y)"));
     buttons->Add(yes, 0, wxRIGHT, 8);
-    buttons->Add(new wxButton(this, wxID_CANCEL, FromGbk("否(&N)")));
+    buttons->Add(new wxButton(this, wxID_CANCEL, from_gbk("否(&N)")));
     yes->SetDefault();
-    LayOutBox(*this, wxART_QUESTION, m_text, buttons);
+    lay_out_box(*this, wxART_QUESTION, m_text, buttons);
 }
 
 bool CYesNoDlg::Ask(wxWindow* parent, const std::string& gbkQuestion) {

@@ -11,7 +11,7 @@ struct CalendarDate {
     std::uint16_t day = 1;      // [1, MonthDays]
 };
 
-bool IsShownDate(int year, int month, int day);
+bool is_shown_date(int year, int month, int day);
 
 // Stores the date in `target` when it is in range; otherwise leaves `target` as it was.
 bool SetDate(CalendarDate& target, int year, int month, int day);

@@ -4,7 +4,7 @@
 
 namespace deskcal {
 
-CellOrigin DayCell(int year, int month, int day) {
+CellOrigin day_cell(int year, int month, int day) {
     const int index = WeekDay(year, month, 1) + day - 1;  // [0, 41]
     return {kCellWidth * (index % kGridColumns), kFirstRowTop + kCellHeight * (index / kGridColumns)};
 }

@@ -22,7 +22,7 @@ struct CellOrigin {
 };
 
 // Top-left of the cell holding `day` of the month (day [1, MonthDays]).
-CellOrigin DayCell(int year, int month, int day);
+CellOrigin day_cell(int year, int month, int day);
 
 // The day under a click at (x, y) in the grid's client area; nothing for the
 // title bar, the empty cells before the first and after the last day, and

@@ -19,17 +19,17 @@ CalendarDate moved_to(const CalendarDate& date, int year, int month) {
 
 }  // namespace
 
-CalendarDate NextMonth(const CalendarDate& date) {
+CalendarDate next_month(const CalendarDate& date) {
     return date.month == 12 ? moved_to(date, date.year + 1, 1) : moved_to(date, date.year, date.month + 1);
 }
 
-CalendarDate PreviousMonth(const CalendarDate& date) {
+CalendarDate previous_month(const CalendarDate& date) {
     return date.month == 1 ? moved_to(date, date.year - 1, 12) : moved_to(date, date.year, date.month - 1);
 }
 
-CalendarDate WithMonth(const CalendarDate& date, int month) { return moved_to(date, date.year, month); }
+CalendarDate with_month(const CalendarDate& date, int month) { return moved_to(date, date.year, month); }
 
-CalendarDate WithYear(const CalendarDate& date, int year) { return moved_to(date, year, date.month); }
+CalendarDate with_year(const CalendarDate& date, int year) { return moved_to(date, year, date.month); }
 
 std::string ClampedYearText(std::string_view text) {
     long value = 0;  // an empty field counts as 0

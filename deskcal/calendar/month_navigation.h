@@ -10,10 +10,10 @@ namespace deskcal {
 
 // A day the target month lacks becomes its last day (31 January -> 28/29 February).
 // A move past 1901-01 or 2050-12 leaves the date unchanged.
-CalendarDate NextMonth(const CalendarDate& date);
-CalendarDate PreviousMonth(const CalendarDate& date);
-CalendarDate WithMonth(const CalendarDate& date, int month);  // month [1, 12]
-CalendarDate WithYear(const CalendarDate& date, int year);    // outside 1901..2050: unchanged
+CalendarDate next_month(const CalendarDate& date);
+CalendarDate previous_month(const CalendarDate& date);
+CalendarDate with_month(const CalendarDate& date, int month);  // month [1, 12]
+CalendarDate with_year(const CalendarDate& date, int year);    // outside 1901..2050: unchanged
 
 // The year field when it loses focus: up to 1900 (or empty) becomes "1901", beyond
 // 2050 "2050", anything else stays as typed.

@@ -22,7 +22,7 @@ std::optional<YearMonth> ParseYearMonth(std::string_view text) {
         digits[j++] = text[i] - '0';
     }
     const YearMonth ym{digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3], digits[4] * 10 + digits[5]};
-    if (!IsShownDate(ym.year, ym.month, 1)) return std::nullopt;
+    if (!is_shown_date(ym.year, ym.month, 1)) return std::nullopt;
     return ym;
 }
 

@@ -14,24 +14,24 @@
 namespace deskcal {
 
 AboutBox::AboutBox(wxWindow* parent)
-    : wxDialog(parent, wxID_ANY, FromGbk("关于 Kerrow万年历"), wxDefaultPosition, wxDefaultSize,
+    : wxDialog(parent, wxID_ANY, from_gbk("关于 Kerrow万年历"), wxDefaultPosition, wxDefaultSize,
                wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX) {
     auto* top = new wxBoxSizer(wxVERTICAL);
     auto* body = new wxBoxSizer(wxHORIZONTAL);
-    body->Add(new wxStaticBitmap(this, about_ids::kIcon, ProgramIconBitmap(48)), 0, wxALL, 12);
+    body->Add(new wxStaticBitmap(this, about_ids::kIcon, program_icon_bitmap(48)), 0, wxALL, 12);
 
     auto* words = new wxBoxSizer(wxVERTICAL);
-    auto* name = new wxStaticText(this, about_ids::kName, FromGbk("Kerrow万年历"));
+    auto* name = new wxStaticText(this, about_ids::kName, from_gbk("Kerrow万年历"));
     name->SetFont(name->GetFont().Bold().Scaled(1.3f));
     words->Add(name, 0, wxBOTTOM, 8);
     const std::string text = "公历与农历对照，附节气与干支纪年。\n可查 " + std::to_string(kFirstYear) + " 年至 " +
                              std::to_string(kLastYear) + " 年。\n\n单击日期看它的农历，右击月历可改颜色；\n"
                              "最小化后在通知区，单击图标即可恢复。";
-    words->Add(new wxStaticText(this, about_ids::kText, FromGbk(text)));
+    words->Add(new wxStaticText(this, about_ids::kText, from_gbk(text)));
     body->Add(words, 1, wxTOP | wxRIGHT | wxBOTTOM, 12);
     top->Add(body, 1, wxEXPAND);
 
-    auto* ok = new wxButton(this, wxID_OK, FromGbk("确定"));
+    auto* ok = new wxButton(this, wxID_OK, from_gbk("确定"));
     ok->SetDefault();
     top->Add(ok, 0, wxALIGN_RIGHT | wxLEFT | wxRIGHT | wxBOTTOM, 12);
     SetSizerAndFit(top);

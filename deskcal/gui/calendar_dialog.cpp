@@ -22,7 +22,7 @@
 
 namespace deskcal {
 
-CalendarDate TodaysDate() {
+CalendarDate todays_date() {
     const platform::LocalTime now = platform::now_local();
     CalendarDate today;
     if (!SetDate(today, now.year, now.month, now.day)) SetDate(today, std::clamp(now.year, kFirstYear, kLastYear), 1, 1);
@@ -30,26 +30,26 @@ CalendarDate TodaysDate() {
 }
 
 CalendarDialog::CalendarDialog()
-    : wxDialog(nullptr, ids::kDialog, FromGbk(Caption()), wxDefaultPosition, wxDefaultSize,
+    : wxDialog(nullptr, ids::kDialog, from_gbk(Caption()), wxDefaultPosition, wxDefaultSize,
                wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX) {
-    ApplyCompactStyle();
+    apply_compact_style();
     wxIconBundle icons;
-    icons.AddIcon(ProgramIcon(16));
-    icons.AddIcon(ProgramIcon(32));
+    icons.AddIcon(program_icon(16));
+    icons.AddIcon(program_icon(32));
     SetIcons(icons);
 
-    const CalendarDate today = TodaysDate();
+    const CalendarDate today = todays_date();
     m_current = today;
     m_panel = new CalendarPanel(this, m_current);
-    m_panel->SetTodaySource(&TodaysDate);
+    m_panel->SetTodaySource(&todays_date);
 
     // 175 x 114 dialog units, widened when the today line and the buttons need more room.
     const wxSize units = ConvertDialogToPixels(wxSize(175, 114));
     const wxSize button = ConvertDialogToPixels(wxSize(21, 12));
-    auto* next = new wxButton(this, ids::kNextMonthButton, FromGbk("下月"));
-    auto* previous = new wxButton(this, ids::kPreviousMonthButton, FromGbk("上月"));
-    auto* todayButton = new wxButton(this, ids::kTodayButton, FromGbk("今天"));
-    m_todayLine = new wxStaticText(this, ids::kTodayText, FromGbk(TodayText(today.year, today.month, today.day)));
+    auto* next = new wxButton(this, ids::kNextMonthButton, from_gbk("下月"));
+    auto* previous = new wxButton(this, ids::kPreviousMonthButton, from_gbk("上月"));
+    auto* todayButton = new wxButton(this, ids::kTodayButton, from_gbk("今天"));
+    m_todayLine = new wxStaticText(this, ids::kTodayText, from_gbk(TodayText(today.year, today.month, today.day)));
     const wxSize buttonSize(std::max(button.x, next->GetBestSize().x), std::max(button.y, next->GetBestSize().y));
     constexpr int kMargin = 5;
     constexpr int kGap = 4;
@@ -77,7 +77,7 @@ CalendarDialog::CalendarDialog()
 #ifdef __WXMSW__
     if (wxMenu* system = MSWGetSystemMenu()) {
         system->AppendSeparator();
-        system->Append(ids::kMenuAbout, FromGbk(AboutMenuText()));
+        system->Append(ids::kMenuAbout, from_gbk(AboutMenuText()));
     }
 #else
     // No system menu to extend here: the about entry sits on the dialog's own context menu.
@@ -92,14 +92,14 @@ CalendarDialog::~CalendarDialog() {
     }
 }
 
-void CalendarDialog::GoToNextMonth() { m_panel->ShowDate(NextMonth(m_current)); }
+void CalendarDialog::GoToNextMonth() { m_panel->ShowDate(next_month(m_current)); }
 
-void CalendarDialog::GoToPreviousMonth() { m_panel->ShowDate(PreviousMonth(m_current)); }
+void CalendarDialog::GoToPreviousMonth() { m_panel->ShowDate(previous_month(m_current)); }
 
-void CalendarDialog::GoToToday() { m_panel->ShowDate(TodaysDate()); }
+void CalendarDialog::GoToToday() { m_panel->ShowDate(todays_date()); }
 
 std::string CalendarDialog::TrayTip() const {
-    const CalendarDate today = TodaysDate();
+    const CalendarDate today = todays_date();
     return TrayTipText(today.year, today.month, today.day);
 }
 
@@ -110,7 +110,7 @@ wxMenu* CalendarDialog::TrayMenu() const { return m_tray->MenuNow(); }
 bool CalendarDialog::IsMinimised() const { return !IsShown() || IsIconized(); }
 
 void CalendarDialog::MinimiseToTray() {
-    m_tray->SetIcon(wxBitmapBundle(ProgramIconBitmap(32)), FromGbk(TrayTip()));
+    m_tray->SetIcon(wxBitmapBundle(program_icon_bitmap(32)), from_gbk(TrayTip()));
     Hide();
 }
 
@@ -146,7 +146,7 @@ void CalendarDialog::OnClose(wxCloseEvent&) { Destroy(); }
 
 void CalendarDialog::OnContextMenu(wxContextMenuEvent&) {
     wxMenu menu;
-    menu.Append(ids::kMenuAbout, FromGbk(AboutMenuText()));
+    menu.Append(ids::kMenuAbout, from_gbk(AboutMenuText()));
     PopupMenu(&menu);
 }
 

@@ -59,6 +59,6 @@ private:
 };
 
 // Today's local date, from the platform clock.
-CalendarDate TodaysDate();
+CalendarDate todays_date();
 
 }  // namespace deskcal

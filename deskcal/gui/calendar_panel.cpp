@@ -50,9 +50,9 @@ CalendarPanel::CalendarPanel(wxWindow* parent, CalendarDate& current)
     m_yearSpin->SetRange(kFirstYear, kLastYear);
 
     m_monthList = new wxChoice(this, ids::kMonthList, wxPoint(2, 26), wxSize(90, 26));
-    for (int month = 1; month <= 12; ++month) m_monthList->Append(FromGbk(LunarMonthText(month, MonthNaming::Solar)));
+    for (int month = 1; month <= 12; ++month) m_monthList->Append(from_gbk(LunarMonthText(month, MonthNaming::Solar)));
 
-    m_todayButton = new wxButton(this, ids::kPanelTodayButton, FromGbk("今天"), wxPoint(255, 184), wxSize(73, 22));
+    m_todayButton = new wxButton(this, ids::kPanelTodayButton, from_gbk("今天"), wxPoint(255, 184), wxSize(73, 22));
 
     ShowDate(m_current);
 
@@ -85,7 +85,7 @@ void CalendarPanel::OnDayPicked(wxCommandEvent&) { TakeGridDate(); }
 void CalendarPanel::OnMonthChosen(wxCommandEvent&) {
     const int month = m_monthList->GetSelection() + 1;
     if (month < 1 || month == m_grid->Date().month) return;
-    const CalendarDate moved = WithMonth(m_grid->Date(), month);
+    const CalendarDate moved = with_month(m_grid->Date(), month);
     m_grid->SetDate(moved.year, moved.month, moved.day);
     TakeGridDate();
 }
@@ -99,7 +99,7 @@ void CalendarPanel::OnYearText(wxCommandEvent&) {
     if (year < kFirstYear || year > kLastYear) return;  // the spin stays where it was
     m_yearSpin->SetValue(year);
     if (year == m_grid->Date().year) return;
-    const CalendarDate moved = WithYear(m_grid->Date(), year);
+    const CalendarDate moved = with_year(m_grid->Date(), year);
     m_grid->SetDate(moved.year, moved.month, moved.day);
     m_yearField->ChangeValue(YearText(year));
     TakeGridDate();
@@ -141,10 +141,10 @@ void CalendarPanel::PaintInfo(wxDC& dc) const {
     dc.SetFont(m_font);
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);  // the area is erased before each paint
     dc.SetTextForeground(GetForegroundColour());
-    dc.DrawText(FromGbk(LunarYearText(info.lunar.year)), 15, 55);
-    dc.DrawText(FromGbk(InfoMonthText(info.lunar)), 38, 75);
-    dc.DrawText(FromGbk(LunarDayText(info.lunar.day)), 54, 95);
-    if (info.term != 0) dc.DrawText(FromGbk("今天" + SolarTermName(info.term)), 23, 115);
+    dc.DrawText(from_gbk(LunarYearText(info.lunar.year)), 15, 55);
+    dc.DrawText(from_gbk(InfoMonthText(info.lunar)), 38, 75);
+    dc.DrawText(from_gbk(LunarDayText(info.lunar.day)), 54, 95);
+    if (info.term != 0) dc.DrawText(from_gbk("今天" + SolarTermName(info.term)), 23, 115);
     else dc.DrawText(wxString(' ', 9), 15, 115);
 }
 

@@ -21,10 +21,10 @@ CalendarTrayIcon::CalendarTrayIcon(CalendarDialog& dialog) : m_dialog(dialog) {
 
 wxMenu* CalendarTrayIcon::BuildMenu() const {
     auto* menu = new wxMenu;
-    menu->Append(ids::kMenuRestore, FromGbk("恢复(&R)"));
-    menu->Append(ids::kMenuClose, FromGbk("关闭(&C)"));
+    menu->Append(ids::kMenuRestore, from_gbk("恢复(&R)"));
+    menu->Append(ids::kMenuClose, from_gbk("关闭(&C)"));
     menu->AppendSeparator();
-    menu->Append(ids::kMenuAbout, FromGbk(CalendarDialog::AboutMenuText()));
+    menu->Append(ids::kMenuAbout, from_gbk(CalendarDialog::AboutMenuText()));
     return menu;
 }
 

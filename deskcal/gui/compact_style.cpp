@@ -26,7 +26,7 @@ constexpr const char* kCss =
 
 }  // namespace
 
-void ApplyCompactStyle() {
+void apply_compact_style() {
     static bool applied = false;
     if (applied) return;
     applied = true;
@@ -42,7 +42,7 @@ void ApplyCompactStyle() {
     add(display, provider, kApplicationPriority);
 }
 #else
-void ApplyCompactStyle() {}
+void apply_compact_style() {}
 #endif
 
 }  // namespace deskcal

@@ -5,6 +5,6 @@
 namespace deskcal {
 
 // Applies once per process; does nothing outside GTK 3.
-void ApplyCompactStyle();
+void apply_compact_style();
 
 }  // namespace deskcal

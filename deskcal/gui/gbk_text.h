@@ -8,6 +8,6 @@
 
 namespace deskcal {
 
-inline wxString FromGbk(const std::string& gbk) { return wxString(gbk.c_str(), wxCSConv("GBK")); }
+inline wxString from_gbk(const std::string& gbk) { return wxString(gbk.c_str(), wxCSConv("GBK")); }
 
 }  // namespace deskcal

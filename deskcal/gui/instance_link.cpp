@@ -12,7 +12,7 @@ namespace {
 const wxString kTopic = "tallis";
 const wxString kComeForward = "come-forward";
 
-wxString socket_path() { return wxFileName(wxFileName::GetTempDir(), InstanceName() + ".sock").GetFullPath(); }
+wxString socket_path() { return wxFileName(wxFileName::GetTempDir(), instance_name() + ".sock").GetFullPath(); }
 
 class ForwardConnection : public wxConnection {
 public:
@@ -42,7 +42,7 @@ private:
 
 }  // namespace
 
-wxString InstanceName() {
+wxString instance_name() {
     wxString display;
     wxGetEnv("DISPLAY", &display);
     display.Replace("/", "_");
@@ -51,7 +51,7 @@ wxString InstanceName() {
 }
 
 InstanceLink::InstanceLink()
-    : m_checker(std::make_unique<wxSingleInstanceChecker>(InstanceName() + ".lock", wxFileName::GetTempDir())) {}
+    : m_checker(std::make_unique<wxSingleInstanceChecker>(instance_name() + ".lock", wxFileName::GetTempDir())) {}
 
 InstanceLink::~InstanceLink() = default;
 

@@ -12,7 +12,7 @@ class wxServerBase;
 namespace deskcal {
 
 // Name of the lock and of the socket the running calendar listens on, per user and display.
-wxString InstanceName();
+wxString instance_name();
 
 // Held by the running calendar: owns the lock and answers "come forward" requests.
 class InstanceLink {

@@ -8,8 +8,8 @@
 
 namespace deskcal {
 
-void DrawLunarImage(wxDC& dc, const std::string& gbkText, const wxRect& area, const wxColour& ink) {
-    const wxString text = FromGbk(gbkText);
+void draw_lunar_image(wxDC& dc, const std::string& gbkText, const wxRect& area, const wxColour& ink) {
+    const wxString text = from_gbk(gbkText);
     const int count = static_cast<int>(text.length());
     if (count == 0) return;
     const int cell = std::min(area.width, area.height / count);

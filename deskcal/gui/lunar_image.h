@@ -15,6 +15,6 @@ inline constexpr int kLunarImageHeight = 20;
 
 // Draws the characters of `gbkText` (正月, 初二, 十一月 …) one above the other,
 // centred in `area`, in the largest pixel size that fits.
-void DrawLunarImage(wxDC& dc, const std::string& gbkText, const wxRect& area, const wxColour& ink);
+void draw_lunar_image(wxDC& dc, const std::string& gbkText, const wxRect& area, const wxColour& ink);
 
 }  // namespace deskcal

@@ -81,12 +81,12 @@ void MonthGrid::PaintTitleBar(wxDC& dc) const {
     dc.SetTextForeground(GetGridColour(GridColour::TitleText));
     static const char* const labels[kGridColumns] = {"日", "一", "二", "三", "四", "五", "六"};
     for (int i = 0; i < kGridColumns; ++i) {
-        dc.DrawText(FromGbk(labels[i]), kWeekdayLabelLeft + kCellWidth * i, kWeekdayLabelTop);
+        dc.DrawText(from_gbk(labels[i]), kWeekdayLabelLeft + kCellWidth * i, kWeekdayLabelTop);
     }
 }
 
 void MonthGrid::PaintDay(wxDC& dc, int day) const {
-    const CellOrigin cell = DayCell(m_date.year, m_date.month, day);
+    const CellOrigin cell = day_cell(m_date.year, m_date.month, day);
     const bool selected = day == m_date.day;
     if (selected) {
         dc.SetPen(*wxTRANSPARENT_PEN);
@@ -103,7 +103,7 @@ void MonthGrid::PaintDay(wxDC& dc, int day) const {
     // The image keeps its own black ink; on the selected cell it shows in the selected text colour.
     const LunarDate lunar = SolarToLunar(m_date.year, m_date.month, day).lunar;
     const wxRect area(cell.left + kLunarImageLeft, cell.top + kLunarImageTop, kLunarImageWidth, kLunarImageHeight);
-    DrawLunarImage(dc, GridLunarText(lunar), area, selected ? ink : *wxBLACK);
+    draw_lunar_image(dc, GridLunarText(lunar), area, selected ? ink : *wxBLACK);
 }
 
 void MonthGrid::OnLeftDown(wxMouseEvent& event) {
@@ -121,10 +121,10 @@ void MonthGrid::OnLeftDown(wxMouseEvent& event) {
 
 void MonthGrid::OnContextMenu(wxContextMenuEvent&) {
     wxMenu menu;
-    menu.Append(ids::kMenuTitleBackground, FromGbk("标题背景色..."));
-    menu.Append(ids::kMenuTitleText, FromGbk("标题前景色..."));
-    menu.Append(ids::kMenuDateText, FromGbk("日期前景色..."));
-    menu.Append(ids::kMenuSelectedBackground, FromGbk("选中区颜色..."));
+    menu.Append(ids::kMenuTitleBackground, from_gbk("标题背景色..."));
+    menu.Append(ids::kMenuTitleText, from_gbk("标题前景色..."));
+    menu.Append(ids::kMenuDateText, from_gbk("日期前景色..."));
+    menu.Append(ids::kMenuSelectedBackground, from_gbk("选中区颜色..."));
     PopupMenu(&menu);
 }
 

@@ -7,7 +7,7 @@
 
 namespace deskcal {
 
-wxBitmap ProgramIconBitmap(int size) {
+wxBitmap program_icon_bitmap(int size) {
     wxBitmap bitmap(size, size, 24);
     wxMemoryDC dc(bitmap);
     dc.SetBackground(*wxWHITE_BRUSH);
@@ -21,16 +21,16 @@ wxBitmap ProgramIconBitmap(int size) {
     dc.DrawRectangle(0, 0, size, size);
     dc.SetFont(wxFont(wxFontInfo(wxSize(0, size - band - 2)).Family(wxFONTFAMILY_SWISS)));
     dc.SetTextForeground(*wxBLACK);
-    const wxString glyph = FromGbk("历");
+    const wxString glyph = from_gbk("历");
     const wxSize extent = dc.GetTextExtent(glyph);
     dc.DrawText(glyph, (size - extent.x) / 2, band + (size - band - extent.y) / 2);
     dc.SelectObject(wxNullBitmap);
     return bitmap;
 }
 
-wxIcon ProgramIcon(int size) {
+wxIcon program_icon(int size) {
     wxIcon icon;
-    icon.CopyFromBitmap(ProgramIconBitmap(size));
+    icon.CopyFromBitmap(program_icon_bitmap(size));
     return icon;
 }
 

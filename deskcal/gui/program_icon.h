@@ -6,7 +6,7 @@
 
 namespace deskcal {
 
-wxBitmap ProgramIconBitmap(int size);
-wxIcon ProgramIcon(int size);
+wxBitmap program_icon_bitmap(int size);
+wxIcon program_icon(int size);
 
 }  // namespace deskcal

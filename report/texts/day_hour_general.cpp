@@ -295,18 +295,18 @@ const char* const SixDayCommentaries[10][12] = {
     },
 };
 
-bool inRange(int dayStem, int hourBranch) {
+bool in_range(int dayStem, int hourBranch) {
     return dayStem >= 1 && dayStem <= 10 && hourBranch >= 1 && hourBranch <= 12;
 }
 
 }  // namespace
 
 const char* day_hour_general_verse(int dayStem, int hourBranch) {
-    return inRange(dayStem, hourBranch) ? GeneralVerses[dayStem - 1][hourBranch - 1] : nullptr;
+    return in_range(dayStem, hourBranch) ? GeneralVerses[dayStem - 1][hourBranch - 1] : nullptr;
 }
 
 const char* six_day_commentary(int dayStem, int hourBranch) {
-    return inRange(dayStem, hourBranch) ? SixDayCommentaries[dayStem - 1][hourBranch - 1] : nullptr;
+    return in_range(dayStem, hourBranch) ? SixDayCommentaries[dayStem - 1][hourBranch - 1] : nullptr;
 }
 
 }  // namespace orvane

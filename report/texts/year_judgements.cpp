@@ -9,7 +9,7 @@ namespace {
 using KeyColumn = std::array<const char*, kYearJudgementRows + 1>;
 
 // byFirst: the god at position (row − 1) div 10; otherwise (row − 1) mod 10.
-constexpr KeyColumn makeKeyColumn(const char* name, bool byFirst) {
+constexpr KeyColumn make_key_column(const char* name, bool byFirst) {
     KeyColumn column{};
     column[0] = name;
     for (int row = 1; row <= kYearJudgementRows; ++row) {
@@ -21,8 +21,8 @@ constexpr KeyColumn makeKeyColumn(const char* name, bool byFirst) {
 
 }  // namespace
 
-const KeyColumn str_LiuNianDuan_ShiShen1 = makeKeyColumn("str_LiuNianDuan_ShiShen1", true);
-const KeyColumn str_LiuNianDuan_ShiShen2 = makeKeyColumn("str_LiuNianDuan_ShiShen2", false);
+const KeyColumn str_LiuNianDuan_ShiShen1 = make_key_column("str_LiuNianDuan_ShiShen1", true);
+const KeyColumn str_LiuNianDuan_ShiShen2 = make_key_column("str_LiuNianDuan_ShiShen2", false);
 
 
 // Rows in key order: the first key changes every ten rows.

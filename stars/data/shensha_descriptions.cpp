@@ -23,7 +23,7 @@ constexpr std::array<ShenShaSMRow, (N + ...)> joinGroups(const std::array<ShenSh
     return rows;
 }
 
-constexpr bool strictlyAscending(const std::array<ShenShaSMRow, 235>& rows) {
+constexpr bool strictly_ascending(const std::array<ShenShaSMRow, 235>& rows) {
     for (std::size_t i = 1; i < rows.size(); ++i)
         if (rows[i - 1].starId >= rows[i].starId) return false;
     return true;
@@ -33,7 +33,7 @@ constexpr auto kRows = joinGroups(shensha_text::YearStemRows, shensha_text::Year
                                   shensha_text::MonthBranchRows, shensha_text::DayStemRows,
                                   shensha_text::DayBranchRows);
 static_assert(kRows.size() == 235);
-static_assert(strictlyAscending(kRows), "find_star_description relies on ascending StarIds");
+static_assert(strictly_ascending(kRows), "find_star_description relies on ascending StarIds");
 
 }  // namespace
 

@@ -25,7 +25,7 @@ TEST(ReportFieldMap, BlocksAreInFieldOrderAndDoNotOverlap) {
         EXPECT_LT(block.last(), kReportFieldCount);
         previousLast = block.last();
     }
-    EXPECT_EQ(fieldBlock("luckPeriods").at(7, 22), 432 + 210);
+    EXPECT_EQ(field_block("luckPeriods").at(7, 22), 432 + 210);
 }
 
 // Every stage of the chart command over births that reach the conditional fields (a name, a

@@ -7,7 +7,7 @@
 namespace deskcal {
 namespace {
 
-void ExpectLunar(int y, int m, int d, int lunarYear, int lunarMonth, int lunarDay, bool leap) {
+void expect_lunar(int y, int m, int d, int lunarYear, int lunarMonth, int lunarDay, bool leap) {
     const LunarDate got = SolarToLunar(y, m, d).lunar;
     EXPECT_EQ(lunarYear, got.year) << y << "-" << m << "-" << d;
     EXPECT_EQ(lunarMonth, got.month) << y << "-" << m << "-" << d;
@@ -16,32 +16,32 @@ void ExpectLunar(int y, int m, int d, int lunarYear, int lunarMonth, int lunarDa
 }
 
 TEST(SolarToLunar, EarlyJanuary1901BelongsToLunar1900) {
-    ExpectLunar(1901, 1, 1, 1900, 11, 11, false);
-    ExpectLunar(1901, 1, 19, 1900, 11, 29, false);
-    ExpectLunar(1901, 1, 20, 1900, 12, 1, false);
-    ExpectLunar(1901, 2, 18, 1900, 12, 30, false);
-    ExpectLunar(1901, 2, 19, 1901, 1, 1, false);
+    expect_lunar(1901, 1, 1, 1900, 11, 11, false);
+    expect_lunar(1901, 1, 19, 1900, 11, 29, false);
+    expect_lunar(1901, 1, 20, 1900, 12, 1, false);
+    expect_lunar(1901, 2, 18, 1900, 12, 30, false);
+    expect_lunar(1901, 2, 19, 1901, 1, 1, false);
 }
 
 TEST(SolarToLunar, LeapMonthCarriesTheFlagAndItsBaseNumber) {
-    ExpectLunar(2023, 3, 21, 2023, 2, 30, false);
-    ExpectLunar(2023, 3, 22, 2023, 2, 1, true);
-    ExpectLunar(2023, 4, 19, 2023, 2, 29, true);
-    ExpectLunar(2023, 4, 20, 2023, 3, 1, false);
+    expect_lunar(2023, 3, 21, 2023, 2, 30, false);
+    expect_lunar(2023, 3, 22, 2023, 2, 1, true);
+    expect_lunar(2023, 4, 19, 2023, 2, 29, true);
+    expect_lunar(2023, 4, 20, 2023, 3, 1, false);
 }
 
 TEST(SolarToLunar, NewYearsAndTheLastDay) {
-    ExpectLunar(1984, 2, 1, 1983, 12, 30, false);
-    ExpectLunar(1984, 2, 2, 1984, 1, 1, false);
-    ExpectLunar(2000, 2, 5, 2000, 1, 1, false);
-    ExpectLunar(2050, 1, 23, 2050, 1, 1, false);
-    ExpectLunar(2050, 12, 31, 2050, 11, 18, false);
+    expect_lunar(1984, 2, 1, 1983, 12, 30, false);
+    expect_lunar(1984, 2, 2, 1984, 1, 1, false);
+    expect_lunar(2000, 2, 5, 2000, 1, 1, false);
+    expect_lunar(2050, 1, 23, 2050, 1, 1, false);
+    expect_lunar(2050, 12, 31, 2050, 11, 18, false);
 }
 
 TEST(SolarToLunar, LeapEleventhMonthOf2033) {
-    ExpectLunar(2033, 11, 22, 2033, 11, 1, false);
-    ExpectLunar(2033, 12, 22, 2033, 11, 1, true);
-    ExpectLunar(2034, 1, 20, 2033, 12, 1, false);
+    expect_lunar(2033, 11, 22, 2033, 11, 1, false);
+    expect_lunar(2033, 12, 22, 2033, 11, 1, true);
+    expect_lunar(2034, 1, 20, 2033, 12, 1, false);
 }
 
 // Each day the lunar day steps by one, or a new month starts after day 29 or 30.

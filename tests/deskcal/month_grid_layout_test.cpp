@@ -6,16 +6,16 @@
 namespace deskcal {
 namespace {
 
-TEST(DayCell, FirstDaySitsInItsWeekdayColumn) {
+TEST(day_cell, FirstDaySitsInItsWeekdayColumn) {
     // 2023-04-01 is a Saturday; 1901-02-01 a Friday.
-    EXPECT_EQ(6 * 32, DayCell(2023, 4, 1).left);
-    EXPECT_EQ(26, DayCell(2023, 4, 1).top);
-    EXPECT_EQ(0, DayCell(2023, 4, 2).left);
-    EXPECT_EQ(46, DayCell(2023, 4, 2).top);
-    EXPECT_EQ(5 * 32, DayCell(1901, 2, 1).left);
+    EXPECT_EQ(6 * 32, day_cell(2023, 4, 1).left);
+    EXPECT_EQ(26, day_cell(2023, 4, 1).top);
+    EXPECT_EQ(0, day_cell(2023, 4, 2).left);
+    EXPECT_EQ(46, day_cell(2023, 4, 2).top);
+    EXPECT_EQ(5 * 32, day_cell(1901, 2, 1).left);
     // 2023-04-30 is the first cell of the sixth row.
-    EXPECT_EQ(0, DayCell(2023, 4, 30).left);
-    EXPECT_EQ(26 + 5 * 20, DayCell(2023, 4, 30).top);
+    EXPECT_EQ(0, day_cell(2023, 4, 30).left);
+    EXPECT_EQ(26 + 5 * 20, day_cell(2023, 4, 30).top);
 }
 
 TEST(DayAtPoint, HitsTheDayUnderTheClick) {

@@ -13,7 +13,7 @@ CalendarDate Date(int y, int m, int d) {
     return date;
 }
 
-void ExpectDate(int y, int m, int d, const CalendarDate& got) {
+void expect_date(int y, int m, int d, const CalendarDate& got) {
     EXPECT_EQ(y, got.year);
     EXPECT_EQ(m, got.month);
     EXPECT_EQ(d, got.day);
@@ -26,40 +26,40 @@ TEST(SetDate, RefusesOutOfRangeAndKeepsThePreviousDate) {
     EXPECT_FALSE(SetDate(date, 2023, 13, 1));
     EXPECT_FALSE(SetDate(date, 2023, 2, 29));
     EXPECT_FALSE(SetDate(date, 2023, 4, 0));
-    ExpectDate(2023, 4, 20, date);
+    expect_date(2023, 4, 20, date);
     EXPECT_TRUE(SetDate(date, 2024, 2, 29));
-    ExpectDate(2024, 2, 29, date);
+    expect_date(2024, 2, 29, date);
 }
 
-TEST(NextMonth, ReducesADayTheMonthLacks) {
-    ExpectDate(2023, 2, 28, NextMonth(Date(2023, 1, 31)));
-    ExpectDate(2024, 2, 29, NextMonth(Date(2024, 1, 31)));
-    ExpectDate(2023, 5, 15, NextMonth(Date(2023, 4, 15)));
+TEST(next_month, ReducesADayTheMonthLacks) {
+    expect_date(2023, 2, 28, next_month(Date(2023, 1, 31)));
+    expect_date(2024, 2, 29, next_month(Date(2024, 1, 31)));
+    expect_date(2023, 5, 15, next_month(Date(2023, 4, 15)));
 }
 
-TEST(NextMonth, DecemberGoesToJanuaryOfTheNextYear) {
-    ExpectDate(2024, 1, 31, NextMonth(Date(2023, 12, 31)));
+TEST(next_month, DecemberGoesToJanuaryOfTheNextYear) {
+    expect_date(2024, 1, 31, next_month(Date(2023, 12, 31)));
 }
 
-TEST(PreviousMonth, JanuaryGoesToDecemberAndDaysAreReduced) {
-    ExpectDate(2022, 12, 5, PreviousMonth(Date(2023, 1, 5)));
-    ExpectDate(2023, 4, 30, PreviousMonth(Date(2023, 5, 31)));
+TEST(previous_month, JanuaryGoesToDecemberAndDaysAreReduced) {
+    expect_date(2022, 12, 5, previous_month(Date(2023, 1, 5)));
+    expect_date(2023, 4, 30, previous_month(Date(2023, 5, 31)));
 }
 
-TEST(NextMonth, StopsAtTheEndsOfTheRange) {
-    ExpectDate(2050, 12, 31, NextMonth(Date(2050, 12, 31)));
-    ExpectDate(1901, 1, 1, PreviousMonth(Date(1901, 1, 1)));
+TEST(next_month, StopsAtTheEndsOfTheRange) {
+    expect_date(2050, 12, 31, next_month(Date(2050, 12, 31)));
+    expect_date(1901, 1, 1, previous_month(Date(1901, 1, 1)));
 }
 
-TEST(WithMonth, FebruaryWhileTheDayIs31) {
-    ExpectDate(2023, 2, 28, WithMonth(Date(2023, 3, 31), 2));
-    ExpectDate(2024, 2, 29, WithMonth(Date(2024, 3, 31), 2));
+TEST(with_month, FebruaryWhileTheDayIs31) {
+    expect_date(2023, 2, 28, with_month(Date(2023, 3, 31), 2));
+    expect_date(2024, 2, 29, with_month(Date(2024, 3, 31), 2));
 }
 
-TEST(WithYear, LeapDayOfANonLeapYearBecomesThe28th) {
-    ExpectDate(2023, 2, 28, WithYear(Date(2024, 2, 29), 2023));
-    ExpectDate(2050, 2, 29 - 1, WithYear(Date(2024, 2, 29), 2050));
-    ExpectDate(2024, 2, 29, WithYear(Date(2024, 2, 29), 1899));
+TEST(with_year, LeapDayOfANonLeapYearBecomesThe28th) {
+    expect_date(2023, 2, 28, with_year(Date(2024, 2, 29), 2023));
+    expect_date(2050, 2, 29 - 1, with_year(Date(2024, 2, 29), 2050));
+    expect_date(2024, 2, 29, with_year(Date(2024, 2, 29), 1899));
 }
 
 TEST(ClampedYearText, LeavingTheFieldClampsToTheRange) {

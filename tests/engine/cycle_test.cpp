@@ -8,24 +8,24 @@
 using namespace orvane;
 
 TEST(Cycle, ZeroIsGuihaiTheSixtieth) {
-    EXPECT_EQ(stemOf(0), 10);
-    EXPECT_EQ(branchOf(0), 12);
-    EXPECT_EQ(cycleOrdinal(0), 60);
+    EXPECT_EQ(stem_of(0), 10);
+    EXPECT_EQ(branch_of(0), 12);
+    EXPECT_EQ(cycle_ordinal(0), 60);
     EXPECT_GBK_EQ("癸亥", cycleName(0));
-    EXPECT_GBK_EQ("大海水", NayinNames[nayinCode(0)]);
+    EXPECT_GBK_EQ("大海水", NayinNames[nayin_code(0)]);
 }
 
 TEST(Cycle, NayinFollowsPairs) {
-    EXPECT_GBK_EQ("海中金", NayinNames[nayinCode(1)]);
-    EXPECT_GBK_EQ("海中金", NayinNames[nayinCode(2)]);
-    EXPECT_GBK_EQ("炉中火", NayinNames[nayinCode(3)]);
-    EXPECT_GBK_EQ("大海水", NayinNames[nayinCode(59)]);
+    EXPECT_GBK_EQ("海中金", NayinNames[nayin_code(1)]);
+    EXPECT_GBK_EQ("海中金", NayinNames[nayin_code(2)]);
+    EXPECT_GBK_EQ("炉中火", NayinNames[nayin_code(3)]);
+    EXPECT_GBK_EQ("大海水", NayinNames[nayin_code(59)]);
 }
 
 TEST(Cycle, CycleOfStemAndBranchRoundTrips) {
-    for (int n = 0; n < 60; ++n) EXPECT_EQ(cycleOf(stemOf(n), branchOf(n)), n);
-    EXPECT_EQ(cycleOf(1, 2), -1);  // 甲丑 mixes polarities
-    EXPECT_EQ(cycleOf(10, 12), 0);
+    for (int n = 0; n < 60; ++n) EXPECT_EQ(cycle_of(stem_of(n), branch_of(n)), n);
+    EXPECT_EQ(cycle_of(1, 2), -1);  // 甲丑 mixes polarities
+    EXPECT_EQ(cycle_of(10, 12), 0);
 }
 
 TEST(Cycle, WrapKeepsNegativeValuesInRange) {
@@ -36,13 +36,13 @@ TEST(Cycle, WrapKeepsNegativeValuesInRange) {
 }
 
 TEST(Elements, StemsAndSeasons) {
-    EXPECT_EQ(elementOfStem(5), 3);   // 戊 earth
-    EXPECT_EQ(elementOfStem(10), 5);  // 癸 water
-    EXPECT_EQ(seasonalElementOfBranch(3), 1);   // 寅 wood
-    EXPECT_EQ(seasonalElementOfBranch(12), 5);  // 亥 water
-    EXPECT_EQ(seasonalElementOfBranch(8), 3);   // 未 earth
-    EXPECT_EQ(generatedBy(5), 1);                // water generates wood
-    EXPECT_EQ(controlledBy(4), 1);               // metal controls wood
+    EXPECT_EQ(element_of_stem(5), 3);   // 戊 earth
+    EXPECT_EQ(element_of_stem(10), 5);  // 癸 water
+    EXPECT_EQ(seasonal_element_of_branch(3), 1);   // 寅 wood
+    EXPECT_EQ(seasonal_element_of_branch(12), 5);  // 亥 water
+    EXPECT_EQ(seasonal_element_of_branch(8), 3);   // 未 earth
+    EXPECT_EQ(generated_by(5), 1);                // water generates wood
+    EXPECT_EQ(controlled_by(4), 1);               // metal controls wood
 }
 
 TEST(Names, TablesHaveTheirFixedForms) {

@@ -13,28 +13,28 @@
 using namespace orvane;
 
 TEST(TenGod, AgainstAJiaDayMaster) {
-    EXPECT_EQ(tenGodOfStems(1, 7), 4);   // 庚 七杀
-    EXPECT_EQ(tenGodOfStems(1, 8), 5);   // 辛 正官
-    EXPECT_EQ(tenGodOfStems(1, 6), 7);   // 己 正财
-    EXPECT_EQ(tenGodOfStems(1, 3), 8);   // 丙 食神
-    EXPECT_EQ(tenGodOfStems(1, 10), 3);  // 癸 正印
-    EXPECT_EQ(tenGodOfStems(1, 2), 1);   // 乙 比劫
+    EXPECT_EQ(ten_god_of_stems(1, 7), 4);   // 庚 七杀
+    EXPECT_EQ(ten_god_of_stems(1, 8), 5);   // 辛 正官
+    EXPECT_EQ(ten_god_of_stems(1, 6), 7);   // 己 正财
+    EXPECT_EQ(ten_god_of_stems(1, 3), 8);   // 丙 食神
+    EXPECT_EQ(ten_god_of_stems(1, 10), 3);  // 癸 正印
+    EXPECT_EQ(ten_god_of_stems(1, 2), 1);   // 乙 比劫
     EXPECT_EQ(tenGod(1, 0), 3);          // pillars: 甲子 day, 癸亥 other
     EXPECT_EQ(tenGod(1, -1), 10);
 }
 
 TEST(LifeStage, YangStemsForwardYinStemsBackward) {
-    EXPECT_EQ(lifeStageOfBranch(1, 12), 0);  // 甲 长生 in 亥
-    EXPECT_EQ(lifeStageOfBranch(2, 7), 0);   // 乙 in 午
-    EXPECT_EQ(lifeStageOfBranch(3, 3), 0);   // 丙 in 寅
-    EXPECT_EQ(lifeStageOfBranch(5, 3), 0);   // 戊 in 寅
-    EXPECT_EQ(lifeStageOfBranch(4, 10), 0);  // 丁 in 酉
-    EXPECT_EQ(lifeStageOfBranch(7, 6), 0);   // 庚 in 巳
-    EXPECT_EQ(lifeStageOfBranch(8, 1), 0);   // 辛 in 子
-    EXPECT_EQ(lifeStageOfBranch(9, 9), 0);   // 壬 in 申
-    EXPECT_EQ(lifeStageOfBranch(10, 4), 0);  // 癸 in 卯
-    EXPECT_EQ(lifeStageOfBranch(1, 4), 4);   // 甲 帝旺 in 卯
-    EXPECT_EQ(lifeStageOfBranch(2, 5), 2);   // 乙: 午 长生, 巳 沐浴, 辰 冠带
+    EXPECT_EQ(life_stage_of_branch(1, 12), 0);  // 甲 长生 in 亥
+    EXPECT_EQ(life_stage_of_branch(2, 7), 0);   // 乙 in 午
+    EXPECT_EQ(life_stage_of_branch(3, 3), 0);   // 丙 in 寅
+    EXPECT_EQ(life_stage_of_branch(5, 3), 0);   // 戊 in 寅
+    EXPECT_EQ(life_stage_of_branch(4, 10), 0);  // 丁 in 酉
+    EXPECT_EQ(life_stage_of_branch(7, 6), 0);   // 庚 in 巳
+    EXPECT_EQ(life_stage_of_branch(8, 1), 0);   // 辛 in 子
+    EXPECT_EQ(life_stage_of_branch(9, 9), 0);   // 壬 in 申
+    EXPECT_EQ(life_stage_of_branch(10, 4), 0);  // 癸 in 卯
+    EXPECT_EQ(life_stage_of_branch(1, 4), 4);   // 甲 帝旺 in 卯
+    EXPECT_EQ(life_stage_of_branch(2, 5), 2);   // 乙: 午 长生, 巳 沐浴, 辰 冠带
 }
 
 TEST(VoidBranch, DecadesOfTheCycle) {
@@ -61,22 +61,22 @@ TEST(StemName, BlanksAndOutOfRange) {
 }
 
 TEST(BoneWeight, TheWeightsAddUp) {
-    EXPECT_EQ(boneWeightParts(1, 1, 1, 1).total(), 12 + 6 + 5 + 16);  // 甲子 year, month 1, day 1, 子 hour
-    EXPECT_EQ(boneWeightParts(0, 12, 30, 12).total(), 6 + 5 + 6 + 6);
-    EXPECT_EQ(boneWeightParts(5, 24, 1, 1).month, boneWeightParts(5, 4, 1, 1).month);  // a leap month as its base
-    EXPECT_EQ(boneWeightParts(5, 24, 1, 1).month, 9);
+    EXPECT_EQ(bone_weight_parts(1, 1, 1, 1).total(), 12 + 6 + 5 + 16);  // 甲子 year, month 1, day 1, 子 hour
+    EXPECT_EQ(bone_weight_parts(0, 12, 30, 12).total(), 6 + 5 + 6 + 6);
+    EXPECT_EQ(bone_weight_parts(5, 24, 1, 1).month, bone_weight_parts(5, 4, 1, 1).month);  // a leap month as its base
+    EXPECT_EQ(bone_weight_parts(5, 24, 1, 1).month, 9);
 }
 
 TEST(LifePalace, SunriseBranchByLatitude) {
-    EXPECT_EQ(sunriseBranchAt(20.0f, 6, 15), 4);
-    EXPECT_EQ(sunriseBranchAt(59.0f, 6, 15), 2);
-    EXPECT_EQ(sunriseBranchAt(59.0f, 6, 9), 3);
-    EXPECT_EQ(sunriseBranchAt(39.9f, 1, 1), 5);
-    EXPECT_EQ(sunriseBranchAt(39.9f, 2, 1), 5);
-    EXPECT_EQ(sunriseBranchAt(39.9f, 2, 2), 4);
-    EXPECT_EQ(sunriseBranchAt(30.0f, 6, 22), 3);
-    EXPECT_EQ(sunriseBranchAt(29.99f, 6, 22), 4);
-    EXPECT_EQ(sunriseBranchAt(60.0f, 6, 15), 4);
+    EXPECT_EQ(sunrise_branch_at(20.0f, 6, 15), 4);
+    EXPECT_EQ(sunrise_branch_at(59.0f, 6, 15), 2);
+    EXPECT_EQ(sunrise_branch_at(59.0f, 6, 9), 3);
+    EXPECT_EQ(sunrise_branch_at(39.9f, 1, 1), 5);
+    EXPECT_EQ(sunrise_branch_at(39.9f, 2, 1), 5);
+    EXPECT_EQ(sunrise_branch_at(39.9f, 2, 2), 4);
+    EXPECT_EQ(sunrise_branch_at(30.0f, 6, 22), 3);
+    EXPECT_EQ(sunrise_branch_at(29.99f, 6, 22), 4);
+    EXPECT_EQ(sunrise_branch_at(60.0f, 6, 15), 4);
 }
 
 TEST(LifePalace, WithoutTrueSolarTimeSunriseIsMao) {
@@ -103,11 +103,11 @@ TEST(Counters, APairCountsOnceHoweverOften) {
 }
 
 TEST(Patterns, ThreeWondersStandInOrder) {
-    EXPECT_EQ(threeWondersOf(1, 5, 7, 2), 1);   // 甲戊庚 as year-month-day
-    EXPECT_EQ(threeWondersOf(3, 1, 5, 7), 1);   // as month-day-hour
-    EXPECT_EQ(threeWondersOf(7, 5, 1, 2), 0);   // reversed does not count
-    EXPECT_EQ(threeWondersOf(9, 10, 8, 1), 2);  // 壬癸辛
-    EXPECT_EQ(threeWondersOf(5, 2, 3, 4), 3);   // 乙丙丁
+    EXPECT_EQ(three_wonders_of(1, 5, 7, 2), 1);   // 甲戊庚 as year-month-day
+    EXPECT_EQ(three_wonders_of(3, 1, 5, 7), 1);   // as month-day-hour
+    EXPECT_EQ(three_wonders_of(7, 5, 1, 2), 0);   // reversed does not count
+    EXPECT_EQ(three_wonders_of(9, 10, 8, 1), 2);  // 壬癸辛
+    EXPECT_EQ(three_wonders_of(5, 2, 3, 4), 3);   // 乙丙丁
 }
 
 TEST(Patterns, FlagsOfACastChart) {

@@ -19,9 +19,9 @@ TEST(Gregorian, WeekdayCountsFromAMondayIn1900) {
 }
 
 TEST(Gregorian, CivilDaysRoundTripAcrossCenturies) {
-    for (int z = daysFromCivil(1899, 12, 1); z < daysFromCivil(2101, 2, 1); ++z) {
-        SolarDate d = civilFromDays(z);
-        ASSERT_TRUE(isValidSolarDate(d.year, d.month, d.day));
-        ASSERT_EQ(daysFromCivil(d), z);
+    for (int z = days_from_civil(1899, 12, 1); z < days_from_civil(2101, 2, 1); ++z) {
+        SolarDate d = civil_from_days(z);
+        ASSERT_TRUE(is_valid_solar_date(d.year, d.month, d.day));
+        ASSERT_EQ(days_from_civil(d), z);
     }
 }

@@ -11,23 +11,23 @@
 using namespace orvane;
 
 TEST(LuckDirection, YangYearMenRunForward) {
-    EXPECT_TRUE(luckRunsForward(1, 1));    // man, 甲子 year
-    EXPECT_FALSE(luckRunsForward(0, 1));   // woman, 甲子 year
-    EXPECT_FALSE(luckRunsForward(1, 2));   // man, 乙丑 year
-    EXPECT_TRUE(luckRunsForward(0, 0));    // woman, 癸亥 year (yin)
+    EXPECT_TRUE(luck_runs_forward(1, 1));    // man, 甲子 year
+    EXPECT_FALSE(luck_runs_forward(0, 1));   // woman, 甲子 year
+    EXPECT_FALSE(luck_runs_forward(1, 2));   // man, 乙丑 year
+    EXPECT_TRUE(luck_runs_forward(0, 0));    // woman, 癸亥 year (yin)
 }
 
 TEST(LuckStart, StartingAgeFromMinutes) {
-    EXPECT_EQ(luckStartDaysFromMinutes(0, false), 30);
-    EXPECT_EQ(luckStartDaysFromMinutes(4320, true), 363);  // three days: one year and three days
-    EXPECT_EQ(luckStartDaysFromMinutes(4320, false), 360 - 3 + 30);
+    EXPECT_EQ(luck_start_days_from_minutes(0, false), 30);
+    EXPECT_EQ(luck_start_days_from_minutes(4320, true), 363);  // three days: one year and three days
+    EXPECT_EQ(luck_start_days_from_minutes(4320, false), 360 - 3 + 30);
 }
 
 TEST(LuckPillars, WrapThroughGuihai) {
-    EXPECT_EQ(luckPillarOf(59, 0, true), 0);
-    EXPECT_EQ(luckPillarOf(59, 1, true), 1);
-    EXPECT_EQ(luckPillarOf(1, 0, false), 0);
-    EXPECT_EQ(luckPillarOf(1, 1, false), 59);
+    EXPECT_EQ(luck_pillar_of(59, 0, true), 0);
+    EXPECT_EQ(luck_pillar_of(59, 1, true), 1);
+    EXPECT_EQ(luck_pillar_of(1, 0, false), 0);
+    EXPECT_EQ(luck_pillar_of(1, 1, false), 59);
 }
 
 TEST(LuckStart, BirthAtTheTermMomentCountingBackward) {
@@ -57,7 +57,7 @@ TEST(LuckStart, ForwardFromAKnownChart) {
     EXPECT_EQ(chart.luckStartYear, 1996);
     EXPECT_EQ(chart.luckStartDateMonth, 12);  // 大雪 (day 341) + 22 = day 363
     EXPECT_EQ(chart.luckStartDateDay, 29);
-    EXPECT_EQ(firstLuckAge(), 7);
+    EXPECT_EQ(first_luck_age(), 7);
     EXPECT_TRUE(recorder.messages.empty());
 }
 

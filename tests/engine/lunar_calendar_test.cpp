@@ -25,12 +25,12 @@ TEST(CalendarTables, KeepTheRowsThatHaveAlwaysBeenThere) {
 
 // The terms are the astronomical moments, to the minute in which they fall.
 TEST(CalendarTables, TermsAreTheMomentsOfTheSun) {
-    const SolarTermEntry& spring2022 = SolarTermTable[static_cast<size_t>(termIndex(2022, 1))];
+    const SolarTermEntry& spring2022 = SolarTermTable[static_cast<size_t>(term_index(2022, 1))];
     EXPECT_EQ(spring2022.jieCode, 10403);  // lunar 1/4, 寅 hour
     EXPECT_EQ(spring2022.jieHour * 100 + spring2022.jieMinute, 450);  // 04:50:36
-    const SolarTermEntry& spring1901 = SolarTermTable[static_cast<size_t>(termIndex(1901, 1))];
+    const SolarTermEntry& spring1901 = SolarTermTable[static_cast<size_t>(term_index(1901, 1))];
     EXPECT_EQ(spring1901.jieHour * 100 + spring1901.jieMinute, 1939);
-    EXPECT_EQ(SolarTermTable[static_cast<size_t>(termIndex(1900, 9))].jieCode, 281602);  // 寒露 in the leap 8th month
+    EXPECT_EQ(SolarTermTable[static_cast<size_t>(term_index(1900, 9))].jieCode, 281602);  // 寒露 in the leap 8th month
 }
 
 // The tables run past the last birth: the terms after a birth of 31 December
@@ -39,7 +39,7 @@ TEST(CalendarTables, ReachPastTheLastBirth) {
     auto last = lunarDateOfSolar({2100, 12, 31});
     ASSERT_TRUE(last);
     EXPECT_EQ(last->year, 2100);
-    const int k0 = termIndex(last->year, baseMonth(last->monthCode) - 1);
+    const int k0 = term_index(last->year, base_month(last->monthCode) - 1);
     for (int k = k0; k <= k0 + 3; ++k) EXPECT_GT(SolarTermTable[static_cast<size_t>(k)].termYear, 0) << k;
     EXPECT_TRUE(lunarDateOfSolar({2101, 1, 1}));
     EXPECT_TRUE(solarDateOfLunar({2101, 12, 1}));
@@ -48,14 +48,14 @@ TEST(CalendarTables, ReachPastTheLastBirth) {
 TEST(CalendarTables, NewYearDayCyclesAdvanceByTheYearsLength) {
     for (int y = kTableFirstYear; y < kTableLastYear; ++y) {
         int length = 0;
-        for (int m = 1; m <= 12; ++m) length += lunarMonthLength(y, m);
-        if (leapMonthOfYear(y)) length += lunarMonthLength(y, leapMonthOfYear(y) + 20);
+        for (int m = 1; m <= 12; ++m) length += lunar_month_length(y, m);
+        if (leapMonthOfYear(y)) length += lunar_month_length(y, leapMonthOfYear(y) + 20);
         int i = y - kTableFirstYear;
         ASSERT_EQ((NewYearDayCycleTable[i] + length) % 60, NewYearDayCycleTable[i + 1]) << y;
         auto next = solarDateOfLunar({y + 1, 1, 1});
-        auto last = solarDateOfLunar({y, 12, lunarMonthLength(y, 12)});
+        auto last = solarDateOfLunar({y, 12, lunar_month_length(y, 12)});
         ASSERT_TRUE(next && last);
-        ASSERT_EQ(daysFromCivil(*next), daysFromCivil(*last) + 1) << y;
+        ASSERT_EQ(days_from_civil(*next), days_from_civil(*last) + 1) << y;
     }
 }
 
@@ -68,13 +68,13 @@ TEST(LunarCalendar, FirstDayOfTheTables) {
 
 TEST(LunarCalendar, LeapEighthMonthOf1900) {
     EXPECT_EQ(leapMonthOfYear(1900), 8);
-    EXPECT_EQ(lunarMonthLength(1900, 28), 29);
+    EXPECT_EQ(lunar_month_length(1900, 28), 29);
     auto first = solarDateOfLunar({1900, 28, 1});
     ASSERT_TRUE(first);
     auto back = lunarDateOfSolar(*first);
     ASSERT_TRUE(back);
     EXPECT_EQ(back->monthCode, 28);
-    EXPECT_EQ(lunarMonthLength(1900, 27), 0);  // no leap 7th month in 1900
+    EXPECT_EQ(lunar_month_length(1900, 27), 0);  // no leap 7th month in 1900
     EXPECT_FALSE(solarDateOfLunar({1900, 28, 30}));
 }
 
@@ -95,8 +95,8 @@ TEST(LunarCalendar, DaysBeforeMonthCountTheLeapMonthWhereItLies) {
 }
 
 TEST(LunarCalendar, ConversionsRoundTripEveryDay) {
-    for (int z = daysFromCivil(1900, 1, 31); z <= daysFromCivil(2100, 12, 31); ++z) {
-        SolarDate solar = civilFromDays(z);
+    for (int z = days_from_civil(1900, 1, 31); z <= days_from_civil(2100, 12, 31); ++z) {
+        SolarDate solar = civil_from_days(z);
         auto lunar = lunarDateOfSolar(solar);
         if (!lunar) {
             // Only the days after the last new year that the tables close.

@@ -98,40 +98,40 @@ TEST(PillarDay, LastDayOfAMonthBeforeALeapMonth) {
 }
 
 TEST(TrueSolarTime, CorrectionRounding) {
-    EXPECT_EQ(correctionMinutes(-30), 0);
-    EXPECT_EQ(correctionMinutes(-31), -1);
-    EXPECT_EQ(correctionMinutes(30), 0);
-    EXPECT_EQ(correctionMinutes(31), 1);
-    EXPECT_EQ(correctionMinutes(-3600), -60);
-    EXPECT_EQ(longitudeCorrectionSeconds(105.0f), -3600);
-    EXPECT_EQ(longitudeCorrectionSeconds(121.5f), 360);
-    auto t = addMinutes(0, 30, -61);
+    EXPECT_EQ(correction_minutes(-30), 0);
+    EXPECT_EQ(correction_minutes(-31), -1);
+    EXPECT_EQ(correction_minutes(30), 0);
+    EXPECT_EQ(correction_minutes(31), 1);
+    EXPECT_EQ(correction_minutes(-3600), -60);
+    EXPECT_EQ(longitude_correction_seconds(105.0f), -3600);
+    EXPECT_EQ(longitude_correction_seconds(121.5f), 360);
+    auto t = add_minutes(0, 30, -61);
     EXPECT_EQ(t.hour, -1);
     EXPECT_EQ(t.minute, 29);
-    t = addMinutes(23, 50, 40);
+    t = add_minutes(23, 50, 40);
     EXPECT_EQ(t.hour, 24);
     EXPECT_EQ(t.minute, 30);
 }
 
 TEST(TrueSolarTime, HourBranchOfTheClock) {
-    EXPECT_EQ(hourBranchOfHour(23), 1);
-    EXPECT_EQ(hourBranchOfHour(0), 1);
-    EXPECT_EQ(hourBranchOfHour(1), 2);
-    EXPECT_EQ(hourBranchOfHour(22), 12);
+    EXPECT_EQ(hour_branch_of_hour(23), 1);
+    EXPECT_EQ(hour_branch_of_hour(0), 1);
+    EXPECT_EQ(hour_branch_of_hour(1), 2);
+    EXPECT_EQ(hour_branch_of_hour(22), 12);
 }
 
 TEST(MonthNumber, LeapMonthsAndTheYearEnds) {
     // A leap month L + 20 is month L until the next 节, then L + 1.
-    EXPECT_EQ(solarMonthNumber(24, 24150000, 4050000, 24200000), 4);
-    EXPECT_EQ(solarMonthNumber(24, 24200000, 4050000, 24200000), 5);
+    EXPECT_EQ(solar_month_number(24, 24150000, 4050000, 24200000), 4);
+    EXPECT_EQ(solar_month_number(24, 24200000, 4050000, 24200000), 5);
     // Month 1 before a 立春 of the same month is the 丑 month of the old year.
-    EXPECT_EQ(solarMonthNumber(1, 1020000, 1050000, 2050000), 12);
-    EXPECT_EQ(solarMonthNumber(1, 1020000, 12200000, 1200000), 1);  // 立春 already in month 12
+    EXPECT_EQ(solar_month_number(1, 1020000, 1050000, 2050000), 12);
+    EXPECT_EQ(solar_month_number(1, 1020000, 12200000, 1200000), 1);  // 立春 already in month 12
     // Month 12 from a 立春 of the same month on is the 寅 month.
-    EXPECT_EQ(solarMonthNumber(12, 12250000, 12050000, 12200000), 1);
-    EXPECT_EQ(solarMonthNumber(12, 12020000, 12050000, 12200000), 11);
+    EXPECT_EQ(solar_month_number(12, 12250000, 12050000, 12200000), 1);
+    EXPECT_EQ(solar_month_number(12, 12020000, 12050000, 12200000), 11);
     // 2033 has a leap 11th month holding 小寒 2034: all of month 12 is the 丑 month.
-    EXPECT_EQ(solarMonthNumber(12, 12110216, 31151504, 12160241), 12);
+    EXPECT_EQ(solar_month_number(12, 12110216, 31151504, 12160241), 12);
 }
 
 TEST(FourPillars, MonthTwelveAfterALeapEleventh) {

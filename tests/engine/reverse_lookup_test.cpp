@@ -222,16 +222,16 @@ struct Pillars {
     friend bool operator==(const Pillars&, const Pillars&) = default;
 };
 
-Pillars castPillars() { return {chart.yearPillar, chart.monthPillar, chart.dayPillar, chart.hourPillar}; }
+Pillars cast_pillars() { return {chart.yearPillar, chart.monthPillar, chart.dayPillar, chart.hourPillar}; }
 
-bool castsTo(const testsupport::Birth& birth, const Pillars& expected) {
-    return testsupport::cast(birth, 2024) && castPillars() == expected;
+bool casts_to(const testsupport::Birth& birth, const Pillars& expected) {
+    return testsupport::cast(birth, 2024) && cast_pillars() == expected;
 }
 
 // Some clock time of the period on the found date (for 子 also the late 子 hour
 // of the evening before and of the same day) that casts the pillars.
-bool periodCasts(const SolarDate& date, int branch, const Pillars& expected) {
-    const SolarDate before = civilFromDays(daysFromCivil(date) - 1);
+bool period_casts(const SolarDate& date, int branch, const Pillars& expected) {
+    const SolarDate before = civil_from_days(days_from_civil(date) - 1);
     struct Hour {
         SolarDate date;
         int hour;
@@ -243,7 +243,7 @@ bool periodCasts(const SolarDate& date, int branch, const Pillars& expected) {
         hours = {{date, 2 * branch - 3}, {date, 2 * branch - 2}};
     for (const Hour& h : hours)
         for (int minute = 0; minute < 60; ++minute)
-            if (castsTo({h.date.year, h.date.month, h.date.day, h.hour, minute}, expected)) return true;
+            if (casts_to({h.date.year, h.date.month, h.date.day, h.hour, minute}, expected)) return true;
     return false;
 }
 
@@ -258,7 +258,7 @@ TEST_F(ReverseLookup, RoundTripOverRandomChartsGivesBackTheirPillars) {
         testsupport::set_options(optionSets[random() % 3]);
         const int year = kReverseFirstYear + static_cast<int>(random() % (kReverseLastYear - kReverseFirstYear + 1));
         const int month = 1 + static_cast<int>(random() % 12);
-        const int day = 1 + static_cast<int>(random() % static_cast<unsigned>(daysInSolarMonth(year, month)));
+        const int day = 1 + static_cast<int>(random() % static_cast<unsigned>(days_in_solar_month(year, month)));
         const testsupport::Birth birth{year, month, day, static_cast<int>(random() % 24), static_cast<int>(random() % 60),
                                        random() % 2 == 0};
         if (!testsupport::cast(birth, 2024)) {
@@ -266,14 +266,14 @@ TEST_F(ReverseLookup, RoundTripOverRandomChartsGivesBackTheirPillars) {
             continue;
         }
         ++tried;
-        const Pillars expected = castPillars();
+        const Pillars expected = cast_pillars();
         const int pillarYear = chart.yearPillarYear;
 
         ReverseLookupState lookup;
-        ASSERT_TRUE(lookup.chooseYearStem(StemNames[static_cast<std::size_t>(stemOf(expected.year))]));
-        ASSERT_TRUE(lookup.chooseYearBranch(branchName(branchOf(expected.year))));
-        ASSERT_TRUE(lookup.chooseDayStem(StemNames[static_cast<std::size_t>(stemOf(expected.day))]));
-        ASSERT_TRUE(lookup.chooseDayBranch(branchName(branchOf(expected.day))));
+        ASSERT_TRUE(lookup.chooseYearStem(StemNames[static_cast<std::size_t>(stem_of(expected.year))]));
+        ASSERT_TRUE(lookup.chooseYearBranch(branchName(branch_of(expected.year))));
+        ASSERT_TRUE(lookup.chooseDayStem(StemNames[static_cast<std::size_t>(stem_of(expected.day))]));
+        ASSERT_TRUE(lookup.chooseDayBranch(branchName(branch_of(expected.day))));
         ASSERT_TRUE(lookup.chooseMonthPillar(cycleName(expected.month)));
         if (!lookup.chooseHourPillar(cycleName(expected.hour))) {
             ++hourNotOffered;  // the late 子 hour with the next day's stem
@@ -298,12 +298,12 @@ TEST_F(ReverseLookup, RoundTripOverRandomChartsGivesBackTheirPillars) {
         const SolarDate found{chart.solarYear, chart.solarMonth, chart.solarDay};
         const int branch = chart.hourBranchNo;
         compute_chart();
-        if (castPillars() == expected) {
+        if (cast_pillars() == expected) {
             ++exact;
             continue;
         }
         // A 节 inside the period: the period's first hour lies on the other side of it.
-        EXPECT_TRUE(periodCasts(found, branch, expected))
+        EXPECT_TRUE(period_casts(found, branch, expected))
             << year << "-" << month << "-" << day << " " << birth.hour << ":" << birth.minute << " gave "
             << testsupport::readable(lookup.resultText());
         ++withinPeriod;

@@ -23,7 +23,7 @@ namespace {
 std::string yearAndMonth() { return cycleName(chart.yearPillar) + " " + cycleName(chart.monthPillar); }
 
 // A birth at a place given by coordinates and zone, cast with true solar time.
-bool castAbroad(const Birth& birth, float longitude, float latitude, const std::string& zone) {
+bool cast_abroad(const Birth& birth, float longitude, float latitude, const std::string& zone) {
     if (!store(birth)) return false;
     chart.birthZone = zone;
     chart.enteredLongitude = longitude;
@@ -102,7 +102,7 @@ TEST(TrueSolarTime, YearAndMonthStayWithTheEnteredMoment) {
 TEST(TrueSolarTime, BirthAbroadUsesItsLongitudeAndClock) {
     set_options("1110");
     // New York on daylight saving (UTC-4): 13:30 is 17:30 UTC, 01:30 on 2 July in Beijing.
-    ASSERT_TRUE(castAbroad({1990, 7, 1, 13, 30}, -74.0f, 40.7f, "America/New_York"));
+    ASSERT_TRUE(cast_abroad({1990, 7, 1, 13, 30}, -74.0f, 40.7f, "America/New_York"));
     EXPECT_EQ(chart.daylightSavingSec, -3600);
     EXPECT_EQ(chart.zoneOffsetSec, -5 * 3600);
     EXPECT_EQ(chart.hourBranch, 7);  // 午: about 12:30 true solar time
@@ -150,5 +150,5 @@ TEST(BirthPlace, SystemZonesAreSearchable) {
     EXPECT_EQ(found[0]->zone, "America/New_York");
     EXPECT_FALSE(find_zones("cn").empty());
     EXPECT_EQ(find_zones("").size(), zone_entries().size());
-    for (const ZoneEntry* z : find_zones("america")) EXPECT_TRUE(isKnownZone(z->zone)) << z->zone;
+    for (const ZoneEntry* z : find_zones("america")) EXPECT_TRUE(is_known_zone(z->zone)) << z->zone;
 }

@@ -20,7 +20,7 @@ namespace {
 bool answer = false;
 int messages = 0;
 
-void setUp() {
+void set_up() {
     const auto dir = std::filesystem::temp_directory_path() / "orvane-history-recast-fuzz";
     std::filesystem::create_directories(dir);
     std::ofstream(dir / "option.dat", std::ios::binary) << "10\r\n1\r\n0\r\n";  // history off
@@ -32,7 +32,7 @@ void setUp() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const bool once = (setUp(), true);
+    static const bool once = (set_up(), true);
     (void)once;
     if (size == 0) return 0;
     answer = data[0] & 1;

@@ -17,7 +17,7 @@ std::string g_screenshots = ".";
 
 }  // namespace
 
-void Pump(int milliseconds) {
+void pump(int milliseconds) {
     const wxStopWatch watch;
     while (watch.Time() < milliseconds) {
         wxTheApp->Yield(true);
@@ -25,24 +25,24 @@ void Pump(int milliseconds) {
     }
 }
 
-bool WaitFor(const std::function<bool()>& condition, int milliseconds) {
+bool wait_for(const std::function<bool()>& condition, int milliseconds) {
     const wxStopWatch watch;
     while (!condition()) {
         if (watch.Time() > milliseconds) return false;
-        Pump(20);
+        pump(20);
     }
     return true;
 }
 
-void SetScreenshotFolder(const std::string& folder) {
+void set_screenshot_folder(const std::string& folder) {
     g_screenshots = folder;
     wxFileName::Mkdir(folder, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
 }
 
 const std::string& ScreenshotFolder() { return g_screenshots; }
 
-wxImage Screenshot(const std::string& name) {
-    Pump(400);
+wxImage take_screenshot(const std::string& name) {
+    pump(400);
     const std::string path = g_screenshots + "/" + name + ".png";
     const std::string command = "import -window root '" + path + "'";
     EXPECT_EQ(0, std::system(command.c_str())) << command;
@@ -51,7 +51,7 @@ wxImage Screenshot(const std::string& name) {
     return image;
 }
 
-wxColour PixelAt(const wxImage& image, wxPoint screen) {
+wxColour pixel_at(const wxImage& image, wxPoint screen) {
     if (!image.IsOk() || screen.x < 0 || screen.y < 0 || screen.x >= image.GetWidth() || screen.y >= image.GetHeight())
         return wxNullColour;
     return wxColour(image.GetRed(screen.x, screen.y), image.GetGreen(screen.x, screen.y), image.GetBlue(screen.x, screen.y));
@@ -64,7 +64,7 @@ std::string ReadFile(const std::string& path) {
     return bytes.str();
 }
 
-void WriteFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+void write_file(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 Watch::Watch(std::function<bool()> attempt) : m_attempt(std::move(attempt)) { Start(5); }
 
@@ -79,8 +79,8 @@ void Watch::Notify() {
     }
 }
 
-void Choose(wxWindow& dialog, int id, const wxString& text) {
-    auto* list = Control<wxComboBox>(dialog, id);
+void choose_item(wxWindow& dialog, int id, const wxString& text) {
+    auto* list = control_of<wxComboBox>(dialog, id);
     ASSERT_NE(list, nullptr) << id;
     list->SetStringSelection(text);
     wxCommandEvent chosen(wxEVT_COMBOBOX, id);
@@ -90,14 +90,14 @@ void Choose(wxWindow& dialog, int id, const wxString& text) {
     list->GetEventHandler()->ProcessEvent(chosen);
 }
 
-void Click(wxWindow& dialog, int id) {
+void click_button(wxWindow& dialog, int id) {
     wxCommandEvent click(wxEVT_BUTTON, id);
     click.SetEventObject(wxWindow::FindWindowById(id, &dialog));
     dialog.GetEventHandler()->ProcessEvent(click);
 }
 
-void Radio(wxWindow& dialog, int id) {
-    auto* button = Control<wxRadioButton>(dialog, id);
+void press_radio(wxWindow& dialog, int id) {
+    auto* button = control_of<wxRadioButton>(dialog, id);
     ASSERT_NE(button, nullptr) << id;
     button->SetValue(true);
     wxCommandEvent clicked(wxEVT_RADIOBUTTON, id);
@@ -111,14 +111,14 @@ void RunningProcess::OnTerminate(int, int exitStatus) {
     status = exitStatus;
 }
 
-int RunToEnd(const wxString& command, int milliseconds) {
+int run_to_end(const wxString& command, int milliseconds) {
     auto* watcher = new RunningProcess;
     const long pid = wxExecute(command, wxEXEC_ASYNC, watcher);
     if (pid <= 0) {
         delete watcher;
         return -1;
     }
-    if (!WaitFor([watcher] { return watcher->done; }, milliseconds)) {
+    if (!wait_for([watcher] { return watcher->done; }, milliseconds)) {
         wxProcess::Kill(pid, wxSIGKILL);
         watcher->Detach();  // deletes itself once the end is noticed
         return -1;
@@ -142,13 +142,13 @@ DesktopProgram::DesktopProgram(const std::string& name, const std::string& argum
         m_pid = 0;
         return;
     }
-    Pump(600);  // let it take over the screen
+    pump(600);  // let it take over the screen
 }
 
 DesktopProgram::~DesktopProgram() {
     if (!m_process) return;
     if (!m_process->done) wxProcess::Kill(m_pid, wxSIGTERM, wxKILL_CHILDREN);
-    if (WaitFor([this] { return m_process->done; }, 3000)) {
+    if (wait_for([this] { return m_process->done; }, 3000)) {
         delete m_process;
     } else {
         wxProcess::Kill(m_pid, wxSIGKILL, wxKILL_CHILDREN);
@@ -172,7 +172,7 @@ public:
 
 }  // namespace
 
-int RunWindowTests(int argc, char** argv, const WindowTestHooks& hooks) {
+int run_window_tests(int argc, char** argv, const WindowTestHooks& hooks) {
     ::testing::InitGoogleTest(&argc, argv);
     if (hooks.arguments && !hooks.arguments(argc, argv)) return 2;
     wxApp::SetInstance(new WindowTestApp);
@@ -186,7 +186,7 @@ int RunWindowTests(int argc, char** argv, const WindowTestHooks& hooks) {
         if (hooks.started) hooks.started();
         result = RUN_ALL_TESTS();
         if (hooks.finishing) hooks.finishing();
-        Pump(100);
+        pump(100);
     }
     wxTheApp->OnExit();
     wxEntryCleanup();

@@ -19,26 +19,26 @@
 namespace window_test {
 
 // Lets events run for a while.
-void Pump(int milliseconds);
+void pump(int milliseconds);
 
 // Pumps until the condition holds or the time is up; tells whether it held.
-bool WaitFor(const std::function<bool()>& condition, int milliseconds);
+bool wait_for(const std::function<bool()>& condition, int milliseconds);
 
 // Screenshots go to this folder (created when missing).
-void SetScreenshotFolder(const std::string& folder);
+void set_screenshot_folder(const std::string& folder);
 const std::string& ScreenshotFolder();
 
 // The whole screen as NAME.png in the screenshot folder, loaded back for pixel checks.
-wxImage Screenshot(const std::string& name);
+wxImage take_screenshot(const std::string& name);
 
-wxColour PixelAt(const wxImage& image, wxPoint screen);
+wxColour pixel_at(const wxImage& image, wxPoint screen);
 
 std::string ReadFile(const std::string& path);
-void WriteFile(const std::string& path, const std::string& bytes);
+void write_file(const std::string& path, const std::string& bytes);
 
 // The first shown top-level window of type T.
 template <class T>
-T* OpenWindow() {
+T* open_window() {
     for (wxWindow* window : wxTopLevelWindows)
         if (auto* found = dynamic_cast<T*>(window); found && found->IsShown()) return found;
     return nullptr;
@@ -60,25 +60,25 @@ private:
 
 // Runs `step` on the first shown window of type T, once it exists.
 template <class T>
-void WhenOpen(std::function<void(T&)> step) {
+void when_open(std::function<void(T&)> step) {
     new Watch([step] {
-        T* window = OpenWindow<T>();
+        T* window = open_window<T>();
         if (window) step(*window);
         return window != nullptr;
     });
 }
 
 template <class C>
-C* Control(wxWindow& parent, int id) {
+C* control_of(wxWindow& parent, int id) {
     return dynamic_cast<C*>(wxWindow::FindWindowById(id, &parent));
 }
 
 // Selects an entry of a combo box and sends the event a user's choice sends.
-void Choose(wxWindow& dialog, int id, const wxString& text);
+void choose_item(wxWindow& dialog, int id, const wxString& text);
 // Sends a button's click.
-void Click(wxWindow& dialog, int id);
+void click_button(wxWindow& dialog, int id);
 // Sets a radio button and sends its click.
-void Radio(wxWindow& dialog, int id);
+void press_radio(wxWindow& dialog, int id);
 
 // A child process whose end is noticed.
 class RunningProcess : public wxProcess {
@@ -89,7 +89,7 @@ public:
 };
 
 // Runs a program and waits for it to end; its exit status, -1 when it did not end in time.
-int RunToEnd(const wxString& command, int milliseconds);
+int run_to_end(const wxString& command, int milliseconds);
 
 // A program of the desktop (the window manager, the notification area) running for
 // as long as this object lives.
@@ -119,6 +119,6 @@ struct WindowTestHooks {
 
 // Runs the tests between wx's start-up and end, under a window manager. Returns the
 // exit status of the test program.
-int RunWindowTests(int argc, char** argv, const WindowTestHooks& hooks);
+int run_window_tests(int argc, char** argv, const WindowTestHooks& hooks);
 
 }  // namespace window_test

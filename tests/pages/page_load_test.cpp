@@ -65,7 +65,7 @@ public:
             m_loaded = true;
         });
         m_frame->Show();
-        Pump(800);
+        pump(800);
     }
 
     ~PageView() { m_frame->Destroy(); }
@@ -78,8 +78,8 @@ public:
         m_loaded = false;
         m_view->LoadURL(wxFileSystem::FileNameToURL(wxFileName(wxString::FromUTF8(path))));
         const wxStopWatch watch;
-        while (!m_loaded && watch.Time() < 15000) Pump(20);
-        Pump(500);  // timers and handlers that run right after the load
+        while (!m_loaded && watch.Time() < 15000) pump(20);
+        pump(500);  // timers and handlers that run right after the load
         return m_loaded;
     }
 
@@ -91,7 +91,7 @@ public:
 
     const std::vector<std::string>& Reports() const { return m_reports; }
 
-    static void Pump(int milliseconds) {
+    static void pump(int milliseconds) {
         const wxStopWatch watch;
         while (watch.Time() < milliseconds) {
             wxTheApp->Yield(true);
@@ -126,16 +126,16 @@ std::vector<fs::path> ShippedPages() {
     return pages;
 }
 
-void WriteFile(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+void write_file(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 TEST(PageLoad, TheHookReportsErrorsOfScriptsFramesAndPictures) {
     ASSERT_TRUE(g_view->Hooked()) << "the web view took no user script or message handler";
     const fs::path dir = fs::path(g_program) / "selfcheck";
     fs::create_directories(dir);
-    WriteFile(dir / "broken.htm", "<!DOCTYPE html><meta charset=\"gbk\"><p>x</p><script>noSuchFunction();</script>");
-    WriteFile(dir / "framed.htm", "<!DOCTYPE html><meta charset=\"gbk\"><iframe src=\"broken.htm\"></iframe>");
-    WriteFile(dir / "picture.htm", "<!DOCTYPE html><meta charset=\"gbk\"><img src=\"none.png\">");
-    WriteFile(dir / "sound.htm", "<!DOCTYPE html><meta charset=\"gbk\"><p>x</p><script>var a = 1;</script>");
+    write_file(dir / "broken.htm", "<!DOCTYPE html><meta charset=\"gbk\"><p>x</p><script>noSuchFunction();</script>");
+    write_file(dir / "framed.htm", "<!DOCTYPE html><meta charset=\"gbk\"><iframe src=\"broken.htm\"></iframe>");
+    write_file(dir / "picture.htm", "<!DOCTYPE html><meta charset=\"gbk\"><img src=\"none.png\">");
+    write_file(dir / "sound.htm", "<!DOCTYPE html><meta charset=\"gbk\"><p>x</p><script>var a = 1;</script>");
 
     auto reportsOf = [](const fs::path& page) {
         EXPECT_TRUE(g_view->Load(page.string())) << page;
@@ -183,7 +183,7 @@ TEST(PageLoad, EveryShippedPageLoadsAsGbkWithoutAnError) {
 }
 
 // A report in every style folder, so that each index.htm frames a real page.
-bool WriteReports() {
+bool write_reports() {
     for (const auto& entry : fs::directory_iterator(fs::path(g_program) / "style")) {
         const std::string number = entry.path().filename().string();
         if (!entry.is_directory() || number.size() != 2 || !fs::exists(entry.path() / "normal.htm")) continue;
@@ -225,7 +225,7 @@ int main(int argc, char** argv) {
     for (const char* part : {"style", "help", "bzzs", "pmsl"})
         if (fs::exists(g_builtProgram + "/" + part))
             fs::copy(g_builtProgram + "/" + part, g_program + "/" + part, fs::copy_options::recursive);
-    if (!WriteReports()) return 1;
+    if (!write_reports()) return 1;
 
     if (!wxEntryStart(argc, argv)) return 1;
     wxTheApp->CallOnInit();
@@ -236,7 +236,7 @@ int main(int argc, char** argv) {
         result = RUN_ALL_TESTS();
         g_view = nullptr;
     }
-    PageView::Pump(100);
+    PageView::pump(100);
     wxTheApp->OnExit();
     wxEntryCleanup();
     return result;

@@ -54,7 +54,7 @@ private:
         return std::string(result.mb_str(wxCSConv("GBK")));
     }
 
-    void Screenshot(const std::string& name) {
+    void take_screenshot(const std::string& name) {
         const std::string command = "import -window root '" + g_screenshots + "/" + name + ".png'";
         if (std::system(command.c_str()) != 0) std::printf("no screenshot %s\n", name.c_str());
     }
@@ -68,7 +68,7 @@ private:
             std::string name = page.substr(0, page.size() - 4);
             for (char& c : name)
                 if (c == '/') c = '-';
-            Screenshot(name);
+            take_screenshot(name);
         }
 
         check(Load("help/wyrl.htm"), "help/wyrl.htm loads");
@@ -76,7 +76,7 @@ private:
                      " var d = new Date(); return n === new Date(d.getFullYear(), d.getMonth() + 1, 0).getDate()"
                      " ? 'full' : 'cells ' + n; })()") == "full",
               "the calendar shows every day of this month");
-        Screenshot("help-wyrl");
+        take_screenshot("help-wyrl");
         const std::string detail = Script(
             "(function () { var y = document.getElementById('year'), m = document.getElementById('month');"
             " y.value = '1991'; y.onchange(); m.value = '2'; m.onchange();"
@@ -86,7 +86,7 @@ private:
                   detail.find("辛未年、庚寅月") != std::string::npos,
               "4 February 1991 names 立春 and the pillars before and after it");
         check(Script("document.getElementById('title').textContent") == "1991年2月", "the title follows the month");
-        Screenshot("help-wyrl-1991-02");
+        take_screenshot("help-wyrl-1991-02");
         frame_->Close(true);
         ExitMainLoop();
     }

@@ -18,19 +18,19 @@ using namespace orvane;
 
 namespace {
 
-using testsupport::pillarNamed;
+using testsupport::pillar_named;
 
 // A chart born in lunar 1984 (甲子, cycle 1 = the year of age 1), with four pillars and the
 // years to the luck; the year pillar equals the lunar year's, so the luck starts at age
 // luckStartYears + 1.
-void setChart(const char* month, const char* day, const char* hour, int luckStartYears, bool male = true) {
+void set_chart(const char* month, const char* day, const char* hour, int luckStartYears, bool male = true) {
     chart = ChartState{};
     chart.lunarYear = 1984;
     chart.lunarYearCycle = 1;
     chart.yearPillar = 1;
-    chart.monthPillar = pillarNamed(month);
-    chart.dayPillar = pillarNamed(day);
-    chart.hourPillar = pillarNamed(hour);
+    chart.monthPillar = pillar_named(month);
+    chart.dayPillar = pillar_named(day);
+    chart.hourPillar = pillar_named(hour);
     split_pillars();
     chart.sexFlag = male ? 1 : 0;
     chart.luckStartYears = luckStartYears;
@@ -47,30 +47,30 @@ bool contains(const std::string& text, const char* part) { return text.find(part
 // ---- relations ------------------------------------------------------------------------------
 
 TEST(PillarRelation, HeavenEarthCombinedNeedsBothStemsAndBranches) {
-    EXPECT_TRUE(is_heaven_earth_combined(pillarNamed("甲子"), pillarNamed("己丑")));
-    EXPECT_TRUE(is_heaven_earth_combined(pillarNamed("己丑"), pillarNamed("甲子")));
-    EXPECT_TRUE(is_heaven_earth_combined(pillarNamed("戊辰"), pillarNamed("癸酉")));  // 戊癸, 辰酉
-    EXPECT_TRUE(is_heaven_earth_combined(0, pillarNamed("戊寅")));                    // 癸亥 stored as 0: 戊癸, 寅亥
-    EXPECT_TRUE(is_heaven_earth_combined(pillarNamed("丙午"), pillarNamed("辛未")));
-    EXPECT_FALSE(is_heaven_earth_combined(pillarNamed("甲子"), pillarNamed("己未")));  // stems only
-    EXPECT_FALSE(is_heaven_earth_combined(pillarNamed("甲子"), pillarNamed("丁丑")));  // branches only
-    EXPECT_FALSE(is_heaven_earth_combined(pillarNamed("甲子"), pillarNamed("甲子")));
+    EXPECT_TRUE(is_heaven_earth_combined(pillar_named("甲子"), pillar_named("己丑")));
+    EXPECT_TRUE(is_heaven_earth_combined(pillar_named("己丑"), pillar_named("甲子")));
+    EXPECT_TRUE(is_heaven_earth_combined(pillar_named("戊辰"), pillar_named("癸酉")));  // 戊癸, 辰酉
+    EXPECT_TRUE(is_heaven_earth_combined(0, pillar_named("戊寅")));                    // 癸亥 stored as 0: 戊癸, 寅亥
+    EXPECT_TRUE(is_heaven_earth_combined(pillar_named("丙午"), pillar_named("辛未")));
+    EXPECT_FALSE(is_heaven_earth_combined(pillar_named("甲子"), pillar_named("己未")));  // stems only
+    EXPECT_FALSE(is_heaven_earth_combined(pillar_named("甲子"), pillar_named("丁丑")));  // branches only
+    EXPECT_FALSE(is_heaven_earth_combined(pillar_named("甲子"), pillar_named("甲子")));
 }
 
 TEST(PillarRelation, StemControlledBranchClashedPairs) {
-    EXPECT_TRUE(is_stem_controlled_branch_clashed(pillarNamed("甲子"), pillarNamed("庚午")));
-    EXPECT_TRUE(is_stem_controlled_branch_clashed(pillarNamed("庚午"), pillarNamed("甲子")));
-    EXPECT_TRUE(is_stem_controlled_branch_clashed(pillarNamed("乙丑"), pillarNamed("辛未")));
-    EXPECT_TRUE(is_stem_controlled_branch_clashed(pillarNamed("壬寅"), pillarNamed("丙申")));
-    EXPECT_TRUE(is_stem_controlled_branch_clashed(0, pillarNamed("丁巳")));  // 癸亥 against 丁巳
-    EXPECT_FALSE(is_stem_controlled_branch_clashed(pillarNamed("甲子"), pillarNamed("甲午")));  // clash only
-    EXPECT_FALSE(is_stem_controlled_branch_clashed(pillarNamed("甲子"), pillarNamed("庚申")));  // stems only
-    EXPECT_FALSE(is_stem_controlled_branch_clashed(pillarNamed("丙子"), pillarNamed("庚午")));  // 丙 controls 庚
+    EXPECT_TRUE(is_stem_controlled_branch_clashed(pillar_named("甲子"), pillar_named("庚午")));
+    EXPECT_TRUE(is_stem_controlled_branch_clashed(pillar_named("庚午"), pillar_named("甲子")));
+    EXPECT_TRUE(is_stem_controlled_branch_clashed(pillar_named("乙丑"), pillar_named("辛未")));
+    EXPECT_TRUE(is_stem_controlled_branch_clashed(pillar_named("壬寅"), pillar_named("丙申")));
+    EXPECT_TRUE(is_stem_controlled_branch_clashed(0, pillar_named("丁巳")));  // 癸亥 against 丁巳
+    EXPECT_FALSE(is_stem_controlled_branch_clashed(pillar_named("甲子"), pillar_named("甲午")));  // clash only
+    EXPECT_FALSE(is_stem_controlled_branch_clashed(pillar_named("甲子"), pillar_named("庚申")));  // stems only
+    EXPECT_FALSE(is_stem_controlled_branch_clashed(pillar_named("丙子"), pillar_named("庚午")));  // 丙 controls 庚
 }
 
 TEST(PillarRelation, WuAndJiNeverTakePartInAClash) {
     for (int x = 0; x < 60; ++x) {
-        if (stemOf(x) != 5 && stemOf(x) != 6) continue;
+        if (stem_of(x) != 5 && stem_of(x) != 6) continue;
         for (int y = 0; y < 60; ++y) {
             EXPECT_FALSE(is_stem_controlled_branch_clashed(x, y)) << x << " " << y;
             EXPECT_FALSE(is_stem_controlled_branch_clashed(y, x)) << y << " " << x;
@@ -81,57 +81,57 @@ TEST(PillarRelation, WuAndJiNeverTakePartInAClash) {
 // ---- annual events ----------------------------------------------------------------------------
 
 TEST(AnnualEvents, YuanChenYearDependsOnTheDirection) {
-    setChart("丙寅", "丙寅", "丙寅", 5, true);  // 甲子 man: forward, 甲子 + 31 = 乙未
-    EXPECT_GBK_EQ("元辰之岁  ", annual_events(std::nullopt, pillarNamed("丁卯"), pillarNamed("乙未")));
-    EXPECT_EQ(annual_events(std::nullopt, pillarNamed("丁卯"), pillarNamed("癸巳")), "");
-    setChart("丙寅", "丙寅", "丙寅", 5, false);  // woman: backward, 甲子 + 29 = 癸巳
-    EXPECT_GBK_EQ("元辰之岁  ", annual_events(std::nullopt, pillarNamed("丁卯"), pillarNamed("癸巳")));
-    EXPECT_EQ(annual_events(std::nullopt, pillarNamed("丁卯"), pillarNamed("乙未")), "");
+    set_chart("丙寅", "丙寅", "丙寅", 5, true);  // 甲子 man: forward, 甲子 + 31 = 乙未
+    EXPECT_GBK_EQ("元辰之岁  ", annual_events(std::nullopt, pillar_named("丁卯"), pillar_named("乙未")));
+    EXPECT_EQ(annual_events(std::nullopt, pillar_named("丁卯"), pillar_named("癸巳")), "");
+    set_chart("丙寅", "丙寅", "丙寅", 5, false);  // woman: backward, 甲子 + 29 = 癸巳
+    EXPECT_GBK_EQ("元辰之岁  ", annual_events(std::nullopt, pillar_named("丁卯"), pillar_named("癸巳")));
+    EXPECT_EQ(annual_events(std::nullopt, pillar_named("丁卯"), pillar_named("乙未")), "");
 }
 
 TEST(AnnualEvents, ChangeOfLuckBetweenGuiAndJia) {
-    setChart("丙寅", "丙寅", "丙寅", 5);
-    const int year = pillarNamed("丁卯");
-    EXPECT_GBK_EQ("行运换甲  ", annual_events(pillarNamed("癸亥"), pillarNamed("甲子"), year));
-    EXPECT_GBK_EQ("行运换甲  ", annual_events(pillarNamed("甲子"), pillarNamed("癸亥"), year));
-    EXPECT_EQ(annual_events(pillarNamed("壬戌"), pillarNamed("癸亥"), year), "");
-    EXPECT_EQ(annual_events(std::nullopt, pillarNamed("甲子"), year), "");  // no outgoing pillar yet
+    set_chart("丙寅", "丙寅", "丙寅", 5);
+    const int year = pillar_named("丁卯");
+    EXPECT_GBK_EQ("行运换甲  ", annual_events(pillar_named("癸亥"), pillar_named("甲子"), year));
+    EXPECT_GBK_EQ("行运换甲  ", annual_events(pillar_named("甲子"), pillar_named("癸亥"), year));
+    EXPECT_EQ(annual_events(pillar_named("壬戌"), pillar_named("癸亥"), year), "");
+    EXPECT_EQ(annual_events(std::nullopt, pillar_named("甲子"), year), "");  // no outgoing pillar yet
 }
 
 TEST(AnnualEvents, DayPillarJiaZiOffendsTheGengWuYear) {
-    setChart("丙寅", "甲子", "丙寅", 5);
-    EXPECT_GBK_EQ("日犯岁君  ", annual_events(std::nullopt, pillarNamed("丁亥"), pillarNamed("庚午")));
-    EXPECT_EQ(annual_events(std::nullopt, pillarNamed("丁亥"), pillarNamed("甲午")), "");
+    set_chart("丙寅", "甲子", "丙寅", 5);
+    EXPECT_GBK_EQ("日犯岁君  ", annual_events(std::nullopt, pillar_named("丁亥"), pillar_named("庚午")));
+    EXPECT_EQ(annual_events(std::nullopt, pillar_named("丁亥"), pillar_named("甲午")), "");
 }
 
 TEST(AnnualEvents, WuWuYearNeverOffendsAnyDay) {
-    const int wuWu = pillarNamed("戊午");
+    const int wuWu = pillar_named("戊午");
     for (int day = 0; day < 60; ++day) {
-        setChart("丙寅", CycleNames[static_cast<std::size_t>(day)], "丙寅", 5);
-        EXPECT_FALSE(contains(annual_events(std::nullopt, pillarNamed("丁亥"), wuWu), "日犯岁君")) << day;
+        set_chart("丙寅", CycleNames[static_cast<std::size_t>(day)], "丙寅", 5);
+        EXPECT_FALSE(contains(annual_events(std::nullopt, pillar_named("丁亥"), wuWu), "日犯岁君")) << day;
     }
 }
 
 TEST(AnnualEvents, PhrasesInTheirFixedOrder) {
     // 甲子 year and day, a 甲子 year under the change from 癸亥 to 甲子.
-    setChart("丙寅", "甲子", "丙寅", 5);
+    set_chart("丙寅", "甲子", "丙寅", 5);
     EXPECT_GBK_EQ("行运换甲  真太岁  日年相并  岁运并临  ",
-                  annual_events(pillarNamed("癸亥"), pillarNamed("甲子"), pillarNamed("甲子")));
+                  annual_events(pillar_named("癸亥"), pillar_named("甲子"), pillar_named("甲子")));
     // A woman's 癸巳 元辰 year that clashes with the outgoing 丁亥 (巳亥).
-    setChart("丙寅", "丁卯", "丙寅", 5, false);
-    EXPECT_GBK_EQ("元辰之岁  运冲岁  ", annual_events(pillarNamed("丁亥"), pillarNamed("丙戌"), pillarNamed("癸巳")));
+    set_chart("丙寅", "丁卯", "丙寅", 5, false);
+    EXPECT_GBK_EQ("元辰之岁  运冲岁  ", annual_events(pillar_named("丁亥"), pillar_named("丙戌"), pillar_named("癸巳")));
 }
 
 TEST(AnnualEvents, IncomingPillarCountsBeforeTheLuckStarts) {
-    setChart("丙寅", "丙寅", "丙寅", 5);
-    EXPECT_GBK_EQ("岁运并临  ", annual_events(std::nullopt, pillarNamed("丁卯"), pillarNamed("丁卯")));
-    EXPECT_GBK_EQ("运冲岁  ", annual_events(std::nullopt, pillarNamed("丁卯"), pillarNamed("辛酉")));
+    set_chart("丙寅", "丙寅", "丙寅", 5);
+    EXPECT_GBK_EQ("岁运并临  ", annual_events(std::nullopt, pillar_named("丁卯"), pillar_named("丁卯")));
+    EXPECT_GBK_EQ("运冲岁  ", annual_events(std::nullopt, pillar_named("丁卯"), pillar_named("辛酉")));
 }
 
 // ---- the rows ---------------------------------------------------------------------------------
 
 TEST(AnnualTable, LuckFieldChangesEveryTenYearsFromAgeSix) {
-    setChart("丙寅", "甲子", "戊辰", 5);  // A0 = 6, forward from 丁卯
+    set_chart("丙寅", "甲子", "戊辰", 5);  // A0 = 6, forward from 丁卯
     write_annual_table_fields();
     for (int age = 1; age <= 5; ++age) EXPECT_GBK_EQ("未上大运", row(age, 5)) << age;
     EXPECT_GBK_EQ("丁卯", row(6, 5));
@@ -145,7 +145,7 @@ TEST(AnnualTable, LuckFieldChangesEveryTenYearsFromAgeSix) {
 }
 
 TEST(AnnualTable, BackwardLuckStepsBack) {
-    setChart("丙寅", "甲子", "戊辰", 5, false);  // a woman of a yang year
+    set_chart("丙寅", "甲子", "戊辰", 5, false);  // a woman of a yang year
     write_annual_table_fields();
     EXPECT_GBK_EQ("乙丑", row(6, 5));
     EXPECT_GBK_EQ("乙丑、甲子", row(16, 5));
@@ -157,7 +157,7 @@ TEST(AnnualTable, BackwardLuckStepsBack) {
 }
 
 TEST(AnnualTable, YearPillarAgeAndTenGod) {
-    setChart("丙寅", "甲子", "戊辰", 5);
+    set_chart("丙寅", "甲子", "戊辰", 5);
     write_annual_table_fields();
     EXPECT_EQ(row(1, 0), "1984");
     EXPECT_GBK_EQ("甲子", row(1, 1));
@@ -179,7 +179,7 @@ TEST(AnnualTable, YearPillarAgeAndTenGod) {
 }
 
 TEST(AnnualTable, EventsOfMarkedYears) {
-    setChart("丙寅", "甲子", "戊辰", 5);  // A0 = 6, first luck 丁卯
+    set_chart("丙寅", "甲子", "戊辰", 5);  // A0 = 6, first luck 丁卯
     write_annual_table_fields();
     EXPECT_TRUE(contains(row(1, 6), "真太岁  "));
     EXPECT_TRUE(contains(row(61, 6), "真太岁  "));    // the birth year's pillar comes back
@@ -198,7 +198,7 @@ TEST(AnnualTable, EventsOfMarkedYears) {
 TEST(AnnualTable, RelationsFollowTheEventsNatalFirstThenLuck) {
     // A0 = 3; at 13, a 丙子 year, the luck changes from 辛丑 to 壬寅. 丙子 combines with the 辛丑
     // day and the outgoing 辛丑, and clashes with the 壬午 hour.
-    setChart("庚子", "辛丑", "壬午", 2);
+    set_chart("庚子", "辛丑", "壬午", 2);
     write_annual_table_fields();
     EXPECT_GBK_EQ("辛丑、壬寅", row(13, 5));
     EXPECT_GBK_EQ("与日柱辛丑天合地合与大运辛丑天合地合与时柱壬午天克地冲", row(13, 6));
@@ -212,7 +212,7 @@ TEST(AnnualTable, RelationsFollowTheEventsNatalFirstThenLuck) {
 TEST(AnnualTable, NoLuckRelationBeforeTheLuckStarts) {
     // First luck 庚午 from age 6; the 甲子 year of age 1 clashes with it (天克地冲), which counts
     // as 运冲岁 already, but no "与大运" relation is written before the luck starts.
-    setChart("己巳", "丙寅", "丙寅", 5);
+    set_chart("己巳", "丙寅", "丙寅", 5);
     write_annual_table_fields();
     EXPECT_GBK_EQ("未上大运", row(1, 5));
     EXPECT_GBK_EQ("真太岁  运冲岁  ", row(1, 6));
@@ -222,7 +222,7 @@ TEST(AnnualTable, NoLuckRelationBeforeTheLuckStarts) {
 }
 
 TEST(AnnualTable, StarsOfTheYearsBranch) {
-    setChart("丙寅", "甲子", "戊辰", 5);
+    set_chart("丙寅", "甲子", "戊辰", 5);
     write_annual_table_fields();
-    for (int age : {1, 12, 24, 60}) EXPECT_EQ(row(age, 7), StarsOfPassingBranch(annualCycleOfAge(age))) << age;
+    for (int age : {1, 12, 24, 60}) EXPECT_EQ(row(age, 7), StarsOfPassingBranch(annual_cycle_of_age(age))) << age;
 }

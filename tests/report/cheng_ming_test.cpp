@@ -75,7 +75,7 @@ TEST(ChengMing, EveryReachableTotalHasAVerse) {
         for (int month = 1; month <= 12; ++month)
             for (int day = 1; day <= 30; ++day)
                 for (int hour = 1; hour <= 12; ++hour) {
-                    const int total = orvane::boneWeightParts(year, month, day, hour).total();
+                    const int total = orvane::bone_weight_parts(year, month, day, hour).total();
                     lightest = std::min(lightest, total);
                     heaviest = std::max(heaviest, total);
                 }

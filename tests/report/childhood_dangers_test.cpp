@@ -30,11 +30,11 @@ const std::string& field5701() { return ReportFieldTable[5701]; }
 
 // The split pillars of a year pillar, a month and hour branch and a day pillar.
 SplitPillars pillars(int yearPillar, int monthBranch, int dayPillar, int hourBranch) {
-    return {monthBranch,         hourBranch,       stemOf(yearPillar), branchOf(yearPillar),
-            stemOf(dayPillar), branchOf(dayPillar), dayPillar};
+    return {monthBranch,         hourBranch,       stem_of(yearPillar), branch_of(yearPillar),
+            stem_of(dayPillar), branch_of(dayPillar), dayPillar};
 }
 
-void storeInChart(const SplitPillars& p) {
+void store_in_chart(const SplitPillars& p) {
     chart.monthBranch = p.monthBranch;
     chart.hourBranch = p.hourBranch;
     chart.yearStem = p.yearStem;
@@ -66,7 +66,7 @@ std::set<int> dangerSlots() {
 }
 
 // The first combination of signs that carries no danger at all.
-bool findQuietChart(SplitPillars& out) {
+bool find_quiet_chart(SplitPillars& out) {
     for (int y = 0; y < 60; ++y)
         for (int m = 1; m <= 12; ++m)
             for (int d = 0; d < 60; ++d)
@@ -128,7 +128,7 @@ namespace {
 // A sign named in a table: a season (春夏秋冬), a stem, a branch or an element of the sound element.
 enum class SignKind { Season, Stem, Branch, Element };
 
-int signOf(const std::string& ch, SignKind kind) {
+int sign_of(const std::string& ch, SignKind kind) {
     static const char* const seasons[] = {"", "春", "夏", "秋", "冬"};
     static const char* const elements[] = {"", "木", "火", "土", "金", "水"};
     switch (kind) {
@@ -164,30 +164,30 @@ std::map<int, std::set<int>> readTable(const std::string& gbk, SignKind keyKind)
         if (colon == std::string::npos) continue;
         std::set<int> hours;
         for (std::size_t i = colon + 1; i + 2 <= entry.size(); i += 2)
-            hours.insert(signOf(entry.substr(i, 2), SignKind::Branch));
-        for (std::size_t i = 0; i + 2 <= colon; i += 2) table[signOf(entry.substr(i, 2), keyKind)] = hours;
+            hours.insert(sign_of(entry.substr(i, 2), SignKind::Branch));
+        for (std::size_t i = 0; i + 2 <= colon; i += 2) table[sign_of(entry.substr(i, 2), keyKind)] = hours;
     }
     return table;
 }
 
-int seasonOfMonth(int monthBranch) { return monthBranch / 3 == 0 ? 4 : monthBranch / 3; }
+int season_of_month(int monthBranch) { return monthBranch / 3 == 0 ? 4 : monthBranch / 3; }
 
 // Which value of the chart a table is keyed by.
 enum class Key { Season, Month, YearStem, YearBranch, YearNayin, DayBranch };
 
-int keyValue(Key key, const SplitPillars& p) {
+int key_value(Key key, const SplitPillars& p) {
     switch (key) {
-        case Key::Season: return seasonOfMonth(p.monthBranch);
+        case Key::Season: return season_of_month(p.monthBranch);
         case Key::Month: return p.monthBranch;
         case Key::YearStem: return p.yearStem;
         case Key::YearBranch: return p.yearBranch;
-        case Key::YearNayin: return NayinElement(cycleOf(p.yearStem, p.yearBranch));
+        case Key::YearNayin: return NayinElement(cycle_of(p.yearStem, p.yearBranch));
         case Key::DayBranch: return p.dayBranch;
     }
     return 0;
 }
 
-SignKind signKind(Key key) {
+SignKind sign_kind(Key key) {
     switch (key) {
         case Key::Season: return SignKind::Season;
         case Key::YearStem: return SignKind::Stem;
@@ -229,7 +229,7 @@ const std::set<int> kNotJudged = {7, 8, 9, 10, 12, 16, 32, 35, 36, 37, 51, 52, 5
 
 // Every combination of year pillar, month, day pillar and hour.
 template <typename F>
-void forEveryChart(F&& f) {
+void for_every_chart(F&& f) {
     for (int y = 0; y < 60; ++y)
         for (int m = 1; m <= 12; ++m)
             for (int d = 0; d < 60; ++d)
@@ -246,12 +246,12 @@ TEST(ChildhoodDangers, AlmanacDangersFollowTheirTablesExactly) {
         long wrong = 0;
     };
     std::vector<Check> checks;
-    for (const auto& t : kAlmanacTables) checks.push_back({t.slot, t.key, readTable(t.gbk, signKind(t.key))});
+    for (const auto& t : kAlmanacTables) checks.push_back({t.slot, t.key, readTable(t.gbk, sign_kind(t.key))});
     for (const Check& c : checks) EXPECT_FALSE(c.table.empty()) << c.slot;
-    forEveryChart([&](const SplitPillars& p) {
+    for_every_chart([&](const SplitPillars& p) {
         const ChildhoodDangerSlots s = childhood_danger_slots(p);
         for (Check& c : checks) {
-            const auto it = c.table.find(keyValue(c.key, p));
+            const auto it = c.table.find(key_value(c.key, p));
             const bool expected = it != c.table.end() && it->second.contains(p.hourBranch);
             if ((s[static_cast<std::size_t>(c.slot)] == 1) != expected) ++c.wrong;
         }
@@ -266,7 +266,7 @@ TEST(ChildhoodDangers, TangHuoNeedsBothSangMenAndDiaoKe) {
     EXPECT_FALSE(carries(pillars(1, 寅, 1, 子), 53));   // 丧门 alone
     EXPECT_FALSE(carries(pillars(1, 午, 11, 子), 53));  // 吊客 alone (day 甲戌)
     long found = 0, wrong = 0;
-    forEveryChart([&](const SplitPillars& p) {
+    for_every_chart([&](const SplitPillars& p) {
         const std::set<int> others = {p.monthBranch, p.dayBranch, p.hourBranch};
         const bool expected = others.contains(wrap1(p.yearBranch + 2, 12)) && others.contains(wrap1(p.yearBranch - 2, 12));
         wrong += carries(p, 53) != expected;
@@ -325,8 +325,8 @@ TEST(ChildhoodDangers, ComputeClearsEverySlotFirst) {
     chart = ChartState{};
     chart.ChildhoodDangerFlags.fill(1);
     SplitPillars quiet{};
-    ASSERT_TRUE(findQuietChart(quiet));
-    storeInChart(quiet);
+    ASSERT_TRUE(find_quiet_chart(quiet));
+    store_in_chart(quiet);
     compute_childhood_dangers();
     for (auto v : chart.ChildhoodDangerFlags) EXPECT_EQ(v, 0);
 }
@@ -389,7 +389,7 @@ TEST(ChildhoodDangerFields, FieldIsReplacedOnEveryChart) {
     chart = ChartState{};
     ReportFieldTable[5701] = "stale";
 
-    storeInChart(pillars(1, 子, 1, 亥));
+    store_in_chart(pillars(1, 子, 1, 亥));
     write_childhood_danger_fields();
     const std::string first = field5701();
     EXPECT_EQ(first, childhood_danger_text(chart.ChildhoodDangerFlags));
@@ -397,8 +397,8 @@ TEST(ChildhoodDangerFields, FieldIsReplacedOnEveryChart) {
     EXPECT_EQ(first.find(ChildhoodDangerTexts[1]), std::string::npos);
 
     SplitPillars quiet{};
-    ASSERT_TRUE(findQuietChart(quiet));
-    storeInChart(quiet);
+    ASSERT_TRUE(find_quiet_chart(quiet));
+    store_in_chart(quiet);
     write_childhood_danger_fields();
     EXPECT_GBK_EQ(ChildhoodDangerNoneText, field5701());
 }

@@ -21,7 +21,7 @@ const std::string& f(int n) { return ReportFieldTable[static_cast<std::size_t>(n
 
 // Every byte belongs to a double-byte GBK character and no trail byte is '[',
 // which the template expansion would take for a field reference.
-bool pureGbk(const std::string& s) {
+bool pure_gbk(const std::string& s) {
     for (std::size_t i = 0; i < s.size(); i += 2) {
         const auto lead = static_cast<unsigned char>(s[i]);
         if (lead < 0x81 || lead > 0xFE || i + 1 >= s.size()) return false;
@@ -31,7 +31,7 @@ bool pureGbk(const std::string& s) {
     return true;
 }
 
-int rowOfKey(const std::string& key) {
+int row_of_key(const std::string& key) {
     for (int row = 1; row <= kDayHourRows; ++row)
         if (str_RiShiDuan_DateTime(row) == key) return row;
     return 0;
@@ -66,12 +66,12 @@ TEST(DayHourKeys, EveryKeyIsUniqueAndEveryKeyedRowHasText) {
 
 TEST(DayHourKeys, HourStemsFollowTheDayStem) {
     // 甲己 days start at 甲子, 乙庚 丙子, 丙辛 戊子, 丁壬 庚子, 戊癸 壬子.
-    EXPECT_EQ(rowOfKey("六己日甲子时"), 121 + 12 * 5);
-    EXPECT_EQ(rowOfKey("六庚日丙子时"), 121 + 12 * 6);
-    EXPECT_EQ(rowOfKey("六辛日戊子时"), 121 + 12 * 7);
-    EXPECT_EQ(rowOfKey("六壬日庚子时"), 121 + 12 * 8);
-    EXPECT_EQ(rowOfKey("六戊日壬子时"), 121 + 12 * 4);
-    EXPECT_EQ(0, rowOfKey("六甲日丙子时"));
+    EXPECT_EQ(row_of_key("六己日甲子时"), 121 + 12 * 5);
+    EXPECT_EQ(row_of_key("六庚日丙子时"), 121 + 12 * 6);
+    EXPECT_EQ(row_of_key("六辛日戊子时"), 121 + 12 * 7);
+    EXPECT_EQ(row_of_key("六壬日庚子时"), 121 + 12 * 8);
+    EXPECT_EQ(row_of_key("六戊日壬子时"), 121 + 12 * 4);
+    EXPECT_EQ(0, row_of_key("六甲日丙子时"));
 }
 
 TEST(DayHourTexts, QuotedTextsAreExact) {
@@ -84,14 +84,14 @@ TEST(DayHourTexts, AllTextsAreDistinctCleanGbk) {
     std::set<std::string> seen;
     for (int row = 1; row <= kDayHourRows; ++row) {
         const std::string t = str_RiShiDuan_Shi(row);
-        EXPECT_TRUE(pureGbk(t)) << row;
+        EXPECT_TRUE(pure_gbk(t)) << row;
         EXPECT_TRUE(seen.insert(t).second) << row << " " << testsupport::readable(t);
     }
     for (int s = 1; s <= 10; ++s)
         for (int b = 1; b <= 12; ++b) {
             const std::string note = day_hour_note(s, b);
             EXPECT_EQ(0u, note.rfind("①", 0)) << s << "," << b;
-            EXPECT_TRUE(pureGbk(note)) << s << "," << b;
+            EXPECT_TRUE(pure_gbk(note)) << s << "," << b;
             EXPECT_TRUE(seen.insert(note).second) << s << "," << b;
         }
 }

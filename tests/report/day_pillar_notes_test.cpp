@@ -28,7 +28,7 @@ const std::vector<std::string> kMarks = {"①", "②", "③", "④", "⑤", "⑥
 
 // Every byte belongs to a double-byte GBK character (no stray ASCII), and no
 // trail byte is '[', which the template would read as a field reference.
-bool pureGbk(const std::string& s) {
+bool pure_gbk(const std::string& s) {
     for (std::size_t i = 0; i < s.size(); i += 2) {
         const auto lead = static_cast<unsigned char>(s[i]);
         if (lead < 0x81 || lead > 0xFE || i + 1 >= s.size()) return false;
@@ -88,8 +88,8 @@ TEST(DayPillarFields, EachPillarGetsItsOwnNote) {
         chart.dayPillar = pillar;
         write_day_pillar_fields();
         EXPECT_EQ(f(4601), cycleName(pillar));
-        EXPECT_EQ(f(4602), DayPillarNotes[static_cast<std::size_t>(cycleOrdinal(pillar))]) << pillar;
-        EXPECT_NE(f(4603).find(std::to_string(260000 + cycleOrdinal(pillar))), std::string::npos);
+        EXPECT_EQ(f(4602), DayPillarNotes[static_cast<std::size_t>(cycle_ordinal(pillar))]) << pillar;
+        EXPECT_NE(f(4603).find(std::to_string(260000 + cycle_ordinal(pillar))), std::string::npos);
     }
 }
 
@@ -103,7 +103,7 @@ TEST(DayPillarNotes, EveryNoteIsTwoToFiveNumberedRemarks) {
     for (int n = 1; n <= 60; ++n) {
         const std::string note = DayPillarNotes[static_cast<std::size_t>(n)];
         const std::string name = testsupport::readable(cycleName(n));
-        EXPECT_TRUE(pureGbk(note)) << name;
+        EXPECT_TRUE(pure_gbk(note)) << name;
         const auto remarks = remarksOf(note);
         EXPECT_GE(remarks.size(), 2u) << name;
         EXPECT_LE(remarks.size(), 5u) << name;
@@ -141,7 +141,7 @@ TEST(DayPillarNotes, HoursNamedByPillarFitTheDayStem) {
             for (auto at = note.find(mention); at != std::string::npos; at = note.find(mention, at + 2)) {
                 if (at % 2 != 0) continue;  // not on a character boundary
                 ++named;
-                EXPECT_EQ(stemOf(hour), hourStem(stemOf(n), branchOf(hour)))
+                EXPECT_EQ(stem_of(hour), hourStem(stem_of(n), branch_of(hour)))
                     << testsupport::readable(cycleName(n)) << " " << testsupport::readable(mention);
             }
         }

@@ -132,14 +132,14 @@ TEST_F(LuckOfMonths, AdulthoodBeginsAfter6205WholeDays) {
     chart.lunarDay = 1;
     chart.hourBranchNo = 1;
     chart.birthMinute = 0;
-    const SolarDate day6205 = civilFromDays(daysFromCivil(2000, 1, 1) + 6205);
+    const SolarDate day6205 = civil_from_days(days_from_civil(2000, 1, 1) + 6205);
     platform::set_clock_override({day6205.year, day6205.month, day6205.day, 23, 59, 59});
     write_luck_of_months_fields();
     EXPECT_GBK_EQ(kMinorMessage, f(4700));
     EXPECT_EQ("", f(4701));
 
     clear_report_fields(4700, 4819);
-    const SolarDate day6206 = civilFromDays(daysFromCivil(2000, 1, 1) + 6206);
+    const SolarDate day6206 = civil_from_days(days_from_civil(2000, 1, 1) + 6206);
     platform::set_clock_override({day6206.year, day6206.month, day6206.day, 1, 0, 0});
     write_luck_of_months_fields();
     EXPECT_EQ("", f(4700));

@@ -27,7 +27,7 @@ std::string text2(int row) { return str_LiuNianDuan_Text2[static_cast<std::size_
 
 // Counts GBK characters; -1 when a byte is not part of a double-byte
 // character or a trail byte is '[' (which the template reads as a field).
-int gbkChars(const std::string& s) {
+int gbk_chars(const std::string& s) {
     int count = 0;
     for (std::size_t i = 0; i < s.size(); i += 2, ++count) {
         const auto lead = static_cast<unsigned char>(s[i]);
@@ -118,17 +118,17 @@ TEST(YearJudgementTable, VersesAreTwoSevenCharacterLinesAndNoTextRepeats) {
     for (int row = 1; row <= 100; ++row) {
         const std::string verse = text1(row);
         SCOPED_TRACE(testsupport::readable(verse));
-        ASSERT_EQ(16, gbkChars(verse));
+        ASSERT_EQ(16, gbk_chars(verse));
         EXPECT_EQ(14u, verse.find(comma));
         EXPECT_EQ(30u, verse.rfind(stop));
         const std::string forecast = text2(row);
-        EXPECT_GE(gbkChars(forecast), 10);
+        EXPECT_GE(gbk_chars(forecast), 10);
         EXPECT_EQ(forecast.size() - 2, forecast.rfind(stop));
         verses.insert(verse);
         forecasts.insert(forecast);
     }
     for (int note = 1; note <= 10; ++note) {
-        EXPECT_GT(gbkChars(str_LiuNianDuan_Text3[static_cast<std::size_t>(note)]), 20);
+        EXPECT_GT(gbk_chars(str_LiuNianDuan_Text3[static_cast<std::size_t>(note)]), 20);
         notes.insert(str_LiuNianDuan_Text3[static_cast<std::size_t>(note)]);
     }
     EXPECT_EQ(100u, verses.size());
@@ -223,7 +223,7 @@ TEST(LuckOfYearsChart, CastChartFillsEveryAgeAndSwitchesToTheBranchInThePeriodsS
         const int now = chart.luckYearSlots[static_cast<std::size_t>(2 * (age - 1))];
         if (before < 10000 && now > 10000) {
             ++switches;
-            const int branch = branchOf((now / 100) % 100);
+            const int branch = branch_of((now / 100) % 100);
             const int god = tenGod(chart.dayPillar, hiddenStemsOf(branch)[0]);
             int row = 0;
             for (int r = 1; r <= 100; ++r)

@@ -20,16 +20,16 @@ using namespace orvane;
 
 namespace {
 
-using testsupport::pillarNamed;
+using testsupport::pillar_named;
 
 // A chart of lunar 1984 (甲子) with the given year, month and day pillars and luck data.
-void setChart(const char* year, const char* month, const char* day, bool male) {
+void set_chart(const char* year, const char* month, const char* day, bool male) {
     chart = ChartState{};
     chart.lunarYear = 1984;
     chart.lunarYearCycle = 1;
-    chart.yearPillar = pillarNamed(year);
-    chart.monthPillar = pillarNamed(month);
-    chart.dayPillar = pillarNamed(day);
+    chart.yearPillar = pillar_named(year);
+    chart.monthPillar = pillar_named(month);
+    chart.dayPillar = pillar_named(day);
     split_pillars();
     chart.sexFlag = male ? 1 : 0;
     chart.luckStartYears = 4;
@@ -47,24 +47,24 @@ const std::string& period(int j, int k) { return f(411 + 30 * j + k); }
 }  // namespace
 
 TEST(LuckPeriods, TraditionalStartingAgeRoundsSixMinutesUp) {
-    const TraditionalLuckAge oneYear = traditionalLuckAge(4314);
+    const TraditionalLuckAge oneYear = traditional_luck_age(4314);
     EXPECT_EQ(oneYear.years, 1);
     EXPECT_EQ(oneYear.months, 0);
     EXPECT_EQ(oneYear.days, 0);
-    const TraditionalLuckAge almost = traditionalLuckAge(4313);
+    const TraditionalLuckAge almost = traditional_luck_age(4313);
     EXPECT_EQ(almost.years, 0);
     EXPECT_EQ(almost.months, 11);
     EXPECT_EQ(almost.days, 29);
-    const TraditionalLuckAge none = traditionalLuckAge(0);
+    const TraditionalLuckAge none = traditional_luck_age(0);
     EXPECT_EQ(none.years + none.months + none.days, 0);
-    const TraditionalLuckAge threeYearsOneMonthTwoDays = traditionalLuckAge(3 * 4320 + 360 + 2 * 12);
+    const TraditionalLuckAge threeYearsOneMonthTwoDays = traditional_luck_age(3 * 4320 + 360 + 2 * 12);
     EXPECT_EQ(threeYearsOneMonthTwoDays.years, 3);
     EXPECT_EQ(threeYearsOneMonthTwoDays.months, 1);
     EXPECT_EQ(threeYearsOneMonthTwoDays.days, 2);
 }
 
 TEST(LuckPeriods, SummaryFields) {
-    setChart("甲子", "丙寅", "甲子", true);
+    set_chart("甲子", "丙寅", "甲子", true);
     chart.luckMinutes = 4314;
     write_luck_period_fields();
     EXPECT_EQ(f(401), "1");
@@ -96,7 +96,7 @@ TEST(LuckPeriods, SummaryFields) {
 }
 
 TEST(LuckPeriods, ForwardFromRenXuPassesThroughGuiHai) {
-    setChart("甲子", "壬戌", "甲子", true);  // a man of a yang year: forward
+    set_chart("甲子", "壬戌", "甲子", true);  // a man of a yang year: forward
     write_luck_period_fields();
     EXPECT_GBK_EQ("癸亥", period(0, 7));
     EXPECT_GBK_EQ("甲子", period(1, 7));
@@ -105,7 +105,7 @@ TEST(LuckPeriods, ForwardFromRenXuPassesThroughGuiHai) {
 }
 
 TEST(LuckPeriods, BackwardFromJiaZi) {
-    setChart("甲子", "甲子", "甲子", false);  // a woman of a yang year: backward
+    set_chart("甲子", "甲子", "甲子", false);  // a woman of a yang year: backward
     write_luck_period_fields();
     EXPECT_GBK_EQ("癸亥", period(0, 7));
     EXPECT_GBK_EQ("壬戌", period(1, 7));
@@ -113,7 +113,7 @@ TEST(LuckPeriods, BackwardFromJiaZi) {
 }
 
 TEST(LuckPeriods, YearsDatesAndAgesOfEachRow) {
-    setChart("甲子", "丙寅", "甲子", true);  // A0 = 4 + 0 + 1 = 5
+    set_chart("甲子", "丙寅", "甲子", true);  // A0 = 4 + 0 + 1 = 5
     write_luck_period_fields();
     EXPECT_EQ(f(410), "1988");
     EXPECT_EQ(period(0, 0), " 4");
@@ -135,20 +135,20 @@ TEST(LuckPeriods, YearsDatesAndAgesOfEachRow) {
 }
 
 TEST(LuckPeriods, FirstAgeFollowsTheYearPillarsShift) {
-    setChart("甲子", "丙寅", "甲子", true);
-    EXPECT_EQ(firstLuckAge(), 5);
-    setChart("癸亥", "丙寅", "甲子", true);  // born before 立春: the year pillar is one behind
-    EXPECT_EQ(firstLuckAge(), 4);
-    setChart("乙丑", "丙寅", "甲子", true);  // one ahead
-    EXPECT_EQ(firstLuckAge(), 6);
-    setChart("癸亥", "丙寅", "甲子", true);
+    set_chart("甲子", "丙寅", "甲子", true);
+    EXPECT_EQ(first_luck_age(), 5);
+    set_chart("癸亥", "丙寅", "甲子", true);  // born before 立春: the year pillar is one behind
+    EXPECT_EQ(first_luck_age(), 4);
+    set_chart("乙丑", "丙寅", "甲子", true);  // one ahead
+    EXPECT_EQ(first_luck_age(), 6);
+    set_chart("癸亥", "丙寅", "甲子", true);
     chart.luckStartYears = 0;
-    EXPECT_EQ(firstLuckAge(), 0);
+    EXPECT_EQ(first_luck_age(), 0);
 }
 
 TEST(LuckPeriods, PillarElementsHiddenStemsAndTenGods) {
     // 甲 day, forward from 丙寅: 丁卯, 戊辰, 己巳 …
-    setChart("甲子", "丙寅", "甲子", true);
+    set_chart("甲子", "丙寅", "甲子", true);
     write_luck_period_fields();
     EXPECT_GBK_EQ("丁卯", period(0, 7));
     EXPECT_GBK_EQ("火", period(0, 8));
@@ -173,13 +173,13 @@ TEST(LuckPeriods, PillarElementsHiddenStemsAndTenGods) {
 }
 
 TEST(LuckPeriods, LifeStageWalksFromTheMonthsByPolarity) {
-    setChart("甲子", "丙寅", "甲子", true);  // 1 + 1 + 1 is odd: forward
+    set_chart("甲子", "丙寅", "甲子", true);  // 1 + 1 + 1 is odd: forward
     chart.lifeStage.month = 11;             // 养
     write_luck_period_fields();
     EXPECT_GBK_EQ("长生", period(0, 19));
     EXPECT_GBK_EQ("沐浴", period(1, 19));
     EXPECT_GBK_EQ("帝旺", period(4, 19));
-    setChart("甲子", "丙寅", "甲子", false);  // 0 + 1 + 1 is even: backward
+    set_chart("甲子", "丙寅", "甲子", false);  // 0 + 1 + 1 is even: backward
     chart.lifeStage.month = 1;               // 沐浴
     write_luck_period_fields();
     EXPECT_GBK_EQ("长生", period(0, 19));
@@ -188,12 +188,12 @@ TEST(LuckPeriods, LifeStageWalksFromTheMonthsByPolarity) {
 }
 
 TEST(LuckPeriods, StarsOfEachPeriodsBranch) {
-    setChart("乙酉", "壬午", "甲子", true);  // a man of a yin year: backward from 壬午
+    set_chart("乙酉", "壬午", "甲子", true);  // a man of a yin year: backward from 壬午
     write_luck_period_fields();
     // Period 6 is 乙亥: 丧门 of the 酉 year, 五鬼空亡 and 日天赦 of the 甲 day.
     EXPECT_GBK_EQ("乙亥", period(6, 7));
     EXPECT_GBK_EQ("丧门 五鬼空亡 日天赦 ", period(6, 21));
-    for (int j = 0; j < 8; ++j) EXPECT_EQ(period(j, 21), StarsOfPassingBranch(luckPeriodPillar(j))) << j;
+    for (int j = 0; j < 8; ++j) EXPECT_EQ(period(j, 21), StarsOfPassingBranch(luck_period_pillar(j))) << j;
 }
 
 TEST(LuckPeriods, CastChartReadsAsByHand) {

@@ -24,12 +24,12 @@ const std::string& f(int n) { return ReportFieldTable[static_cast<std::size_t>(n
 const char* const kHurtingBoth = "自尊心强，喜欢打抱不平，不会甜言蜜语，不善于打扮，暴躁，凡事较冲动。";
 const char* const kJiazi = "相貌堂堂，敢做敢为，有机谋，敢创新。";
 
-bool tenGodPresent(int code) {
+bool ten_god_present(int code) {
     return chart.tenGodYear == code || chart.tenGodMonth == code || chart.tenGodHour == code;
 }
 
 // Casts charts day by day through 1990 at 10:30 until `wanted` holds.
-bool castUntil(const std::function<bool()>& wanted) {
+bool cast_until(const std::function<bool()>& wanted) {
     testsupport::set_options("0000");
     for (int month = 1; month <= 12; ++month)
         for (int day = 1; day <= 28; ++day)
@@ -38,14 +38,14 @@ bool castUntil(const std::function<bool()>& wanted) {
     return false;
 }
 
-void writeFresh() {
+void write_fresh() {
     clear_report_fields(0, 4999);
     write_temperament_fields();
 }
 
 // Every byte belongs to a double-byte GBK character, and no trail byte is '[',
 // which the template would read as a field reference.
-bool pureGbk(const std::string& s) {
+bool pure_gbk(const std::string& s) {
     for (std::size_t i = 0; i < s.size(); i += 2) {
         const auto lead = static_cast<unsigned char>(s[i]);
         if (lead < 0x81 || lead > 0xFE || i + 1 >= s.size()) return false;
@@ -66,8 +66,8 @@ TEST(SevenKillingsSentence, ComposedFromTheDigitsOfTheCode) {
 
 TEST(Temperament, SevenKillingsAlwaysSpeaksOfEloquenceAndAuthority) {
     testsupport::TempProgramDir dir;
-    ASSERT_TRUE(castUntil([] { return tenGodPresent(4); }));
-    writeFresh();
+    ASSERT_TRUE(cast_until([] { return ten_god_present(4); }));
+    write_fresh();
     bool found = false;
     for (int n = 4101; n <= 4110; ++n)
         found = found || f(n).find(std::string("有口才，有权威。")) != std::string::npos;
@@ -78,7 +78,7 @@ TEST(Temperament, NoTestHoldingLeavesTheSentenceFieldsEmpty) {
     testsupport::TempProgramDir dir;
     chart = ChartState{};
     chart.dayPillar = 0;  // 癸亥
-    writeFresh();
+    write_fresh();
     for (int n = 4101; n <= 4110; ++n) EXPECT_TRUE(f(n).empty()) << n;
     EXPECT_GBK_EQ("癸", f(4111));
     EXPECT_GBK_EQ("水", f(4112));
@@ -89,9 +89,9 @@ TEST(Temperament, NoTestHoldingLeavesTheSentenceFieldsEmpty) {
 
 TEST(Temperament, HurtingOfficerWithClashAndPunishmentComesFirst) {
     testsupport::TempProgramDir dir;
-    ASSERT_TRUE(castUntil([] { return tenGodPresent(9) && chart.clashCount > 0 && chart.punishmentCount > 0; }));
+    ASSERT_TRUE(cast_until([] { return ten_god_present(9) && chart.clashCount > 0 && chart.punishmentCount > 0; }));
     EXPECT_EQ(chart.hurtingOfficerFlag, 4);
-    writeFresh();
+    write_fresh();
     EXPECT_GBK_EQ(kHurtingBoth, f(4101));
 }
 
@@ -101,7 +101,7 @@ TEST(Temperament, WithoutHurtingOfficerTheFirstSentenceStillStartsAt4101) {
     chart.dayPillar = 1;
     chart.harmonyRich = 1;
     chart.uniformPillars = 1;
-    writeFresh();
+    write_fresh();
     EXPECT_GBK_EQ("办事细心、保守、胆小，怕苦畏难。", f(4101));
     EXPECT_GBK_EQ("一生清高，不会勤劳，乐观快乐，得过且过。", f(4102));
     EXPECT_TRUE(f(4103).empty());
@@ -121,7 +121,7 @@ TEST(Temperament, AllTestsHoldingFillTenFieldsInOrder) {
     chart.jiaziJiawuDay = 1;
     chart.mixedStarsFlag = 3;
     chart.uniformPillars = 1;
-    writeFresh();
+    write_fresh();
     EXPECT_GBK_EQ("不会甜言蜜语，不善于打扮，暴躁，凡事较冲动。", f(4101));
     EXPECT_GBK_EQ("性格刚柔两济，紧慢不调，做事犹豫不决。", f(4102));
     EXPECT_GBK_EQ("性格耿直，凡事较冲动，说话干脆。", f(4103));
@@ -148,12 +148,12 @@ TEST(Temperament, PolaritySentencesBySexAndPolarity) {
 TEST(Temperament, JiaziAndJiawuDaysButNoOtherJiaDay) {
     testsupport::TempProgramDir dir;
     for (int pillar : {1, 31}) {
-        ASSERT_TRUE(castUntil([pillar] { return chart.dayPillar == pillar; })) << pillar;
+        ASSERT_TRUE(cast_until([pillar] { return chart.dayPillar == pillar; })) << pillar;
         EXPECT_EQ(chart.jiaziJiawuDay, 1);
         const auto s = temperament_sentences(chart);
         EXPECT_NE(std::find(s.begin(), s.end(), std::string(kJiazi)), s.end()) << pillar;
     }
-    ASSERT_TRUE(castUntil([] { return chart.dayPillar == 11; }));  // 甲戌
+    ASSERT_TRUE(cast_until([] { return chart.dayPillar == 11; }));  // 甲戌
     EXPECT_EQ(chart.jiaziJiawuDay, 0);
     const auto s = temperament_sentences(chart);
     EXPECT_EQ(std::find(s.begin(), s.end(), std::string(kJiazi)), s.end());
@@ -166,8 +166,8 @@ TEST(Temperament, DayMasterStemElementAndNature) {
     for (int pillar = 0; pillar < 60; pillar += 7) {
         chart = ChartState{};
         chart.dayPillar = pillar;
-        writeFresh();
-        const int stem = stemOf(pillar);
+        write_fresh();
+        const int stem = stem_of(pillar);
         EXPECT_GBK_EQ(stems[stem - 1], f(4111));
         EXPECT_GBK_EQ(elements[stem - 1], f(4112));
         EXPECT_EQ(f(4113), DayStemNature[static_cast<std::size_t>(stem)]);
@@ -178,7 +178,7 @@ TEST(Temperament, VoteFieldsReadTheVoteFile) {
     testsupport::TempProgramDir dir;
     dir.write("dovar.dll", "[Vote]\r\n210002=57\r\n");
     chart = ChartState{};
-    writeFresh();
+    write_fresh();
     EXPECT_GBK_EQ("未有投票数据<div id='d210001'><button type='button' onClick=\"v('210001')\">投票</button></div>",
                   f(4121));
     EXPECT_GBK_EQ("57%<div id='d210002'><button type='button' onClick=\"v('210002')\">投票</button></div>", f(4122));
@@ -203,7 +203,7 @@ TEST(DayStemNature, EveryParagraphIsAPortraitThenLikesThenDislikes) {
         ASSERT_NE(dislikes, std::string::npos) << stem;
         EXPECT_GT(likes, 40u) << stem;  // a portrait comes first
         EXPECT_LT(likes, dislikes) << stem;
-        EXPECT_TRUE(pureGbk(text)) << stem;
+        EXPECT_TRUE(pure_gbk(text)) << stem;
         for (int other = 1; other < stem; ++other)
             EXPECT_NE(text, DayStemNature[static_cast<std::size_t>(other)]) << stem << " " << other;
     }

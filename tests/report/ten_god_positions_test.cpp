@@ -27,7 +27,7 @@ std::string noVotes(int number) {
 }
 
 // A chart record with the given gods; only the main hidden stems matter here.
-void setGods(int yearStem, int yearBranch, int monthStem, int monthBranch, int dayBranch, int hourStem,
+void set_gods(int yearStem, int yearBranch, int monthStem, int monthBranch, int dayBranch, int hourStem,
              int hourBranch) {
     chart = ChartState{};
     chart.tenGodYear = yearStem;
@@ -59,7 +59,7 @@ std::vector<std::string> remarksOf(const std::string& verse) {
 
 // Every byte pair is a double-byte GBK character whose trail byte is not '['
 // (which the template would read as a field reference).
-bool pureGbk(const std::string& s) {
+bool pure_gbk(const std::string& s) {
     if (s.size() % 2 != 0) return false;
     for (std::size_t i = 0; i < s.size(); i += 2) {
         const auto lead = static_cast<unsigned char>(s[i]);
@@ -69,7 +69,7 @@ bool pureGbk(const std::string& s) {
     return true;
 }
 
-bool endsWithStop(const std::string& s) { return s.size() >= 2 && s.compare(s.size() - 2, 2, "。") == 0; }
+bool ends_with_stop(const std::string& s) { return s.size() >= 2 && s.compare(s.size() - 2, 2, "。") == 0; }
 
 }  // namespace
 
@@ -84,7 +84,7 @@ TEST(TenGodPositionVotes, BiJianCountsAsTenInEveryPositionBlock) {
 TEST(TenGodPositionVotes, YearStemBiJianVotesUnder251010) {
     testsupport::TempProgramDir dir;
     dir.write("dovar.dll", "[Vote]\r\n251000=11\r\n251010=42\r\n");
-    setGods(0, 3, 3, 3, 3, 3, 3);
+    set_gods(0, 3, 3, 3, 3, 3, 3);
     write_ten_god_position_fields();
     EXPECT_GBK_EQ("42%<div id='d251010'><button type='button' onClick=\"v('251010')\">投票</button></div>", f(4541));
 }
@@ -104,7 +104,7 @@ TEST(TenGodPositionVotes, PairingsUseTheGroupOfTheMonthBranch) {
 TEST(TenGodPositionFields, ShangGuanMonthBranchPutsEveryPairingInGroupFive) {
     testsupport::TempProgramDir dir;
     for (int god = 0; god < 10; ++god) {
-        setGods(god, 0, 0, 9, god, 0, 0);
+        set_gods(god, 0, 0, 9, god, 0, 0);
         write_ten_god_position_fields();
         EXPECT_GBK_EQ("伤官", f(4522));
         EXPECT_GBK_EQ("伤官", f(4532));
@@ -169,14 +169,14 @@ TEST(TenGodPositionTexts, EveryVerseIsARunOfNumberedRemarks) {
                 EXPECT_TRUE(verse.empty()) << testsupport::readable(where);
                 continue;
             }
-            EXPECT_TRUE(pureGbk(verse)) << testsupport::readable(where);
+            EXPECT_TRUE(pure_gbk(verse)) << testsupport::readable(where);
             const auto remarks = remarksOf(verse);
             const bool quotedSingle = code == 9 && position == 7;
             EXPECT_GE(remarks.size(), quotedSingle ? 1u : 2u) << testsupport::readable(where);
             EXPECT_LE(remarks.size(), 4u) << testsupport::readable(where);
             for (const std::string& remark : remarks) {
                 EXPECT_GE(remark.size(), 8u) << testsupport::readable(where);
-                EXPECT_TRUE(endsWithStop(remark)) << testsupport::readable(where);
+                EXPECT_TRUE(ends_with_stop(remark)) << testsupport::readable(where);
             }
         }
     }
@@ -188,9 +188,9 @@ TEST(TenGodPositionTexts, RelationTextsFillEveryGroup) {
             EXPECT_STREQ("", (*table)[code][0]);
             for (std::size_t group = 1; group <= 5; ++group) {
                 const std::string text = (*table)[code][group];
-                EXPECT_TRUE(pureGbk(text)) << code << "/" << group;
+                EXPECT_TRUE(pure_gbk(text)) << code << "/" << group;
                 EXPECT_GE(text.size(), 12u) << code << "/" << group;
-                EXPECT_TRUE(endsWithStop(text)) << code << "/" << group;
+                EXPECT_TRUE(ends_with_stop(text)) << code << "/" << group;
             }
         }
     }

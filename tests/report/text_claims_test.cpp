@@ -46,14 +46,14 @@ std::vector<std::string> charsOf(const std::string& gbk) {
     return chars;
 }
 
-int indexIn(const std::string& ch, const char* const* names, int first, int last) {
+int index_in(const std::string& ch, const char* const* names, int first, int last) {
     for (int i = first; i <= last; ++i)
         if (ch == names[i]) return i;
     return 0;
 }
-int stemOfChar(const std::string& ch) { return indexIn(ch, StemNames.data(), 1, 10); }
-int branchOfChar(const std::string& ch) { return indexIn(ch, BranchNames.data(), 1, 12); }
-int elementOfChar(const std::string& ch) { return indexIn(ch, ElementNames.data(), 1, 5); }
+int stem_of_char(const std::string& ch) { return index_in(ch, StemNames.data(), 1, 10); }
+int branch_of_char(const std::string& ch) { return index_in(ch, BranchNames.data(), 1, 12); }
+int element_of_char(const std::string& ch) { return index_in(ch, ElementNames.data(), 1, 5); }
 
 // A word and the set of values it names.
 struct Word {
@@ -78,7 +78,7 @@ const std::vector<Word> kStageWords = {
 };
 
 // The word of `words` that starts at chars[i], if any; its length in characters.
-const Word* wordAt(const std::vector<std::string>& chars, std::size_t i, const std::vector<Word>& words,
+const Word* word_at(const std::vector<std::string>& chars, std::size_t i, const std::vector<Word>& words,
                    std::size_t& length) {
     for (const Word& w : words) {
         const std::vector<std::string> wc = charsOf(w.gbk);
@@ -93,44 +93,44 @@ const Word* wordAt(const std::vector<std::string>& chars, std::size_t i, const s
     return nullptr;
 }
 
-int fiveRatHourStem(int dayStem, int hourBranch) { return wrap1((dayStem - 1) % 5 * 2 + hourBranch, 10); }
+int five_rat_hour_stem(int dayStem, int hourBranch) { return wrap1((dayStem - 1) % 5 * 2 + hourBranch, 10); }
 
-int mainStemOf(int branch) { return hiddenStemsOf(branch)[0]; }
+int main_stem_of(int branch) { return hiddenStemsOf(branch)[0]; }
 
-bool isYangRen(int stem, int branch) {
-    const ShenShaRuleRow* row = firstShenShaRule(422, stem);
+bool is_yang_ren(int stem, int branch) {
+    const ShenShaRuleRow* row = first_shen_sha_rule(422, stem);
     return row != nullptr && row->branch == branch;
 }
 
-bool stageHolds(const std::set<int>& stages, int stem, int branch) {
-    if (stages.contains(kYangRen)) return isYangRen(stem, branch);
-    return stages.contains(lifeStageOfBranch(stem, branch));
+bool stage_holds(const std::set<int>& stages, int stem, int branch) {
+    if (stages.contains(kYangRen)) return is_yang_ren(stem, branch);
+    return stages.contains(life_stage_of_branch(stem, branch));
 }
 
 // The stems a ten-god word stands for against the day stem.
 std::set<int> stemsOfTenGod(int dayStem, const std::set<int>& gods) {
     std::set<int> stems;
     for (int s = 1; s <= 10; ++s)
-        if (gods.contains(tenGodOfStems(dayStem, s))) stems.insert(s);
+        if (gods.contains(ten_god_of_stems(dayStem, s))) stems.insert(s);
     return stems;
 }
 
 // Relations of two branches [1, 12].
 bool clash(int a, int b) { return wrap(a - b, 12) == 6; }
-bool sixCombine(int a, int b) { return wrap(a + b, 12) == 3; }
-int triadOf(int b) { return wrap(b, 4); }  // 申子辰 1, 巳酉丑 2, 寅午戌 3, 亥卯未 0
-int triadElement(int b) {
+bool six_combine(int a, int b) { return wrap(a + b, 12) == 3; }
+int triad_of(int b) { return wrap(b, 4); }  // 申子辰 1, 巳酉丑 2, 寅午戌 3, 亥卯未 0
+int triad_element(int b) {
     constexpr int element[4] = {木, 水, 金, 火};
-    return element[triadOf(b)];
+    return element[triad_of(b)];
 }
-bool halfCombine(int a, int b) { return a != b && triadOf(a) == triadOf(b); }
+bool half_combine(int a, int b) { return a != b && triad_of(a) == triad_of(b); }
 bool punish(int a, int b) {
     const std::set<std::set<int>> pairs = {{子, 卯}, {寅, 巳}, {巳, 申}, {寅, 申}, {丑, 戌}, {戌, 未}, {丑, 未}};
     return pairs.contains({a, b});
 }
-bool selfPunish(int a, int b) { return a == b && (a == 辰 || a == 午 || a == 酉 || a == 亥); }
+bool self_punish(int a, int b) { return a == b && (a == 辰 || a == 午 || a == 酉 || a == 亥); }
 bool harm(int a, int b) { return wrap(a + b, 12) == 9; }  // 子未 丑午 寅巳 卯辰 申亥 酉戌
-bool breakOf(int a, int b) {
+bool break_of(int a, int b) {
     const std::set<std::set<int>> pairs = {{子, 酉}, {卯, 午}, {辰, 丑}, {未, 戌}, {寅, 亥}, {巳, 申}};
     return pairs.contains({a, b});
 }
@@ -149,7 +149,7 @@ struct Tally {
 };
 
 // Reads the claims of one text against its key.
-void checkText(const std::string& text, const TextKey& key, Tally& tally) {
+void check_text(const std::string& text, const TextKey& key, Tally& tally) {
     const std::vector<std::string> c = charsOf(text);
     const auto at = [&](std::size_t i) -> const std::string& {
         static const std::string none;
@@ -160,7 +160,7 @@ void checkText(const std::string& text, const TextKey& key, Tally& tally) {
         // <stem><element>? <ten god> 坐|临|居 于? <whose>? <stage>: the stage of the ten god's own
         // stem at the hour branch, or of the stem named after the verb (日 for the day master:
         // 坐日禄, 坐甲木长生, 坐癸水之墓).
-        if (const Word* god = wordAt(c, i, kTenGodWords, n); god && key.dayStem && key.hourBranch) {
+        if (const Word* god = word_at(c, i, kTenGodWords, n); god && key.dayStem && key.hourBranch) {
             std::size_t j = i + n;
             if (at(j) == "坐" || at(j) == "临" || at(j) == "居") {
                 ++j;
@@ -169,17 +169,17 @@ void checkText(const std::string& text, const TextKey& key, Tally& tally) {
                 if (at(j) == "日") {
                     whose = key.dayStem;
                     ++j;
-                } else if (stemOfChar(at(j))) {
-                    whose = stemOfChar(at(j));
+                } else if (stem_of_char(at(j))) {
+                    whose = stem_of_char(at(j));
                     ++j;
-                    if (elementOfChar(at(j))) ++j;
+                    if (element_of_char(at(j))) ++j;
                     if (at(j) == "之") ++j;
                 }
                 std::size_t m = 0;
-                if (const Word* stage = wordAt(c, j, kStageWords, m)) {
+                if (const Word* stage = word_at(c, j, kStageWords, m)) {
                     int stem = 0;
-                    if (i >= 1 && stemOfChar(at(i - 1))) stem = stemOfChar(at(i - 1));
-                    if (i >= 2 && elementOfChar(at(i - 1)) && stemOfChar(at(i - 2))) stem = stemOfChar(at(i - 2));
+                    if (i >= 1 && stem_of_char(at(i - 1))) stem = stem_of_char(at(i - 1));
+                    if (i >= 2 && element_of_char(at(i - 1)) && stem_of_char(at(i - 2))) stem = stem_of_char(at(i - 2));
                     const std::set<int> candidates = stemsOfTenGod(key.dayStem, god->values);
                     if (stem) {
                         tally.claim(candidates.contains(stem), key, c, i, "ten god of a stem");
@@ -189,61 +189,61 @@ void checkText(const std::string& text, const TextKey& key, Tally& tally) {
                         stem = *candidates.begin();
                     }
                     if (whose) stem = whose;
-                    if (stem) tally.claim(stageHolds(stage->values, stem, key.hourBranch), key, c, i, "stage");
+                    if (stem) tally.claim(stage_holds(stage->values, stem, key.hourBranch), key, c, i, "stage");
                 }
             }
         }
         // 坐下 <ten god>? <stage>: what the day master sits on in a day-pillar note.
         if (at(i) == "坐" && at(i + 1) == "下" && key.dayBranch && !key.hourBranch) {
             std::size_t j = i + 2;
-            if (const Word* god = wordAt(c, j, kTenGodWords, n)) {
-                tally.claim(god->values.contains(tenGodOfStems(key.dayStem, mainStemOf(key.dayBranch))), key, c, i,
+            if (const Word* god = word_at(c, j, kTenGodWords, n)) {
+                tally.claim(god->values.contains(ten_god_of_stems(key.dayStem, main_stem_of(key.dayBranch))), key, c, i,
                             "ten god of the day branch");
                 j += n;
             }
-            if (const Word* stage = wordAt(c, j, kStageWords, n))
-                tally.claim(stageHolds(stage->values, key.dayStem, key.dayBranch), key, c, i, "stage of the day");
+            if (const Word* stage = word_at(c, j, kStageWords, n))
+                tally.claim(stage_holds(stage->values, key.dayStem, key.dayBranch), key, c, i, "stage of the day");
         }
         // <branch> 为 <stem><element>? 之? <stage>: a stage named outright.
-        if (const int b = branchOfChar(at(i)); b && at(i + 1) == "为" && stemOfChar(at(i + 2))) {
-            const int stem = stemOfChar(at(i + 2));
+        if (const int b = branch_of_char(at(i)); b && at(i + 1) == "为" && stem_of_char(at(i + 2))) {
+            const int stem = stem_of_char(at(i + 2));
             std::size_t j = i + 3;
-            if (elementOfChar(at(j))) ++j;
+            if (element_of_char(at(j))) ++j;
             if (at(j) == "之") ++j;
-            if (const Word* stage = wordAt(c, j, kStageWords, n))
-                tally.claim(stageHolds(stage->values, stem, b), key, c, i, "stage of a branch");
+            if (const Word* stage = word_at(c, j, kStageWords, n))
+                tally.claim(stage_holds(stage->values, stem, b), key, c, i, "stage of a branch");
         }
         // <stem><element>? 归禄|禄 于|在 <branch>.
-        if (const int stem = stemOfChar(at(i))) {
+        if (const int stem = stem_of_char(at(i))) {
             std::size_t j = i + 1;
-            if (elementOfChar(at(j))) ++j;
+            if (element_of_char(at(j))) ++j;
             if (at(j) == "归") ++j;
-            if (at(j) == "禄" && (at(j + 1) == "于" || at(j + 1) == "在") && branchOfChar(at(j + 2)))
-                tally.claim(lifeStageOfBranch(stem, branchOfChar(at(j + 2))) == 3, key, c, i, "禄");
+            if (at(j) == "禄" && (at(j + 1) == "于" || at(j + 1) == "在") && branch_of_char(at(j + 2)))
+                tally.claim(life_stage_of_branch(stem, branch_of_char(at(j + 2))) == 3, key, c, i, "禄");
         }
         // <branch>时<ten god>: the main stem of the hour branch.
-        if (const int b = branchOfChar(at(i)); b && key.dayStem && at(i + 1) == "时") {
-            if (const Word* god = wordAt(c, i + 2, kTenGodWords, n))
-                tally.claim(god->values.contains(tenGodOfStems(key.dayStem, mainStemOf(b))), key, c, i,
+        if (const int b = branch_of_char(at(i)); b && key.dayStem && at(i + 1) == "时") {
+            if (const Word* god = word_at(c, i + 2, kTenGodWords, n))
+                tally.claim(god->values.contains(ten_god_of_stems(key.dayStem, main_stem_of(b))), key, c, i,
                             "ten god of a branch");
         }
         // two branches and their relation
-        if (const int a = branchOfChar(at(i)), b = branchOfChar(at(i + 1)); a && b) {
+        if (const int a = branch_of_char(at(i)), b = branch_of_char(at(i + 1)); a && b) {
             const std::string r = at(i + 2) + at(i + 3);
             if (r == "相冲") tally.claim(clash(a, b), key, c, i, "冲");
-            if (r == "六合" || r == "相合") tally.claim(sixCombine(a, b), key, c, i, "六合");
+            if (r == "六合" || r == "相合") tally.claim(six_combine(a, b), key, c, i, "六合");
             if (r == "半合") {
-                tally.claim(halfCombine(a, b), key, c, i, "半合");
-                if (const int e = elementOfChar(at(i + 4)); e && at(i + 5) == "局")
-                    tally.claim(triadElement(a) == e, key, c, i, "半合局");
+                tally.claim(half_combine(a, b), key, c, i, "半合");
+                if (const int e = element_of_char(at(i + 4)); e && at(i + 5) == "局")
+                    tally.claim(triad_element(a) == e, key, c, i, "半合局");
             }
             if (r == "相刑") tally.claim(punish(a, b), key, c, i, "刑");
-            if (r == "自刑") tally.claim(selfPunish(a, b), key, c, i, "自刑");
+            if (r == "自刑") tally.claim(self_punish(a, b), key, c, i, "自刑");
             if (r == "相害") tally.claim(harm(a, b), key, c, i, "害");
-            if (r == "相破") tally.claim(breakOf(a, b), key, c, i, "破");
+            if (r == "相破") tally.claim(break_of(a, b), key, c, i, "破");
         }
         // two stems said to combine
-        if (const int a = stemOfChar(at(i)), b = stemOfChar(at(i + 1)); a && b) {
+        if (const int a = stem_of_char(at(i)), b = stem_of_char(at(i + 1)); a && b) {
             const std::string r = at(i + 2) + at(i + 3);
             if (r == "相合" || at(i + 2) == "合") tally.claim(wrap(a - b, 10) == 5, key, c, i, "干合");
         }
@@ -252,36 +252,36 @@ void checkText(const std::string& text, const TextKey& key, Tally& tally) {
 
 std::string name(const std::array<const char*, 11>& names, int i) { return names[static_cast<std::size_t>(i)]; }
 
-Tally checkAllTexts() {
+Tally check_all_texts() {
     Tally tally;
     for (int s = 1; s <= 10; ++s)
         for (int b = 1; b <= 12; ++b) {
-            const int hs = fiveRatHourStem(s, b);
+            const int hs = five_rat_hour_stem(s, b);
             const std::string hour = name(StemNames, hs) + BranchNames[static_cast<std::size_t>(b)];
             const TextKey key{s, 0, hs, b, name(StemNames, s) + "日" + hour + "时"};
-            checkText(day_hour_general_verse(s, b), key, tally);
-            checkText(six_day_commentary(s, b), key, tally);
-            checkText(day_hour_note(s, b), key, tally);
+            check_text(day_hour_general_verse(s, b), key, tally);
+            check_text(six_day_commentary(s, b), key, tally);
+            check_text(day_hour_note(s, b), key, tally);
         }
     for (int p = 1; p <= 60; ++p) {
-        const int s = stemOf(p), db = branchOf(p);
+        const int s = stem_of(p), db = branch_of(p);
         for (int b = 1; b <= 12; ++b) {
-            const int hs = fiveRatHourStem(s, b);
+            const int hs = five_rat_hour_stem(s, b);
             const TextKey key{s, db, hs, b,
                               std::string(CycleNames[static_cast<std::size_t>(p % 60)]) + "日" + name(StemNames, hs) +
                                   BranchNames[static_cast<std::size_t>(b)] + "时"};
             const char* text = p <= 30 ? day_hour_commentary_first(p, b) : day_hour_commentary_second(p, b);
             EXPECT_NE(text, nullptr) << p << " " << b;
-            if (text) checkText(text, key, tally);
+            if (text) check_text(text, key, tally);
         }
-        checkText(DayPillarNotes[static_cast<std::size_t>(p)], TextKey{s, db, 0, 0, CycleNames[static_cast<std::size_t>(p % 60)]},
+        check_text(DayPillarNotes[static_cast<std::size_t>(p)], TextKey{s, db, 0, 0, CycleNames[static_cast<std::size_t>(p % 60)]},
                   tally);
     }
     return tally;
 }
 
 TEST(TextClaims, EveryStageClashAndCombinationATextNamesHoldsForItsKey) {
-    const Tally tally = checkAllTexts();
+    const Tally tally = check_all_texts();
     std::cout << "text claims checked: " << tally.checked << ", wrong: " << tally.wrong.size() << "\n";
     EXPECT_GT(tally.checked, 0);
     for (const std::string& w : tally.wrong) ADD_FAILURE() << w;
@@ -291,7 +291,7 @@ TEST(TextClaims, EveryStageClashAndCombinationATextNamesHoldsForItsKey) {
 TEST(TextClaims, TheCheckerFindsWrongClaims) {
     const auto wrongIn = [](const char* gbk, TextKey key) {
         Tally t;
-        checkText(gbk, key, t);
+        check_text(gbk, key, t);
         return std::make_pair(t.checked, t.wrong.size());
     };
     const TextKey jiaShen{甲, 0, 壬, 申, "甲日壬申时"};

@@ -65,7 +65,7 @@ const std::pair<int, int> kSharedPairs[] = {{210, 211}, {213, 214}, {215, 216}, 
                                             {370, 371}, {448, 449}, {502, 503}, {508, 509}};
 
 // Number of GBK characters, or -1 when the bytes are not well-formed GBK.
-int gbkCharacterCount(const std::string& s) {
+int gbk_character_count(const std::string& s) {
     int count = 0;
     for (std::size_t i = 0; i < s.size(); ++count) {
         const auto lead = static_cast<unsigned char>(s[i]);
@@ -81,7 +81,7 @@ int gbkCharacterCount(const std::string& s) {
     return count;
 }
 
-const ShenShaSMRow& rowOf(int starId) {
+const ShenShaSMRow& row_of(int starId) {
     const ShenShaSMRow* row = find_star_description(starId);
     if (row == nullptr) throw std::runtime_error("no row for star " + std::to_string(starId));
     return *row;
@@ -110,20 +110,20 @@ TEST(ShenShaDescriptions, GroupsHoldTheirFullRanges) {
 }
 
 TEST(ShenShaDescriptions, QuotedParagraphsAreExact) {
-    EXPECT_GBK_EQ("命带文昌贵，主聪明秀气，职位高。", rowOf(109).SM);
-    EXPECT_GBK_EQ("主女性婚后克家婆。", rowOf(130).SM);
-    EXPECT_GBK_EQ("主女性婚后克家公。", rowOf(131).SM);
-    EXPECT_GBK_EQ("命、运、岁逢之主升迁、发财。", rowOf(222).SM);
-    EXPECT_GBK_EQ("主克子。", rowOf(256).SM);
-    EXPECT_GBK_EQ("一生富贵。", rowOf(379).SM);
-    EXPECT_GBK_EQ("贵命。", rowOf(504).SM);
+    EXPECT_GBK_EQ("命带文昌贵，主聪明秀气，职位高。", row_of(109).SM);
+    EXPECT_GBK_EQ("主女性婚后克家婆。", row_of(130).SM);
+    EXPECT_GBK_EQ("主女性婚后克家公。", row_of(131).SM);
+    EXPECT_GBK_EQ("命、运、岁逢之主升迁、发财。", row_of(222).SM);
+    EXPECT_GBK_EQ("主克子。", row_of(256).SM);
+    EXPECT_GBK_EQ("一生富贵。", row_of(379).SM);
+    EXPECT_GBK_EQ("贵命。", row_of(504).SM);
 }
 
 TEST(ShenShaDescriptions, SharedPairsPointAtOneParagraph) {
     for (const auto& [a, b] : kSharedPairs) {
         SCOPED_TRACE(a);
-        EXPECT_EQ(rowOf(a).SM, rowOf(b).SM);
-        EXPECT_STRNE(rowOf(a).Name, rowOf(b).Name);
+        EXPECT_EQ(row_of(a).SM, row_of(b).SM);
+        EXPECT_STRNE(row_of(a).Name, row_of(b).Name);
     }
 }
 
@@ -146,7 +146,7 @@ TEST(ShenShaDescriptions, ParagraphsArePlainSentencesWithinLength) {
         const std::string text = row.SM;
         EXPECT_GE(text.size(), 6u);
         EXPECT_LE(text.size(), 1023u);
-        EXPECT_GT(gbkCharacterCount(text), 0);
+        EXPECT_GT(gbk_character_count(text), 0);
         EXPECT_EQ(std::string::npos, text.find_first_of("\r\n\t<>&"));
         ASSERT_GE(text.size(), 2u);
         EXPECT_GBK_EQ("。", text.substr(text.size() - 2));
@@ -156,7 +156,7 @@ TEST(ShenShaDescriptions, ParagraphsArePlainSentencesWithinLength) {
 TEST(ShenShaDescriptions, NamesAreTwoToNineCharacters) {
     for (const auto& row : ShenShaSM) {
         SCOPED_TRACE(row.starId);
-        const int chars = gbkCharacterCount(row.Name);
+        const int chars = gbk_character_count(row.Name);
         EXPECT_GE(chars, 2);
         EXPECT_LE(chars, 9);
     }
@@ -164,8 +164,8 @@ TEST(ShenShaDescriptions, NamesAreTwoToNineCharacters) {
 
 TEST(FindStarDescription, FindsEveryRowByItsStar) {
     for (const auto& row : ShenShaSM) EXPECT_EQ(&row, find_star_description(row.starId));
-    EXPECT_GBK_EQ("天狗", rowOf(256).Name);
-    EXPECT_GBK_EQ("进神", rowOf(414).Name);
+    EXPECT_GBK_EQ("天狗", row_of(256).Name);
+    EXPECT_GBK_EQ("进神", row_of(414).Name);
 }
 
 TEST(FindStarDescription, StarsWithoutRowsGiveNothing) {

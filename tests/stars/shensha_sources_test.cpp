@@ -24,7 +24,7 @@
 namespace orvane {
 namespace {
 
-using testsupport::pillarNamed;
+using testsupport::pillar_named;
 
 // The stars whose rows the program's definition writes out whole: they need no source line.
 const std::set<int> kRowsWrittenOut = {101, 104, 108, 114, 121, 129, 207, 217, 222, 232, 240, 401, 451, 501, 505};
@@ -94,7 +94,7 @@ const std::map<int, StarComment>& starComments() {
 std::vector<int> starsWithRows() {
     std::vector<int> stars;
     for (int n = 101; n <= 509; ++n)
-        if (isStarId(n) && !shenShaRules(n).empty()) stars.push_back(n);
+        if (is_star_id(n) && !shenShaRules(n).empty()) stars.push_back(n);
     return stars;
 }
 
@@ -129,7 +129,7 @@ TEST(ShenShaSources, StarsSharingTheirRowsNameEachOther) {
         Rows rows;
         for (const auto& r : shenShaRules(star)) rows.push_back({r.key, r.cycle, r.stem, r.branch});
         std::ranges::sort(rows);
-        const int group = starGroup(star);
+        const int group = star_group(star);
         const int kind = group == 4 ? 1 : group == 5 ? 2 : group;
         rows.push_back({kind, 0, 0, 0});
         starsByRows[rows].push_back(star);
@@ -164,7 +164,7 @@ std::set<int> pillarsNamed(const std::string& gbkList) {
     std::set<int> pillars;
     std::istringstream in(gbkList);
     std::string name;
-    while (in >> name) pillars.insert(pillarNamed(name));
+    while (in >> name) pillars.insert(pillar_named(name));
     return pillars;
 }
 
@@ -172,7 +172,7 @@ std::set<int> pillarsNamed(const std::string& gbkList) {
 std::set<int> daysCarrying(int star) {
     std::set<int> days;
     for (int day = 0; day < 60; ++day)
-        if (!EvaluateGenericRule(star, stemOf(day), 33, branchOf(day)).empty()) days.insert(day);
+        if (!EvaluateGenericRule(star, stem_of(day), 33, branch_of(day)).empty()) days.insert(day);
     return days;
 }
 
@@ -191,7 +191,7 @@ TEST(ClassicalDayStars, KuiGangAndRiDeOnTheirDays) {
 }
 
 // Per key, the one branch a year-keyed star falls on, read from a "key branch" list.
-void expectBranchOfEachKey(int star, const std::string& gbkPairs, bool keyIsStem) {
+void expect_branch_of_each_key(int star, const std::string& gbkPairs, bool keyIsStem) {
     std::istringstream in(gbkPairs);
     std::string pair;
     int checked = 0;
@@ -215,7 +215,7 @@ void expectBranchOfEachKey(int star, const std::string& gbkPairs, bool keyIsStem
 
 TEST(ClassicalYearStars, MaiErShaByTheYearsGroup) {
     // 子午卯酉 fear 丑, 寅申巳亥 fear 申, 辰戌丑未 fear 卯
-    expectBranchOfEachKey(234, "子丑 午丑 卯丑 酉丑 寅申 申申 巳申 亥申 辰卯 戌卯 丑卯 未卯", false);
+    expect_branch_of_each_key(234, "子丑 午丑 卯丑 酉丑 寅申 申申 巳申 亥申 辰卯 戌卯 丑卯 未卯", false);
 }
 
 TEST(ClassicalYearStars, TianYinGuiFollowsTheChosenTable) {
@@ -241,7 +241,7 @@ TEST(ClassicalYearStars, FuXingGuiRenKeepsThirteenPillarsOfTheVerse) {
     const std::set<int> verse = pillarsNamed("甲寅 甲子 丙寅 丙子 乙丑 乙卯 癸卯 戊申 己未 丁亥 庚午 辛巳 壬辰");
     std::set<int> rows;
     for (const auto& r : shenShaRules(128)) {
-        EXPECT_EQ(stemOf(r.cycle), r.key);
+        EXPECT_EQ(stem_of(r.cycle), r.key);
         rows.insert(cycle(r.cycle));
     }
     EXPECT_EQ(rows, verse);

@@ -286,56 +286,56 @@ std::vector<ShenShaRuleRow> allRules() {
 // 阳男阴女子→未, 昼甲→未, 木[癸酉]. One character is two bytes.
 
 template <size_t N>
-int indexIn(const std::array<const char*, N>& names, std::string_view ch) {
+int index_in(const std::array<const char*, N>& names, std::string_view ch) {
     for (size_t i = 1; i < N; ++i)
         if (ch == names[i]) return static_cast<int>(i);
     return 0;
 }
-int stemOfChar(std::string_view ch) { return indexIn(StemNames, ch); }
-int branchOfChar(std::string_view ch) { return indexIn(BranchNames, ch); }
+int stem_of_char(std::string_view ch) { return index_in(StemNames, ch); }
+int branch_of_char(std::string_view ch) { return index_in(BranchNames, ch); }
 
 struct NotedRow {
     int key = 0, cycle = 0, stem = 0, branch = 0;
     bool operator==(const NotedRow&) const = default;
 };
 
-void PrintTo(const NotedRow& row, std::ostream* out) {
+void print_to(const NotedRow& row, std::ostream* out) {
     *out << "{key " << row.key << ", cycle " << row.cycle << ", stem " << row.stem << ", branch "
          << row.branch << "}";
 }
 
-NotedRow readRow(std::string_view token) {
+NotedRow read_row(std::string_view token) {
     NotedRow row;
     const std::string_view arrow = "→";
     if (const size_t at = token.find(arrow); at != std::string_view::npos) {
         const std::string_view key = token.substr(0, at);
-        row.branch = branchOfChar(token.substr(at + arrow.size()));
+        row.branch = branch_of_char(token.substr(at + arrow.size()));
         const auto last = key.substr(key.size() - 2);
-        if (key.starts_with("阳男阴女")) row.key = yangMaleYinFemaleKey(branchOfChar(last));
-        else if (key.starts_with("阴男阳女")) row.key = yinMaleYangFemaleKey(branchOfChar(last));
-        else if (key.starts_with("昼")) row.key = dayHourNobleKey(stemOfChar(last));
-        else if (key.starts_with("夜")) row.key = nightHourNobleKey(stemOfChar(last));
-        else row.key = lifePalaceKey(branchOfChar(key.substr(0, 2)), stemOfChar(last));  // 子宫甲
+        if (key.starts_with("阳男阴女")) row.key = yang_male_yin_female_key(branch_of_char(last));
+        else if (key.starts_with("阴男阳女")) row.key = yin_male_yang_female_key(branch_of_char(last));
+        else if (key.starts_with("昼")) row.key = day_hour_noble_key(stem_of_char(last));
+        else if (key.starts_with("夜")) row.key = night_hour_noble_key(stem_of_char(last));
+        else row.key = life_palace_key(branch_of_char(key.substr(0, 2)), stem_of_char(last));  // 子宫甲
         return row;
     }
     const std::string_view first = token.substr(0, 2);
-    row.key = stemOfChar(first) + branchOfChar(first) + indexIn(ElementNames, first);
+    row.key = stem_of_char(first) + branch_of_char(first) + index_in(ElementNames, first);
     std::string_view rest = token.substr(2);
     if (rest.starts_with("[")) {
-        row.cycle = cycleOrdinal(cycleOf(stemOfChar(rest.substr(1, 2)), branchOfChar(rest.substr(3, 2))));
+        row.cycle = cycle_ordinal(cycle_of(stem_of_char(rest.substr(1, 2)), branch_of_char(rest.substr(3, 2))));
         return row;
     }
     for (; !rest.empty(); rest.remove_prefix(2)) {
         const auto ch = rest.substr(0, 2);
-        if (const int stem = stemOfChar(ch)) row.stem = stem;
-        else row.branch = branchOfChar(ch);
+        if (const int stem = stem_of_char(ch)) row.stem = stem;
+        else row.branch = branch_of_char(ch);
     }
     return row;
 }
 
 std::vector<NotedRow> readRows(std::string_view text) {
     std::vector<NotedRow> rows;
-    for (const auto& token : words(text)) rows.push_back(readRow(token));
+    for (const auto& token : words(text)) rows.push_back(read_row(token));
     return rows;
 }
 
@@ -345,7 +345,7 @@ std::vector<NotedRow> tableRows(int starId) {
     return rows;
 }
 
-bool isUsableCode(std::string_view code) {
+bool is_usable_code(std::string_view code) {
     static const std::set<std::string_view> usable = {"y",  "yg", "yz", "m",  "mg", "mz", "d",
                                                       "dg", "dz", "t",  "tg", "tz", "lz"};
     return usable.contains(code);
@@ -369,18 +369,18 @@ TEST(ShenShaTables, EveryStarIsLookedForAtItsPositionsInOrder) {
     for (const auto& star : ExpectedStars) {
         std::vector<std::string> usable;
         for (const auto& row : shenShaPositions(star.starId))
-            if (isUsableCode(row.code)) usable.emplace_back(row.code);
+            if (is_usable_code(row.code)) usable.emplace_back(row.code);
         EXPECT_EQ(usable, words(star.positions)) << star.starId;
     }
 }
 
 TEST(ShenShaTables, OnlyZhuShouKeepsAnInertPosition) {
     for (const auto& row : ShenShaJian) {
-        if (!isUsableCode(row.code)) {
+        if (!is_usable_code(row.code)) {
             EXPECT_EQ(row.starId, 307) << row.code;
         }
     }
-    EXPECT_TRUE(shenShaHasPosition(307, "gz"));
+    EXPECT_TRUE(shen_sha_has_position(307, "gz"));
     EXPECT_TRUE(shenShaPositions(383).empty());
 }
 
@@ -388,11 +388,11 @@ TEST(ShenShaTables, RowsAreGroupedByStarIdInAscendingOrder) {
     for (int group = 1; group <= 5; ++group) {
         const auto rows = shenShaRuleGroup(group);
         EXPECT_TRUE(std::ranges::is_sorted(rows, {}, &ShenShaRuleRow::starId)) << group;
-        for (const auto& row : rows) EXPECT_EQ(starGroup(row.starId), group) << row.starId;
+        for (const auto& row : rows) EXPECT_EQ(star_group(row.starId), group) << row.starId;
     }
     EXPECT_TRUE(std::ranges::is_sorted(ShenShaJian, {}, &ShenShaJianRow::starId));
     EXPECT_TRUE(std::ranges::is_sorted(ShenShaName, {}, &ShenShaNameRow::starId));
-    for (const auto& row : ShenShaJian) EXPECT_TRUE(isStarId(row.starId)) << row.starId;
+    for (const auto& row : ShenShaJian) EXPECT_TRUE(is_star_id(row.starId)) << row.starId;
 }
 
 TEST(ShenShaTables, RowsWrittenOutAreReproducedExactly) {
@@ -450,7 +450,7 @@ TEST(ShenShaTables, KeysAreValuesOfTheStarsSource) {
         else if (n == 401) low = 101, high = 210;
         else if (n >= 240 && n <= 254) high = 5;
         else if (n == 342) high = 10;  // 天合 is keyed by the stem pairs it names
-        else high = (starGroup(n) == 1 || starGroup(n) == 4) ? 10 : 12;
+        else high = (star_group(n) == 1 || star_group(n) == 4) ? 10 : 12;
         EXPECT_TRUE(row.key >= low && row.key <= high) << n << " key " << row.key;
     }
 }
@@ -497,7 +497,7 @@ TEST(ShenShaTables, PassingBranchStarsInTableOrder) {
 TEST(ShenShaNames, EveryStarHasOneCellName) {
     std::set<int> seen;
     for (const auto& row : ShenShaName) {
-        EXPECT_TRUE(isStarId(row.starId)) << row.starId;
+        EXPECT_TRUE(is_star_id(row.starId)) << row.starId;
         EXPECT_TRUE(seen.insert(row.starId).second) << row.starId;
         EXPECT_GE(std::string_view(row.name).size(), 4u) << row.starId;  // two GBK characters at least
     }
@@ -511,15 +511,15 @@ TEST(ShenShaNames, CellNamesWhereTheListNameDiffers) {
         {318, "旌钺"},   {319, "旌钺"},   {328, "三坵"},     {338, "月官杀"},   {362, "死炁"},
         {366, "天无"},   {404, "真宫"},   {417, "红艳煞"},   {422, "羊刃"},     {423, "真羊刃"},
         {430, "被祖空亡"}, {432, "九醜"}, {448, "十干学馆"}, {455, "六秀"}};
-    for (const auto& [starId, name] : cellNames) EXPECT_GBK_EQ(name, shenShaName(starId)) << starId;
+    for (const auto& [starId, name] : cellNames) EXPECT_GBK_EQ(name, shen_sha_name(starId)) << starId;
 }
 
 TEST(ShenShaNames, SameNameInDifferentGroups) {
-    EXPECT_GBK_EQ(shenShaName(239), shenShaName(240));
-    EXPECT_GBK_EQ(shenShaName(442), shenShaName(504));
-    EXPECT_GBK_EQ(shenShaName(212), shenShaName(506));
-    EXPECT_GBK_EQ("天乙贵人", shenShaName(401));
-    EXPECT_GBK_EQ("冰消瓦解(破月)", shenShaName(322));
+    EXPECT_GBK_EQ(shen_sha_name(239), shen_sha_name(240));
+    EXPECT_GBK_EQ(shen_sha_name(442), shen_sha_name(504));
+    EXPECT_GBK_EQ(shen_sha_name(212), shen_sha_name(506));
+    EXPECT_GBK_EQ("天乙贵人", shen_sha_name(401));
+    EXPECT_GBK_EQ("冰消瓦解(破月)", shen_sha_name(322));
 }
 
 // --- lookups
@@ -529,31 +529,31 @@ TEST(ShenShaLookup, RuleOnlyStarsHaveNoRows) {
 }
 
 TEST(ShenShaLookup, FirstRowOfAKeyIsTheEarliest) {
-    const auto* taiJi = firstShenShaRule(108, 1);  // 甲 gives 子 before 午
+    const auto* taiJi = first_shen_sha_rule(108, 1);  // 甲 gives 子 before 午
     ASSERT_NE(taiJi, nullptr);
     EXPECT_EQ(taiJi->branch, 1);
-    const auto* yuanChen = firstShenShaRule(207, yinMaleYangFemaleKey(12));  // 阴男阳女亥 → 辰
+    const auto* yuanChen = first_shen_sha_rule(207, yin_male_yang_female_key(12));  // 阴男阳女亥 → 辰
     ASSERT_NE(yuanChen, nullptr);
     EXPECT_EQ(yuanChen->branch, 5);
-    EXPECT_EQ(firstShenShaRule(207, 12), nullptr);  // a bare branch is no 元辰 key
+    EXPECT_EQ(first_shen_sha_rule(207, 12), nullptr);  // a bare branch is no 元辰 key
 }
 
 TEST(ShenShaLookup, PositionsAndNamesOfUnknownNumbers) {
-    EXPECT_TRUE(shenShaHasPosition(215, "lz"));
-    EXPECT_FALSE(shenShaHasPosition(101, "y"));
-    EXPECT_FALSE(shenShaHasPosition(999, "yz"));
+    EXPECT_TRUE(shen_sha_has_position(215, "lz"));
+    EXPECT_FALSE(shen_sha_has_position(101, "y"));
+    EXPECT_FALSE(shen_sha_has_position(999, "yz"));
     EXPECT_TRUE(shenShaRules(132).empty());
     EXPECT_TRUE(shenShaRules(0).empty());
-    EXPECT_GBK_EQ("", shenShaName(132));
-    EXPECT_FALSE(isStarId(100));
-    EXPECT_FALSE(isStarId(257));
-    EXPECT_TRUE(isStarId(383));
+    EXPECT_GBK_EQ("", shen_sha_name(132));
+    EXPECT_FALSE(is_star_id(100));
+    EXPECT_FALSE(is_star_id(257));
+    EXPECT_TRUE(is_star_id(383));
 }
 
 // --- related stars agree
 
 // 五虎遁: the stem that a year stem leads to a branch (甲己之年丙作首 …).
-int fiveTigerStem(int yearStem, int branch) {
+int five_tiger_stem(int yearStem, int branch) {
     const int firstMonthStem = wrap1(2 * yearStem + 1, 10);  // stem of 寅
     return wrap1(firstMonthStem + wrap(branch - 3, 12), 10);
 }
@@ -569,7 +569,7 @@ TEST(ShenShaConsistency, TrueStarsAreTheirBaseBranchWithTheFiveTigerStem) {
         for (size_t i = 0; i < baseRows.size(); ++i) {
             const auto& b = baseRows[i];
             EXPECT_EQ(trueRows[i].key, b.key) << trueStar;
-            EXPECT_EQ(trueRows[i].cycle, cycleOrdinal(cycleOf(fiveTigerStem(b.key, b.branch), b.branch)))
+            EXPECT_EQ(trueRows[i].cycle, cycle_ordinal(cycle_of(five_tiger_stem(b.key, b.branch), b.branch)))
                 << trueStar << " key " << b.key;
         }
     }
@@ -577,8 +577,8 @@ TEST(ShenShaConsistency, TrueStarsAreTheirBaseBranchWithTheFiveTigerStem) {
 
 TEST(ShenShaConsistency, YearNoblesMatchTheDayAndNightNobles) {
     for (int stem = 1; stem <= 10; ++stem) {
-        EXPECT_EQ(firstShenShaRule(101, stem)->branch, firstShenShaRule(401, dayHourNobleKey(stem))->branch);
-        EXPECT_EQ(firstShenShaRule(102, stem)->branch, firstShenShaRule(401, nightHourNobleKey(stem))->branch);
+        EXPECT_EQ(first_shen_sha_rule(101, stem)->branch, first_shen_sha_rule(401, day_hour_noble_key(stem))->branch);
+        EXPECT_EQ(first_shen_sha_rule(102, stem)->branch, first_shen_sha_rule(401, night_hour_noble_key(stem))->branch);
     }
 }
 
@@ -593,8 +593,8 @@ TEST(ShenShaConsistency, StarsOfOneRuleUnderTwoSourcesAgree) {
 // 月德合 is the stem that combines with the 月德 of the same month.
 TEST(ShenShaConsistency, MonthVirtueCombinationCombines) {
     for (int month = 1; month <= 12; ++month) {
-        const auto* virtue = firstShenShaRule(303, month);
-        const auto* partner = firstShenShaRule(304, month);
+        const auto* virtue = first_shen_sha_rule(303, month);
+        const auto* partner = first_shen_sha_rule(304, month);
         ASSERT_TRUE(virtue && partner) << month;
         EXPECT_EQ(wrap1(virtue->stem + 5, 10), partner->stem) << month;
     }

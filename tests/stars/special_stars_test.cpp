@@ -30,24 +30,24 @@ namespace {
 enum Position { Y = 11, YG = 12, YZ = 13, M = 21, MG = 22, MZ = 23, D = 31, DG = 32, DZ = 33, T = 41, TG = 42, TZ = 43 };
 enum Source { YearStem = 12, YearBranch = 13, MonthBranch = 23, DayStem = 32, DayBranch = 33 };
 
-using testsupport::pillarNamed;
+using testsupport::pillar_named;
 
 // A chart of four pillars alone; the hour branch is the birth's two-hour period.
-void setPillars(const char* year, const char* month, const char* day, const char* hour, bool male = true) {
+void set_pillars(const char* year, const char* month, const char* day, const char* hour, bool male = true) {
     chart = ChartState{};
-    chart.yearPillar = pillarNamed(year);
-    chart.monthPillar = pillarNamed(month);
-    chart.dayPillar = pillarNamed(day);
-    chart.hourPillar = pillarNamed(hour);
+    chart.yearPillar = pillar_named(year);
+    chart.monthPillar = pillar_named(month);
+    chart.dayPillar = pillar_named(day);
+    chart.hourPillar = pillar_named(hour);
     split_pillars();
     chart.hourBranchNo = chart.hourBranch;
     chart.sexFlag = male ? 1 : 0;
 }
 
-void setHour(const char* hour) {
-    chart.hourPillar = pillarNamed(hour);
-    chart.hourStem = stemOf(chart.hourPillar);
-    chart.hourBranch = branchOf(chart.hourPillar);
+void set_hour(const char* hour) {
+    chart.hourPillar = pillar_named(hour);
+    chart.hourStem = stem_of(chart.hourPillar);
+    chart.hourBranch = branch_of(chart.hourPillar);
     chart.hourBranchNo = chart.hourBranch;
 }
 
@@ -64,20 +64,20 @@ std::vector<std::string> namesIn(const std::string& cell) {
     return names;
 }
 
-int countOf(const std::string& cell, const std::string& name) {
+int count_of(const std::string& cell, const std::string& name) {
     int n = 0;
     for (const std::string& each : namesIn(cell)) n += each == name ? 1 : 0;
     return n;
 }
 
 ::testing::AssertionResult Carries(const std::string& cell, const char* name) {
-    if (countOf(cell, name) > 0) return ::testing::AssertionSuccess();
+    if (count_of(cell, name) > 0) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "cell \"" << testsupport::readable(cell) << "\" lacks "
                                          << testsupport::readable(name);
 }
 
 ::testing::AssertionResult Lacks(const std::string& cell, const char* name) {
-    if (countOf(cell, name) == 0) return ::testing::AssertionSuccess();
+    if (count_of(cell, name) == 0) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "cell \"" << testsupport::readable(cell) << "\" carries "
                                          << testsupport::readable(name);
 }
@@ -87,12 +87,12 @@ const std::string& cellField(int position, int source) {
     int p = 0, s = 0;
     while (StarPositions[static_cast<std::size_t>(p)] != position) ++p;
     while (StarSources[static_cast<std::size_t>(s)] != source) ++s;
-    return ReportFieldTable[static_cast<std::size_t>(starCellField(p, s))];
+    return ReportFieldTable[static_cast<std::size_t>(star_cell_field(p, s))];
 }
 
 std::string cell(int position, int source) { return EvaluateStarGroup(source, position); }
 
-void evaluateFresh() {
+void evaluate_fresh() {
     ReportFieldTable[kStarListField].clear();
     EvaluateSpecialStars();
 }
@@ -103,15 +103,15 @@ void evaluateFresh() {
 
 TEST(GenericRule, GuiHaiStoredAsZeroMatchesTheTableValue60) {
     // 十恶大败 of the 子 month falls on the year pillar 癸亥.
-    setPillars("癸亥", "甲子", "甲子", "甲子");
+    set_pillars("癸亥", "甲子", "甲子", "甲子");
     EXPECT_TRUE(Carries(cell(Y, MonthBranch), "十恶大败"));
-    setPillars("壬戌", "甲子", "甲子", "甲子");
+    set_pillars("壬戌", "甲子", "甲子", "甲子");
     EXPECT_TRUE(Lacks(cell(Y, MonthBranch), "十恶大败"));
 }
 
 TEST(GenericRule, EveryRowOfAKeyIsItsOwnMatch) {
     // 太极贵人 of a 甲 year stands on both 子 and 午.
-    setPillars("甲子", "庚午", "丙寅", "丙寅");
+    set_pillars("甲子", "庚午", "丙寅", "丙寅");
     EXPECT_TRUE(Carries(cell(YZ, YearStem), "太极贵人"));
     EXPECT_TRUE(Carries(cell(MZ, YearStem), "太极贵人"));
     EXPECT_TRUE(Lacks(cell(DZ, YearStem), "太极贵人"));
@@ -122,9 +122,9 @@ TEST(GenericRule, EveryRowOfAKeyIsItsOwnMatch) {
 
 TEST(GenericRule, AStarIsLookedForOnlyAtItsPositions) {
     // 驿马 of a 子 year is 寅, looked for on the month and day branches only.
-    setPillars("甲子", "甲子", "甲子", "丙寅");
+    set_pillars("甲子", "甲子", "甲子", "丙寅");
     EXPECT_TRUE(Lacks(cell(TZ, YearBranch), "驿马"));
-    setPillars("甲子", "甲子", "丙寅", "甲子");
+    set_pillars("甲子", "甲子", "丙寅", "甲子");
     EXPECT_TRUE(Carries(cell(DZ, YearBranch), "驿马"));
 }
 
@@ -132,27 +132,27 @@ TEST(GenericRule, AStarIsLookedForOnlyAtItsPositions) {
 
 TEST(SpecialRule, TianYiByDayHoursAndYuTangByNightHours) {
     // 甲 year: 天乙 on 未 by day, 玉堂 on 丑 by night.
-    setPillars("甲子", "辛未", "乙丑", "丙寅");
+    set_pillars("甲子", "辛未", "乙丑", "丙寅");
     EXPECT_TRUE(Carries(cell(MZ, YearStem), "天乙"));
     EXPECT_TRUE(Lacks(cell(DZ, YearStem), "玉堂"));
     for (const char* dayHour : {"壬申", "丙寅"}) {  // 申 and 寅 are the ends of the day
-        setHour(dayHour);
+        set_hour(dayHour);
         EXPECT_TRUE(Carries(cell(MZ, YearStem), "天乙"));
         EXPECT_TRUE(Lacks(cell(DZ, YearStem), "玉堂"));
     }
     for (const char* nightHour : {"甲子", "乙丑", "癸酉", "乙亥"}) {
-        setHour(nightHour);
+        set_hour(nightHour);
         EXPECT_TRUE(Lacks(cell(MZ, YearStem), "天乙"));
         EXPECT_TRUE(Carries(cell(DZ, YearStem), "玉堂"));
     }
 }
 
 TEST(SpecialRule, TianMaFollowsTheLifePalaceBranch) {
-    setPillars("甲子", "庚午", "乙未", "丙寅");
-    chart.lifePalace = pillarNamed("丙子");  // 子 palace, 甲 year: 午
+    set_pillars("甲子", "庚午", "乙未", "丙寅");
+    chart.lifePalace = pillar_named("丙子");  // 子 palace, 甲 year: 午
     EXPECT_TRUE(Carries(cell(MZ, YearStem), "天马"));
     EXPECT_TRUE(Lacks(cell(DZ, YearStem), "天马"));
-    chart.lifePalace = pillarNamed("丁丑");  // 丑 palace, 甲 year: 未
+    chart.lifePalace = pillar_named("丁丑");  // 丑 palace, 甲 year: 未
     EXPECT_TRUE(Lacks(cell(MZ, YearStem), "天马"));
     EXPECT_TRUE(Carries(cell(DZ, YearStem), "天马"));
     chart.lifePalace = 0;  // 癸亥 palace reads branch 12: 甲 year gives 辰, not in the chart
@@ -161,69 +161,69 @@ TEST(SpecialRule, TianMaFollowsTheLifePalaceBranch) {
 
 TEST(SpecialRule, YuanChenByPolarityOfYearAndSex) {
     // 子 year: 阳男阴女 count to 未, 阴男阳女 to 巳.
-    setPillars("甲子", "辛未", "己巳", "丙寅", true);  // yang year, man
+    set_pillars("甲子", "辛未", "己巳", "丙寅", true);  // yang year, man
     EXPECT_TRUE(Carries(cell(MZ, YearBranch), "元辰"));
     EXPECT_TRUE(Lacks(cell(DZ, YearBranch), "元辰"));
-    setPillars("甲子", "辛未", "己巳", "丙寅", false);  // yang year, woman
+    set_pillars("甲子", "辛未", "己巳", "丙寅", false);  // yang year, woman
     EXPECT_TRUE(Lacks(cell(MZ, YearBranch), "元辰"));
     EXPECT_TRUE(Carries(cell(DZ, YearBranch), "元辰"));
     // 丑 year: 阴男阳女 to 午, 阳男阴女 to 申.
-    setPillars("乙丑", "壬午", "壬申", "丙寅", true);  // yin year, man
+    set_pillars("乙丑", "壬午", "壬申", "丙寅", true);  // yin year, man
     EXPECT_TRUE(Carries(cell(MZ, YearBranch), "元辰"));
     EXPECT_TRUE(Lacks(cell(DZ, YearBranch), "元辰"));
-    setPillars("乙丑", "壬午", "壬申", "丙寅", false);  // yin year, woman
+    set_pillars("乙丑", "壬午", "壬申", "丙寅", false);  // yin year, woman
     EXPECT_TRUE(Lacks(cell(MZ, YearBranch), "元辰"));
     EXPECT_TRUE(Carries(cell(DZ, YearBranch), "元辰"));
 }
 
 TEST(SpecialRule, GouJiaoTakesTheForwardBranchOnlyWhenBothAreThere) {
     // 子 year: A = 卯 (three on), B = 酉 (three back).
-    setPillars("甲子", "丁卯", "己酉", "丙寅");
+    set_pillars("甲子", "丁卯", "己酉", "丙寅");
     EXPECT_TRUE(Carries(cell(MZ, YearBranch), "勾绞"));
     EXPECT_TRUE(Carries(cell(DZ, YearBranch), "勾绞"));
-    setPillars("甲子", "丁卯", "庚午", "丙寅");  // 卯 without 酉
+    set_pillars("甲子", "丁卯", "庚午", "丙寅");  // 卯 without 酉
     for (int p : {MZ, DZ, TZ}) EXPECT_TRUE(Lacks(cell(p, YearBranch), "勾绞"));
-    setPillars("甲子", "丙寅", "庚午", "癸酉");  // 酉 alone
+    set_pillars("甲子", "丙寅", "庚午", "癸酉");  // 酉 alone
     EXPECT_TRUE(Carries(cell(TZ, YearBranch), "勾绞"));
     // 亥 year: A = 寅, B = 申, taken modulo 12.
-    setPillars("癸亥", "甲寅", "庚申", "丙子");
+    set_pillars("癸亥", "甲寅", "庚申", "丙子");
     EXPECT_TRUE(Carries(cell(MZ, YearBranch), "勾绞"));
     EXPECT_TRUE(Carries(cell(DZ, YearBranch), "勾绞"));
     // 酉 year: A = 子 (13 wraps to 1), B = 午; every position holding either carries it.
-    setPillars("丁酉", "壬子", "庚午", "丙子");
+    set_pillars("丁酉", "壬子", "庚午", "丙子");
     for (int p : {MZ, DZ, TZ}) EXPECT_TRUE(Carries(cell(p, YearBranch), "勾绞"));
 }
 
 TEST(SpecialRule, LuMaJiaoChiNeedsTheHourStemOfItsRow) {
     // 子 year: 甲 hour with 寅.
-    setPillars("甲子", "丙寅", "庚午", "甲子");
+    set_pillars("甲子", "丙寅", "庚午", "甲子");
     EXPECT_TRUE(Carries(cell(MZ, YearBranch), "禄马交驰"));
-    setHour("乙丑");
+    set_hour("乙丑");
     EXPECT_TRUE(Lacks(cell(MZ, YearBranch), "禄马交驰"));
     // 卯 year has two rows, 丙 and 戊 hours, both with 巳: each hour finds it once.
     for (const char* hour : {"丙子", "戊午"}) {
-        setPillars("丁卯", "丙寅", "己巳", hour);
-        EXPECT_EQ(countOf(cell(DZ, YearBranch), "禄马交驰"), 1) << testsupport::readable(hour);
+        set_pillars("丁卯", "丙寅", "己巳", hour);
+        EXPECT_EQ(count_of(cell(DZ, YearBranch), "禄马交驰"), 1) << testsupport::readable(hour);
     }
-    setPillars("丁卯", "丙寅", "己巳", "庚午");
+    set_pillars("丁卯", "丙寅", "己巳", "庚午");
     EXPECT_TRUE(Lacks(cell(DZ, YearBranch), "禄马交驰"));
 }
 
 TEST(SpecialRule, SoundElementStarsFollowTheYearPillarsNayin) {
     // 丙子 涧下水 is water: 词馆 on 癸亥, which is stored as 0 and written 60 in the table.
-    setPillars("丙子", "庚寅", "癸亥", "甲子");
+    set_pillars("丙子", "庚寅", "癸亥", "甲子");
     EXPECT_TRUE(Carries(cell(D, YearBranch), "词馆"));
     // 甲子 海中金 is metal: 词馆 on 壬申, 白虎胎神 on 丁卯 (a whole pillar, day or hour).
-    setPillars("甲子", "庚寅", "癸亥", "丁卯");
+    set_pillars("甲子", "庚寅", "癸亥", "丁卯");
     EXPECT_TRUE(Lacks(cell(D, YearBranch), "词馆"));
     EXPECT_TRUE(Carries(cell(T, YearBranch), "白虎胎神"));
-    setPillars("甲子", "庚寅", "壬申", "丁卯");
+    set_pillars("甲子", "庚寅", "壬申", "丁卯");
     EXPECT_TRUE(Carries(cell(D, YearBranch), "词馆"));
     // 学堂 of metal is 辛巳; its own position list includes the month.
-    setPillars("甲子", "辛巳", "壬申", "丁卯");
+    set_pillars("甲子", "辛巳", "壬申", "丁卯");
     EXPECT_TRUE(Carries(cell(M, YearBranch), "学堂"));
     // 白虎胎神 240 looks only at the day and the hour.
-    setPillars("甲子", "丁卯", "壬申", "甲子");
+    set_pillars("甲子", "丁卯", "壬申", "甲子");
     EXPECT_TRUE(Lacks(cell(M, YearBranch), "白虎胎神"));
 }
 
@@ -240,7 +240,7 @@ TEST(SpecialRule, NayinElementOfTheThirtyPairs) {
     // the sound element's name.
     for (int n = 1; n < 60; n += 2) EXPECT_EQ(NayinElement(n), NayinElement(n + 1)) << n;
     for (int n = 0; n < 60; ++n) {
-        const std::string name = NayinNames[static_cast<std::size_t>(nayinCode(n))];
+        const std::string name = NayinNames[static_cast<std::size_t>(nayin_code(n))];
         EXPECT_EQ(name.substr(name.size() - 2), ElementNames[static_cast<std::size_t>(NayinElement(n))]) << n;
     }
 }
@@ -257,32 +257,32 @@ TEST(SpecialRule, NayinElementTakesAnyIntegerModulo60) {
 
 TEST(SpecialRule, YueJiangOnlyWhenTheLifePalaceIsShifted) {
     // 寅 month: 月将 on 亥 (the month's six-harmony partner).
-    setPillars("甲子", "丙寅", "乙亥", "丙子");
+    set_pillars("甲子", "丙寅", "乙亥", "丙子");
     chart.lifePalaceShift = 0;
     EXPECT_TRUE(Lacks(cell(DZ, MonthBranch), "月将"));
     chart.lifePalaceShift = 1;
     EXPECT_TRUE(Carries(cell(DZ, MonthBranch), "月将"));
-    setPillars("甲子", "丙寅", "丙子", "乙亥");
+    set_pillars("甲子", "丙寅", "丙子", "乙亥");
     chart.lifePalaceShift = 1;
     EXPECT_TRUE(Lacks(cell(DZ, MonthBranch), "月将"));
 }
 
 TEST(SpecialRule, BingXiaoWaJieByMonthForMenAndByYearTriadForWomen) {
     // A man: the 子 month breaks 酉, found on the year branch only.
-    setPillars("乙酉", "丙子", "乙酉", "丙子", true);
+    set_pillars("乙酉", "丙子", "乙酉", "丙子", true);
     EXPECT_TRUE(Carries(cell(YZ, MonthBranch), "冰消瓦解(破月)"));
-    setPillars("乙酉", "丁丑", "乙酉", "丙子", true);  // the 丑 month breaks 辰
+    set_pillars("乙酉", "丁丑", "乙酉", "丙子", true);  // the 丑 month breaks 辰
     EXPECT_TRUE(Lacks(cell(YZ, MonthBranch), "冰消瓦解(破月)"));
     // A woman: only the month against the year's triad counts; the year branch is not compared.
-    setPillars("己卯", "丙寅", "甲子", "甲子", false);  // 亥卯未 year, 寅 month
+    set_pillars("己卯", "丙寅", "甲子", "甲子", false);  // 亥卯未 year, 寅 month
     EXPECT_TRUE(Carries(cell(YZ, MonthBranch), "冰消瓦解(破月)"));
-    setPillars("己卯", "丁卯", "甲子", "甲子", false);
+    set_pillars("己卯", "丁卯", "甲子", "甲子", false);
     EXPECT_TRUE(Lacks(cell(YZ, MonthBranch), "冰消瓦解(破月)"));
-    setPillars("甲子", "辛未", "甲子", "甲子", false);  // 申子辰 year, 未 month
+    set_pillars("甲子", "辛未", "甲子", "甲子", false);  // 申子辰 year, 未 month
     EXPECT_TRUE(Carries(cell(YZ, MonthBranch), "冰消瓦解(破月)"));
-    setPillars("乙酉", "辛巳", "甲子", "甲子", false);  // 巳酉丑 year, 巳 month
+    set_pillars("乙酉", "辛巳", "甲子", "甲子", false);  // 巳酉丑 year, 巳 month
     EXPECT_TRUE(Carries(cell(YZ, MonthBranch), "冰消瓦解(破月)"));
-    setPillars("丙午", "壬辰", "甲子", "甲子", false);  // 寅午戌 year, 辰 month
+    set_pillars("丙午", "壬辰", "甲子", "甲子", false);  // 寅午戌 year, 辰 month
     EXPECT_TRUE(Carries(cell(YZ, MonthBranch), "冰消瓦解(破月)"));
     // The man of that last chart: 辰 month breaks 丑, not the 午 year.
     chart.sexFlag = 1;
@@ -291,31 +291,31 @@ TEST(SpecialRule, BingXiaoWaJieByMonthForMenAndByYearTriadForWomen) {
 
 TEST(SpecialRule, DiSaoXingPairsDayAndHourStemsByTheMonth) {
     // 子丑寅 months: 丙 with 丁, either way round; found on the day stem and the hour stem.
-    setPillars("甲子", "丙子", "丙寅", "丁酉");
+    set_pillars("甲子", "丙子", "丙寅", "丁酉");
     EXPECT_TRUE(Carries(cell(DG, MonthBranch), "地扫星"));
     EXPECT_TRUE(Carries(cell(TG, MonthBranch), "地扫星"));
-    setPillars("甲子", "丙寅", "丁卯", "丙午");
+    set_pillars("甲子", "丙寅", "丁卯", "丙午");
     EXPECT_TRUE(Carries(cell(DG, MonthBranch), "地扫星"));
-    setPillars("甲子", "丙子", "丙寅", "丙申");
+    set_pillars("甲子", "丙子", "丙寅", "丙申");
     EXPECT_TRUE(Lacks(cell(DG, MonthBranch), "地扫星"));
     // 卯辰巳 months: wood with earth.
-    setPillars("甲子", "丁卯", "甲子", "己巳");
+    set_pillars("甲子", "丁卯", "甲子", "己巳");
     EXPECT_TRUE(Carries(cell(TG, MonthBranch), "地扫星"));
-    setPillars("甲子", "己巳", "戊辰", "乙卯");
+    set_pillars("甲子", "己巳", "戊辰", "乙卯");
     EXPECT_TRUE(Carries(cell(TG, MonthBranch), "地扫星"));
-    setPillars("甲子", "丁卯", "甲子", "乙丑");
+    set_pillars("甲子", "丁卯", "甲子", "乙丑");
     EXPECT_TRUE(Lacks(cell(TG, MonthBranch), "地扫星"));
     // 午未申 months: 庚 with 辛; 酉戌亥 months: 壬 with 癸 (亥 is month pillar mod 12 = 0).
-    setPillars("甲子", "壬申", "辛巳", "庚寅");
+    set_pillars("甲子", "壬申", "辛巳", "庚寅");
     EXPECT_TRUE(Carries(cell(DG, MonthBranch), "地扫星"));
-    setPillars("甲子", "乙亥", "壬子", "癸卯");
+    set_pillars("甲子", "乙亥", "壬子", "癸卯");
     EXPECT_TRUE(Carries(cell(DG, MonthBranch), "地扫星"));
-    setPillars("甲子", "乙亥", "庚子", "辛巳");  // 庚辛 belong to the 午未申 months
+    set_pillars("甲子", "乙亥", "庚子", "辛巳");  // 庚辛 belong to the 午未申 months
     EXPECT_TRUE(Lacks(cell(DG, MonthBranch), "地扫星"));
 }
 
 TEST(SpecialRule, YangJiRiOnItsTwelveLunarDaysNeverInALeapMonth) {
-    setPillars("甲子", "丙寅", "甲子", "甲子");
+    set_pillars("甲子", "丙寅", "甲子", "甲子");
     const int dayOfMonth[13] = {0, 13, 11, 9, 7, 5, 3, 1, 27, 25, 23, 21, 19};
     for (int m = 1; m <= 12; ++m) {
         chart.lunarMonthCode = m;
@@ -331,28 +331,28 @@ TEST(SpecialRule, YangJiRiOnItsTwelveLunarDaysNeverInALeapMonth) {
 
 TEST(SpecialRule, TianYiGuiRenSplitsDayAndNightHours) {
     // 甲 day: 未 by day, 丑 by night.
-    setPillars("乙丑", "辛未", "甲子", "丙寅");
+    set_pillars("乙丑", "辛未", "甲子", "丙寅");
     for (const char* dayHour : {"丙寅", "庚午", "壬申"}) {
-        setHour(dayHour);
+        set_hour(dayHour);
         EXPECT_TRUE(Carries(cell(MZ, DayStem), "天乙贵人"));
         EXPECT_TRUE(Lacks(cell(YZ, DayStem), "天乙贵人"));
     }
     for (const char* nightHour : {"甲子", "乙丑", "癸酉", "甲戌", "乙亥"}) {
-        setHour(nightHour);
+        set_hour(nightHour);
         EXPECT_TRUE(Lacks(cell(MZ, DayStem), "天乙贵人"));
         EXPECT_TRUE(Carries(cell(YZ, DayStem), "天乙贵人"));
     }
 }
 
 TEST(SpecialRule, FuDeXiuQiNeedsAYinDayAndAllOfSiYouChou) {
-    setPillars("辛巳", "丁酉", "乙丑", "丙子");
+    set_pillars("辛巳", "丁酉", "乙丑", "丙子");
     EXPECT_TRUE(Carries(cell(YZ, DayStem), "福德秀气"));
     EXPECT_TRUE(Carries(cell(MZ, DayStem), "福德秀气"));
     EXPECT_TRUE(Carries(cell(DZ, DayStem), "福德秀气"));
     EXPECT_TRUE(Lacks(cell(TZ, DayStem), "福德秀气"));  // 子 is none of the three
-    setPillars("辛巳", "戊戌", "乙丑", "丙子");         // no 酉
+    set_pillars("辛巳", "戊戌", "乙丑", "丙子");         // no 酉
     for (int p : {YZ, MZ, DZ, TZ}) EXPECT_TRUE(Lacks(cell(p, DayStem), "福德秀气"));
-    setPillars("辛巳", "丁酉", "丙寅", "己丑");  // a yang day
+    set_pillars("辛巳", "丁酉", "丙寅", "己丑");  // a yang day
     for (int p : {YZ, MZ, DZ, TZ}) EXPECT_TRUE(Lacks(cell(p, DayStem), "福德秀气"));
 }
 
@@ -364,47 +364,47 @@ TEST(SpecialRule, JinShenFamilyWritesItsOwnNameAndFlags414) {
     const Case cases[] = {{"甲子", "进神"}, {"己酉", "进神"}, {"丙午", "交神"}, {"辛卯", "交神"},
                           {"戊申", "伏神"}, {"癸亥", "伏神"}, {"丁未", "退神"}, {"壬戌", "退神"}};
     for (const Case& c : cases) {
-        setPillars("甲子", "丙寅", c.day, "甲子");
+        set_pillars("甲子", "丙寅", c.day, "甲子");
         StarFound.fill(false);
         const std::string dayBranchCell = cell(DZ, DayStem);
         for (const char* name : {"进神", "交神", "伏神", "退神"}) {
             if (std::string(name) == c.name)
-                EXPECT_EQ(countOf(dayBranchCell, name), 1) << testsupport::readable(c.day);
+                EXPECT_EQ(count_of(dayBranchCell, name), 1) << testsupport::readable(c.day);
             else
                 EXPECT_TRUE(Lacks(dayBranchCell, name));
         }
         EXPECT_TRUE(StarFound[414]) << testsupport::readable(c.day);
     }
-    setPillars("甲子", "丙寅", "乙丑", "甲子");
+    set_pillars("甲子", "丙寅", "乙丑", "甲子");
     StarFound.fill(false);
     EXPECT_TRUE(Lacks(cell(DZ, DayStem), "进神"));
     EXPECT_FALSE(StarFound[414]);
     // The list shows the family under 414 with the name 进神.
-    setPillars("甲子", "丙寅", "癸亥", "甲子");
-    evaluateFresh();
+    set_pillars("甲子", "丙寅", "癸亥", "甲子");
+    evaluate_fresh();
     EXPECT_NE(ReportFieldTable[kStarListField].find("★414进神："), std::string::npos);
 }
 
 TEST(SpecialRule, FengYunQingHuiByDayStemAndByDayBranch) {
     // Lunar days 1-3 ask for 甲 (442) and 寅 (504).
-    setPillars("甲子", "丙寅", "甲寅", "甲子");
+    set_pillars("甲子", "丙寅", "甲寅", "甲子");
     chart.lunarDay = 2;
     EXPECT_TRUE(Carries(cell(D, DayStem), "风云庆会"));
     EXPECT_TRUE(Carries(cell(D, DayBranch), "风云庆会"));
     chart.lunarDay = 4;  // days 4-6: 乙 and 卯
     EXPECT_TRUE(Lacks(cell(D, DayStem), "风云庆会"));
     EXPECT_TRUE(Lacks(cell(D, DayBranch), "风云庆会"));
-    setPillars("甲子", "丙寅", "乙卯", "甲子");
+    set_pillars("甲子", "丙寅", "乙卯", "甲子");
     chart.lunarDay = 6;
     EXPECT_TRUE(Carries(cell(D, DayStem), "风云庆会"));
     EXPECT_TRUE(Carries(cell(D, DayBranch), "风云庆会"));
     // Days 13-15 ask for 戊 and 巳: a 己巳 day has the branch only.
-    setPillars("甲子", "丙寅", "己巳", "甲子");
+    set_pillars("甲子", "丙寅", "己巳", "甲子");
     chart.lunarDay = 14;
     EXPECT_TRUE(Lacks(cell(D, DayStem), "风云庆会"));
     EXPECT_TRUE(Carries(cell(D, DayBranch), "风云庆会"));
     // Days 28-30 ask for 癸 and 子.
-    setPillars("甲子", "丙寅", "癸亥", "甲子");
+    set_pillars("甲子", "丙寅", "癸亥", "甲子");
     chart.lunarDay = 30;
     EXPECT_TRUE(Carries(cell(D, DayStem), "风云庆会"));
     EXPECT_TRUE(Lacks(cell(D, DayBranch), "风云庆会"));
@@ -414,10 +414,10 @@ TEST(SpecialRule, StarsWithoutAUsableRuleAreNeverFound) {
     // 228 浮沉杀, 338 月官杀, 402 天厨食禄 have no rule, 307 注受 and 383 赤口日 no position,
     // 342 天合 no rule rows: whatever the chart, none of them is found.
     for (int n = 0; n < 60; ++n) {
-        setPillars(CycleNames[static_cast<std::size_t>(n)], CycleNames[static_cast<std::size_t>((n * 7 + 3) % 60)],
+        set_pillars(CycleNames[static_cast<std::size_t>(n)], CycleNames[static_cast<std::size_t>((n * 7 + 3) % 60)],
                    CycleNames[static_cast<std::size_t>((n * 11 + 5) % 60)],
                    CycleNames[static_cast<std::size_t>((n * 13 + 1) % 60)], n % 2 == 0);
-        evaluateFresh();
+        evaluate_fresh();
         for (int star : {228, 307, 338, 342, 383, 402}) EXPECT_FALSE(StarFound[static_cast<std::size_t>(star)]) << star;
     }
 }
@@ -426,8 +426,8 @@ TEST(SpecialRule, StarsWithoutAUsableRuleAreNeverFound) {
 
 TEST(StarList, AStarFoundAtSeveralPositionsIsWrittenInEachCellAndListedOnce) {
     // 丁 year: 天乙 on 亥, here the year, month and day branches; 午 hour is a day hour.
-    setPillars("丁亥", "辛亥", "己亥", "丙午");
-    evaluateFresh();
+    set_pillars("丁亥", "辛亥", "己亥", "丙午");
+    evaluate_fresh();
     for (int p : {YZ, MZ, DZ}) EXPECT_TRUE(Carries(cellField(p, YearStem), "天乙"));
     const std::string& list = ReportFieldTable[kStarListField];
     const ShenShaSMRow* tianYi = find_star_description(101);
@@ -440,7 +440,7 @@ TEST(StarList, AStarFoundAtSeveralPositionsIsWrittenInEachCellAndListedOnce) {
 TEST(StarList, LinesAscendWithOneEmptyLineBetweenGroups) {
     testsupport::set_options("0000");
     ASSERT_TRUE(testsupport::cast({1984, 2, 4, 5, 6}));
-    evaluateFresh();
+    evaluate_fresh();
     const std::string& list = ReportFieldTable[kStarListField];
     ASSERT_EQ(list.rfind("<br>"), list.size() - 4);
     // Split into lines at every "<br>": star lines, and empty lines where a group begins.
@@ -478,7 +478,7 @@ TEST(StarList, LinesAscendWithOneEmptyLineBetweenGroups) {
 }
 
 TEST(StarList, EvaluationReplacesCellsAndAppendsTheList) {
-    setPillars("丁亥", "辛亥", "己亥", "丙午");
+    set_pillars("丁亥", "辛亥", "己亥", "丙午");
     for (int f = 801; f <= 860; ++f) ReportFieldTable[static_cast<std::size_t>(f)] = "old";
     ReportFieldTable[kStarListField] = "head:";
     EvaluateSpecialStars();
@@ -486,17 +486,17 @@ TEST(StarList, EvaluationReplacesCellsAndAppendsTheList) {
     EXPECT_EQ(ReportFieldTable[kStarListField].rfind("head:★101", 0), 0u);
     // Flags of the previous chart do not survive.
     StarFound[383] = true;
-    evaluateFresh();
+    evaluate_fresh();
     EXPECT_FALSE(StarFound[383]);
 }
 
 TEST(StarList, CellLayoutRunsSourcesWithinPositions) {
-    EXPECT_EQ(starCellField(0, 0), 801);   // year pillar, year stem source
-    EXPECT_EQ(starCellField(0, 4), 805);   // year pillar, day branch source
-    EXPECT_EQ(starCellField(1, 0), 806);   // year stem, year stem source
-    EXPECT_EQ(starCellField(11, 4), 860);  // hour branch, day branch source
-    setPillars("丁亥", "辛亥", "己亥", "丙午");
-    evaluateFresh();
+    EXPECT_EQ(star_cell_field(0, 0), 801);   // year pillar, year stem source
+    EXPECT_EQ(star_cell_field(0, 4), 805);   // year pillar, day branch source
+    EXPECT_EQ(star_cell_field(1, 0), 806);   // year stem, year stem source
+    EXPECT_EQ(star_cell_field(11, 4), 860);  // hour branch, day branch source
+    set_pillars("丁亥", "辛亥", "己亥", "丙午");
+    evaluate_fresh();
     EXPECT_EQ(ReportFieldTable[811], EvaluateStarGroup(12, 13));  // year branch, year stem source
     EXPECT_EQ(ReportFieldTable[858], EvaluateStarGroup(23, 43));  // hour branch, month branch source
 }
@@ -504,7 +504,7 @@ TEST(StarList, CellLayoutRunsSourcesWithinPositions) {
 // ---- guards -------------------------------------------------------------------------------
 
 TEST(SpecialStarGuards, UnknownSourceOrPositionShowsItsMessageAndLeavesTheCellEmpty) {
-    setPillars("丁亥", "辛亥", "己亥", "丙午");
+    set_pillars("丁亥", "辛亥", "己亥", "丙午");
     platform::MessageRecorder recorder;
     EXPECT_EQ(EvaluateStarGroup(14, 13), "");
     EXPECT_EQ(EvaluateStarGroup(12, 14), "");
@@ -516,7 +516,7 @@ TEST(SpecialStarGuards, UnknownSourceOrPositionShowsItsMessageAndLeavesTheCellEm
 }
 
 TEST(SpecialStarGuards, TianYiAtAPositionOfUnknownKindMatchesNothing) {
-    setPillars("丁亥", "辛亥", "己亥", "丙午");  // by day: 天乙 is looked for
+    set_pillars("丁亥", "辛亥", "己亥", "丙午");  // by day: 天乙 is looked for
     platform::MessageRecorder recorder;
     EXPECT_EQ(EvaluateSpecialRule(101, 12, 34, chart.yearStem, 12), "");
     ASSERT_EQ(recorder.messages.size(), 1u);
@@ -526,9 +526,9 @@ TEST(SpecialStarGuards, TianYiAtAPositionOfUnknownKindMatchesNothing) {
 TEST(SpecialStarGuards, ARealChartRaisesNoMessage) {
     platform::MessageRecorder recorder;
     for (int n = 0; n < 60; n += 7) {
-        setPillars(CycleNames[static_cast<std::size_t>(n)], "丙寅", CycleNames[static_cast<std::size_t>((n + 17) % 60)],
+        set_pillars(CycleNames[static_cast<std::size_t>(n)], "丙寅", CycleNames[static_cast<std::size_t>((n + 17) % 60)],
                    "甲子");
-        evaluateFresh();
+        evaluate_fresh();
     }
     EXPECT_TRUE(recorder.messages.empty());
 }
@@ -538,7 +538,7 @@ TEST(SpecialStarGuards, ARealChartRaisesNoMessage) {
 TEST(PassingBranch, HaiBranchMatchesTheTableValue12) {
     // 酉 year: 丧门 on 亥; 甲 day: 五鬼空亡 on 戌 and 亥 (its second row), 日天赦 on 亥.
     // The 午 month's stars of a passing branch (血忌 卯, 血支 巳, 三坵 辰, 五墓 戌, 雷霆 寅戌) miss 亥.
-    setPillars("乙酉", "壬午", "甲子", "甲子");
+    set_pillars("乙酉", "壬午", "甲子", "甲子");
     EXPECT_GBK_EQ("丧门 五鬼空亡 日天赦 ", StarsOfPassingBranch(0));  // 癸亥
     EXPECT_EQ(StarsOfPassingBranch(12), StarsOfPassingBranch(0));      // 乙亥
     // 戌: 五鬼空亡 by its first row, 五墓 and 雷霆杀1 of the 午 month; in table order.
@@ -546,7 +546,7 @@ TEST(PassingBranch, HaiBranchMatchesTheTableValue12) {
 }
 
 TEST(PassingBranch, AnyCycleNumberReadsOnlyItsBranch) {
-    setPillars("乙酉", "壬午", "甲子", "甲子");
+    set_pillars("乙酉", "壬午", "甲子", "甲子");
     EXPECT_EQ(StarsOfPassingBranch(-1), StarsOfPassingBranch(59));
     EXPECT_EQ(StarsOfPassingBranch(-12), StarsOfPassingBranch(0));
     EXPECT_EQ(StarsOfPassingBranch(1000000), StarsOfPassingBranch(1000000 % 12));
@@ -555,7 +555,7 @@ TEST(PassingBranch, AnyCycleNumberReadsOnlyItsBranch) {
 }
 
 TEST(PassingBranch, LeavesFlagsAndCellsAlone) {
-    setPillars("乙酉", "壬午", "甲子", "甲子");
+    set_pillars("乙酉", "壬午", "甲子", "甲子");
     StarFound.fill(false);
     ReportFieldTable[801] = "kept";
     for (int c = 0; c < 60; ++c) StarsOfPassingBranch(c);
@@ -569,8 +569,8 @@ TEST(KnownChartStars, GuiHaiYiChouWuChenYiMao) {
     // 1984-02-04 05:06, a man: 癸亥 乙丑 戊辰 乙卯, Life Palace 乙丑, born in the 卯 hour (by day).
     testsupport::set_options("0000");
     ASSERT_TRUE(testsupport::cast({1984, 2, 4, 5, 6}));
-    ASSERT_EQ(chart.lifePalace, pillarNamed("乙丑"));
-    evaluateFresh();
+    ASSERT_EQ(chart.lifePalace, pillar_named("乙丑"));
+    evaluate_fresh();
     EXPECT_TRUE(Carries(cellField(TZ, YearStem), "文昌"));       // 癸 year: 文昌 on 卯 (癸人见卯)
     EXPECT_TRUE(Carries(cellField(TZ, YearStem), "元星"));       // 癸's 长生 is 卯
     EXPECT_TRUE(Carries(cellField(DG, YearStem), "岁德"));       // 癸 year's 岁德 is 戊
@@ -599,9 +599,9 @@ TEST(KnownChartStars, GengWuJiMaoJiaWuJiaZi) {
     // 1990-03-29 23:30, a woman: 庚午 己卯 甲午 甲子 (the day turns at 23:00), lunar 3/3, 子 hour.
     testsupport::set_options("0000");
     ASSERT_TRUE(testsupport::cast({1990, 3, 29, 23, 30, false}));
-    ASSERT_EQ(chart.dayPillar, pillarNamed("甲午"));
-    ASSERT_EQ(chart.hourPillar, pillarNamed("甲子"));
-    evaluateFresh();
+    ASSERT_EQ(chart.dayPillar, pillar_named("甲午"));
+    ASSERT_EQ(chart.hourPillar, pillar_named("甲子"));
+    evaluate_fresh();
     EXPECT_TRUE(Carries(cellField(YG, YearStem), "岁德"));       // 庚 year's 岁德 is 庚 itself
     EXPECT_TRUE(Carries(cellField(YZ, YearBranch), "将星"));     // 寅午戌 years: 将星 午
     EXPECT_TRUE(Carries(cellField(DZ, YearBranch), "将星"));     // … on the day branch too
@@ -630,9 +630,9 @@ TEST(KnownChartStars, BingChenYiWeiXinSiGengYin) {
     // 1976-07-28 03:42, a man: 丙辰 乙未 辛巳 庚寅, Life Palace 乙未, 寅 hour (by day).
     testsupport::set_options("0000");
     ASSERT_TRUE(testsupport::cast({1976, 7, 28, 3, 42}));
-    ASSERT_EQ(chart.dayPillar, pillarNamed("辛巳"));
-    ASSERT_EQ(chart.lifePalace, pillarNamed("乙未"));
-    evaluateFresh();
+    ASSERT_EQ(chart.dayPillar, pillar_named("辛巳"));
+    ASSERT_EQ(chart.lifePalace, pillar_named("乙未"));
+    evaluate_fresh();
     EXPECT_TRUE(Carries(cellField(DZ, YearStem), "元禄神"));     // 丙 year: 禄 巳
     EXPECT_TRUE(Carries(cellField(TZ, YearStem), "元星"));       // 丙's 长生 is 寅
     EXPECT_TRUE(Carries(cellField(TZ, YearStem), "红艳煞"));     // 丙 year: 红艳 寅

@@ -24,7 +24,7 @@ namespace {
 using namespace orvane;
 
 // Day numbers of the page count from its first day.
-const int kDayZero = daysFromCivil(kCalendarFirstYear, 1, 1);
+const int kDayZero = days_from_civil(kCalendarFirstYear, 1, 1);
 
 // A GBK text as a JavaScript string literal of ASCII characters (\uXXXX for the rest).
 std::string js_string(const std::string& gbk) {
@@ -68,7 +68,7 @@ std::string js_ints(const std::vector<long long>& values, int perLine) {
     return out + "]";
 }
 
-int day_number(const SolarDate& date) { return daysFromCivil(date) - kDayZero; }
+int day_number(const SolarDate& date) { return days_from_civil(date) - kDayZero; }
 
 // Entry k's 节 is SolarTermNo 2j - 1 and its 中气 2j (mod 24), j = k mod 12 read 1..12.
 int jie_term_no(int k) { return 2 * wrap1(k, 12) - 1; }
@@ -82,8 +82,8 @@ struct TermOnDay {
 // Every term of the table by the day on which its moment falls.
 std::map<int, TermOnDay> terms_by_day() {
     std::map<int, TermOnDay> days;
-    for (int k = 1; hasTermEntry(k); ++k) {
-        const TermMoment moments[2] = {jieMoment(k), qiMoment(k)};
+    for (int k = 1; has_term_entry(k); ++k) {
+        const TermMoment moments[2] = {jie_moment(k), qi_moment(k)};
         const int numbers[2] = {jie_term_no(k), qi_term_no(k)};
         for (int i = 0; i < 2; ++i) {
             const std::optional<SolarDate> date = termSolarDate(moments[i]);
@@ -95,7 +95,7 @@ std::map<int, TermOnDay> terms_by_day() {
 }
 
 std::string lunar_text(const LunarDate& d) {
-    return format("%d-%d%s-%02d", d.year, baseMonth(d.monthCode), isLeapCode(d.monthCode) ? "L" : "", d.day);
+    return format("%d-%d%s-%02d", d.year, base_month(d.monthCode), is_leap_code(d.monthCode) ? "L" : "", d.day);
 }
 
 // The engine's pillars of a birth at 23:59 of the day, clock time as entered. False where the
@@ -110,8 +110,8 @@ bool pillars_at_day_end(const SolarDate& date, int pillars[3]) {
     chart.birthMinute = 59;
     chart.currentLunarYear = kTableLastYear;
     if (!complete_birth_data()) return false;
-    const int k0 = 12 * (chart.lunarYear - kTableFirstYear) + baseMonth(chart.lunarMonthCode) - 1;
-    if (!hasTermEntry(k0 + 1) || !hasTermEntry(k0 + 2)) return false;
+    const int k0 = 12 * (chart.lunarYear - kTableFirstYear) + base_month(chart.lunarMonthCode) - 1;
+    if (!has_term_entry(k0 + 1) || !has_term_entry(k0 + 2)) return false;
     options = Options{1, 1, 0, 0};
     compute_pillars();
     pillars[0] = chart.yearPillar;
@@ -132,16 +132,16 @@ std::string calendar_data_script() {
         const int leap = leapMonthOfYear(y);
         long long bits = 0;
         for (int m = 1; m <= 12; ++m)
-            if (lunarMonthLength(y, m) == 30) bits |= 1LL << (m - 1);
-        if (leap != 0 && lunarMonthLength(y, leap + 20) == 30) bits |= 1LL << 12;
+            if (lunar_month_length(y, m) == 30) bits |= 1LL << (m - 1);
+        if (leap != 0 && lunar_month_length(y, leap + 20) == 30) bits |= 1LL << 12;
         years.push_back(day_number(*newYear));
         years.push_back(leap);
         years.push_back(bits);
     }
 
     std::vector<long long> terms;
-    for (int k = 1; hasTermEntry(k); ++k) {
-        for (const TermMoment& moment : {jieMoment(k), qiMoment(k)}) {
+    for (int k = 1; has_term_entry(k); ++k) {
+        for (const TermMoment& moment : {jie_moment(k), qi_moment(k)}) {
             const std::optional<long long> minute = absoluteMinute(moment);
             if (!minute) throw std::runtime_error(format("term entry %d lies outside the lunar tables", k));
             const long long value = *minute - static_cast<long long>(kDayZero) * 1440;
@@ -153,7 +153,7 @@ std::string calendar_data_script() {
 
     const std::optional<SolarDate> firstNewYear = solarDateOfLunar({kTableFirstYear, 1, 1});
     const int anchorDay = day_number(*firstNewYear);
-    const int anchorCycle = dayPillarOf(kTableFirstYear, 1, 1);
+    const int anchorCycle = day_pillar_of(kTableFirstYear, 1, 1);
 
     std::vector<std::string> stems(StemNames.begin() + 1, StemNames.end());
     std::vector<std::string> branches(BranchNames.begin() + 1, BranchNames.end());
@@ -188,11 +188,11 @@ std::string calendar_data_script() {
 
 void print_engine_days(std::ostream& out) {
     const std::map<int, TermOnDay> terms = terms_by_day();
-    const int first = daysFromCivil(kCalendarFirstYear, 1, 1);
-    const int last = daysFromCivil(kCalendarLastYear, 12, 31);
+    const int first = days_from_civil(kCalendarFirstYear, 1, 1);
+    const int last = days_from_civil(kCalendarLastYear, 12, 31);
     const Options saved = options;
     for (int z = first; z <= last; ++z) {
-        const SolarDate date = civilFromDays(z);
+        const SolarDate date = civil_from_days(z);
         out << format("%04d-%02d-%02d\t", date.year, date.month, date.day);
         const std::optional<LunarDate> lunar = lunarDateOfSolar(date);
         out << (lunar ? lunar_text(*lunar) : "-") << '\t';

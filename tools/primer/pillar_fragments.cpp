@@ -47,9 +47,9 @@ std::string month_stems(const Args&) {
     t.header = {"年干＼月"};
     for (int n = 1; n <= 12; ++n) t.header.push_back(branch(n + 2) + "月");
     for (int s = 1; s <= 5; ++s) {
-        const int yearPillar = cycleOf(s, isYang(s) ? signs::子 : signs::丑);
+        const int yearPillar = cycle_of(s, is_yang(s) ? signs::子 : signs::丑);
         std::vector<std::string> row = {stem(s) + "、" + stem(s + 5) + "年"};
-        for (int n = 1; n <= 12; ++n) row.push_back(pillar(monthPillarOf(n, yearPillar)));
+        for (int n = 1; n <= 12; ++n) row.push_back(pillar(month_pillar_of(n, yearPillar)));
         t.row(row);
     }
     return t.html();
@@ -62,9 +62,9 @@ std::string hour_stems(const Args&) {
     t.header = {"日干＼时"};
     for (int b = 1; b <= 12; ++b) t.header.push_back(branch(b) + "时");
     for (int s = 1; s <= 5; ++s) {
-        const int dayPillar = cycleOf(s, isYang(s) ? signs::子 : signs::丑);
+        const int dayPillar = cycle_of(s, is_yang(s) ? signs::子 : signs::丑);
         std::vector<std::string> row = {stem(s) + "、" + stem(s + 5) + "日"};
-        for (int b = 1; b <= 12; ++b) row.push_back(pillar(hourPillarOf(b, dayPillar)));
+        for (int b = 1; b <= 12; ++b) row.push_back(pillar(hour_pillar_of(b, dayPillar)));
         t.row(row);
     }
     return t.html();
@@ -124,9 +124,9 @@ std::string palace_table(const Args&) {
     t.header = {"月支＼时支"};
     for (int h = 1; h <= 12; ++h) t.header.push_back(branch(h));
     for (int n = 1; n <= 12; ++n) {
-        const int monthPillar = monthPillarOf(n, 1);
+        const int monthPillar = month_pillar_of(n, 1);
         std::vector<std::string> row = {branch(monthPillar) + "月"};
-        for (int h = 1; h <= 12; ++h) row.push_back(branch(lifePalaceOf(signs::卯, monthPillar, h, 1)));
+        for (int h = 1; h <= 12; ++h) row.push_back(branch(life_palace_of(signs::卯, monthPillar, h, 1)));
         t.row(row);
     }
     return t.html();

@@ -21,7 +21,7 @@ using namespace orvane;
 // The stages of a stem found by the engine's own table.
 int branch_at_stage(int s, int stage) {
     for (int b = 1; b <= 12; ++b)
-        if (lifeStageOfBranch(s, b) == stage) return b;
+        if (life_stage_of_branch(s, b) == stage) return b;
     return 0;
 }
 
@@ -30,13 +30,13 @@ std::string hours_of(int b) {
     int first = -1;
     for (int h = 0; h < 24; ++h) {
         const int start = (h + 23) % 24;  // begin at 23:00 so that 子 is one run
-        if (hourBranchOfHour(start) == b) {
+        if (hour_branch_of_hour(start) == b) {
             first = start;
             break;
         }
     }
     int last = first;
-    while (hourBranchOfHour((last + 1) % 24) == b) last = (last + 1) % 24;
+    while (hour_branch_of_hour((last + 1) % 24) == b) last = (last + 1) % 24;
     return format("%02d:00&ndash;%02d:59", first, last);
 }
 
@@ -48,7 +48,7 @@ std::string hidden_stems(int b, bool withElements) {
     for (int i = 0; i < 3; ++i) {
         if (hidden[static_cast<size_t>(i)] < 0) continue;
         const int s = hidden[static_cast<size_t>(i)];
-        parts.push_back(stem(s) + (withElements ? element(elementOfStem(s)) : "") +
+        parts.push_back(stem(s) + (withElements ? element(element_of_stem(s)) : "") +
                         (withElements ? std::string("<small>") + kHiddenRoles[i] + "</small>" : ""));
     }
     return join(parts, withElements ? "　" : "");
@@ -64,7 +64,7 @@ void set_pillars(int y, int m, int d, int h) {
 }
 
 // The pillar of a branch with a stem of its polarity that combines with no other stem used.
-int plain_pillar(int b) { return cycleOf(isYang(b) ? signs::甲 : signs::丁, b); }
+int plain_pillar(int b) { return cycle_of(is_yang(b) ? signs::甲 : signs::丁, b); }
 
 enum class PairKind { harmony, clash, punishment };
 
@@ -83,8 +83,8 @@ bool counted_pair(int x, int y, PairKind kind) {
 // Whether the engine counts stems a and b as combining (a 合): the branches 子 and 卯 used
 // with them form no harmony.
 bool counted_stem_pair(int a, int b) {
-    const int pa = cycleOf(a, isYang(a) ? signs::子 : signs::卯);
-    const int pb = cycleOf(b, isYang(b) ? signs::子 : signs::卯);
+    const int pa = cycle_of(a, is_yang(a) ? signs::子 : signs::卯);
+    const int pb = cycle_of(b, is_yang(b) ? signs::子 : signs::卯);
     set_pillars(pa, pb, pa, pa);
     compute_pair_counters();
     return chart.harmonyCount > 0;
@@ -105,7 +105,7 @@ std::string stems_table(const Args&) {
         std::string partner;
         for (int o = 1; o <= 10; ++o)
             if (o != s && counted_stem_pair(s, o)) partner = stem(o);
-        t.row({stem(s), std::to_string(s), yin_yang(s), element(elementOfStem(s)), branch(branch_at_stage(s, 0)),
+        t.row({stem(s), std::to_string(s), yin_yang(s), element(element_of_stem(s)), branch(branch_at_stage(s, 0)),
                branch(branch_at_stage(s, 3)), branch(branch_at_stage(s, 4)), branch(branch_at_stage(s, 8)), partner});
     }
     return t.html();
@@ -118,7 +118,7 @@ std::string branches_table(const Args&) {
         // Solar month n (1 = 寅) has the branch n + 2 and opens at the 节 2n - 1.
         const int n = wrap1(b - 2, 12);
         const std::string month = num2cc(n, 2) + "月，" + SolarTermNames[2 * n - 1] + "起";
-        t.row({branch(b), std::to_string(b), yin_yang(b), element(seasonalElementOfBranch(b)), hours_of(b), month,
+        t.row({branch(b), std::to_string(b), yin_yang(b), element(seasonal_element_of_branch(b)), hours_of(b), month,
                hidden_stems(b, true)});
     }
     return t.html();
@@ -134,7 +134,7 @@ std::string sixty_table(const Args&) {
         for (int decade = 0; decade < 6; ++decade) {
             const int c = cycle(10 * decade + row + 1);
             cells[static_cast<size_t>(row)].push_back(
-                format("<b>%s</b><br><small>%d　%s</small>", pillar(c).c_str(), cycleOrdinal(c), nayin(c).c_str()));
+                format("<b>%s</b><br><small>%d　%s</small>", pillar(c).c_str(), cycle_ordinal(c), nayin(c).c_str()));
         }
     // Rows of the decade table have no row names: the header names the columns.
     std::string html = "<table class=\"sixty\">\n<tr>";
@@ -172,7 +172,7 @@ std::string ten_gods_table(const Args&) {
     for (int o = 1; o <= 10; ++o) t.header.push_back(stem(o));
     for (int s = 1; s <= 10; ++s) {
         std::vector<std::string> row = {stem(s) + "日"};
-        for (int o = 1; o <= 10; ++o) row.push_back(ten_god(tenGodOfStems(s, o)));
+        for (int o = 1; o <= 10; ++o) row.push_back(ten_god(ten_god_of_stems(s, o)));
         t.row(row);
     }
     return t.html();
@@ -188,7 +188,7 @@ std::string ten_gods_of_branches(const Args&) {
         for (int b = 1; b <= 12; ++b) {
             std::vector<std::string> gods;
             for (int h : hiddenStemsOf(b))
-                if (h > 0) gods.push_back(ten_god(tenGodOfStems(s, h)));
+                if (h > 0) gods.push_back(ten_god(ten_god_of_stems(s, h)));
             row.push_back(join(gods, "<br>"));
         }
         t.row(row);
@@ -205,7 +205,7 @@ std::string ten_god_relations(const Args&) {
     for (int k = 0; k < 5; ++k) {
         std::string same, other, example;
         for (int o = 1; o <= 10; ++o) {
-            const int code = tenGodOfStems(signs::甲, o);
+            const int code = ten_god_of_stems(signs::甲, o);
             if (code / 2 != k) continue;
             (code % 2 == 0 ? same : other) = ten_god(code);
             example += stem(o) + "为" + ten_god(code) + "　";
@@ -221,9 +221,9 @@ std::string life_stages_table(const Args&) {
     t.header = {"日干＼地支"};
     for (int b = 1; b <= 12; ++b) t.header.push_back(branch(b));
     for (int s = 1; s <= 10; ++s) {
-        std::vector<std::string> row = {stem(s) + (isYang(s) ? "（顺）" : "（逆）")};
+        std::vector<std::string> row = {stem(s) + (is_yang(s) ? "（顺）" : "（逆）")};
         for (int b = 1; b <= 12; ++b) {
-            const int code = lifeStageOfBranch(s, b);
+            const int code = life_stage_of_branch(s, b);
             const std::string name = life_stage(code);
             row.push_back(code == 0 || code == 3 || code == 4 ? "<b>" + name + "</b>" : name);
         }

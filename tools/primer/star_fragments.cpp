@@ -21,7 +21,7 @@ const char* const kSourceNames[6] = {"", "年干", "年支", "月支", "日干",
 // What a star is looked up by: its group's chart value, or the year pillar's sound element.
 std::string source_of(int starId) {
     if (starId >= 240 && starId <= 254) return "年柱纳音";
-    return kSourceNames[starGroup(starId)];
+    return kSourceNames[star_group(starId)];
 }
 const char* const kGroupPages[6] = {"", "shensha1.htm", "shensha2.htm", "shensha3.htm", "shensha4.htm", "shensha5.htm"};
 
@@ -116,7 +116,7 @@ struct KeyLabel {
 };
 
 KeyLabel key_label(int starId, int key) {
-    const int group = starGroup(starId);
+    const int group = star_group(starId);
     if (starId == 129) return {"命宫" + branch(key / 100), stem(key % 100)};
     if (starId == 207) return {key / 100 == 1 ? "阳男阴女" : "阴男阳女", branch(key % 100)};
     if (starId == 401) return {key / 100 == 1 ? "昼" : "夜", stem(key % 100)};
@@ -183,7 +183,7 @@ std::string rule_table(int starId, const Positions& p) {
 std::string star_block(int starId) {
     const Positions p = positions_of(starId);
     const ShenShaSMRow* description = find_star_description(starId);
-    const std::string cellName = shenShaName(starId);
+    const std::string cellName = shen_sha_name(starId);
     const std::string listName = description ? description->Name : cellName;
     std::string html = format("<div class=\"star\" id=\"s%d\">\n<h3>★%d %s</h3>\n", starId, starId, escape(listName).c_str());
     if (cellName != listName) html += "<p class=\"alias\">命盘格中写作“" + escape(cellName) + "”。</p>\n";
@@ -210,7 +210,7 @@ std::string star_block(int starId) {
 std::vector<int> stars_of_group(int group) {
     std::vector<int> ids;
     for (const ShenShaNameRow& row : ShenShaName)
-        if (starGroup(row.starId) == group) ids.push_back(row.starId);
+        if (star_group(row.starId) == group) ids.push_back(row.starId);
     return ids;
 }
 
@@ -232,7 +232,7 @@ std::string star_links(const Args& args) {
     std::vector<std::string> links;
     for (int id : stars_of_group(group))
         links.push_back(format("<a href=\"%s#s%d\">%d&nbsp;%s</a>", kGroupPages[group], id, id,
-                               escape(shenShaName(id)).c_str()));
+                               escape(shen_sha_name(id)).c_str()));
     return format("<p class=\"starlinks\">（%zu颗）", links.size()) + join(links, "　") + "</p>\n";
 }
 
@@ -244,9 +244,9 @@ std::string passing_stars(const Args&) {
             const ShenShaSMRow* d = find_star_description(row.starId);
             // The passing branch is one of its positions; any other is on the chart.
             const bool alsoOnChart = positions_of(row.starId).names.size() > 1;
-            names.push_back(format("<a href=\"%s#s%d\">%s</a>（以%s查%s）", kGroupPages[starGroup(row.starId)],
-                                   row.starId, escape(d ? d->Name : shenShaName(row.starId)).c_str(),
-                                   kSourceNames[starGroup(row.starId)], alsoOnChart ? "，也查四柱" : ""));
+            names.push_back(format("<a href=\"%s#s%d\">%s</a>（以%s查%s）", kGroupPages[star_group(row.starId)],
+                                   row.starId, escape(d ? d->Name : shen_sha_name(row.starId)).c_str(),
+                                   kSourceNames[star_group(row.starId)], alsoOnChart ? "，也查四柱" : ""));
         }
     return "<p>" + join(names, "、") + "</p>\n";
 }

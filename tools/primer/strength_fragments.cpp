@@ -80,7 +80,7 @@ std::string useful_elements(const Args&) {
             write_strength_fields();
             cells[1 - strong] = ReportFieldTable[704];
         }
-        t.row({stem(s) + stem(s + 1) + element(elementOfStem(s)), cells[0], cells[1]});
+        t.row({stem(s) + stem(s + 1) + element(element_of_stem(s)), cells[0], cells[1]});
     }
     return t.html();
 }
@@ -101,7 +101,7 @@ std::string strength_example(const Args& args) {
     const char* const places[4] = {"年", "月", "日", "时"};
     for (int i = 0; i < 4; ++i) {
         std::vector<std::string> cells = {std::string(places[i]) + "干" + stem(stems[i])};
-        const int e = elementOfStem(stems[i]) - 1;
+        const int e = element_of_stem(stems[i]) - 1;
         for (int k = 0; k < 5; ++k) {
             const float v = k == e ? factor[static_cast<size_t>(k)] : 0.0f;
             sums[k] += v;
@@ -127,7 +127,7 @@ std::string strength_example(const Args& args) {
     }
     t.row(totals);
     write_strength_fields();
-    const int d = elementOfStem(chart.dayStem);
+    const int d = element_of_stem(chart.dayStem);
     std::string html = format("<p class=\"chart\">%s　%s　%s　%s（日主%s%s，生于%s月）</p>\n", pillar(chart.yearPillar).c_str(),
                               pillar(chart.monthPillar).c_str(), pillar(chart.dayPillar).c_str(),
                               pillar(chart.hourPillar).c_str(), stem(chart.dayStem).c_str(), element(d).c_str(),

@@ -13,7 +13,7 @@ inline std::string branch(int b) { return orvane::BranchNames[static_cast<size_t
 inline std::string element(int e) { return orvane::ElementNames[static_cast<size_t>(orvane::wrap1(e, 5))]; }
 inline std::string pillar(int c) { return orvane::cycleName(c); }
 inline std::string ten_god(int code) { return orvane::TenGodNames[static_cast<size_t>(code)]; }
-inline std::string nayin(int c) { return orvane::NayinNames[static_cast<size_t>(orvane::nayinCode(c))]; }
+inline std::string nayin(int c) { return orvane::NayinNames[static_cast<size_t>(orvane::nayin_code(c))]; }
 
 // A life stage without the blanks that pad the one-character names.
 inline std::string life_stage(int code) {
@@ -23,6 +23,6 @@ inline std::string life_stage(int code) {
     return name;
 }
 
-inline std::string yin_yang(int n) { return orvane::isYang(n) ? "阳" : "阴"; }
+inline std::string yin_yang(int n) { return orvane::is_yang(n) ? "阳" : "阴"; }
 
 }  // namespace primer

@@ -35,7 +35,7 @@ using namespace window_test;
 std::string g_tallis;  // the real program, for the second start
 
 // Dark pixels inside a rectangle of the screenshot: ink of a glyph.
-int DarkPixels(const wxImage& image, const wxRect& screenRect) {
+int dark_pixels(const wxImage& image, const wxRect& screenRect) {
     int count = 0;
     for (int y = screenRect.y; y < screenRect.GetBottom(); ++y)
         for (int x = screenRect.x; x < screenRect.GetRight(); ++x)
@@ -56,11 +56,11 @@ protected:
         m_dialog = new CalendarDialog();
         m_dialog->Move(0, 0);
         m_dialog->Show();
-        Pump(200);
+        pump(200);
     }
     void TearDown() override {
         m_dialog->Destroy();
-        Pump(100);
+        pump(100);
         platform::clear_clock_override();
     }
 
@@ -85,9 +85,9 @@ protected:
     void ClickGrid(int x, int y) {
         wxUIActionSimulator sim;
         sim.MouseMove(OnScreen(x, y));
-        Pump(50);
+        pump(50);
         sim.MouseClick();
-        Pump(150);
+        pump(150);
     }
 
     CalendarDialog* m_dialog = nullptr;
@@ -101,17 +101,17 @@ TEST_F(CalendarWindow, OpensOnTodayWithTheTodayLine) {
 
 TEST_F(CalendarWindow, April2023GridShowsTheThirdMonthOnThe20th) {
     ASSERT_TRUE(Panel().ShowDate(Date(2023, 4, 20)));
-    const wxImage shot = Screenshot("tallis-april-2023");
-    const CellOrigin selected = DayCell(2023, 4, 20);
-    EXPECT_EQ(wxColour(180, 70, 70), PixelAt(shot, OnScreen(selected.left + 16, selected.top + 1)));  // selected cell
-    EXPECT_EQ(wxColour(180, 70, 70), PixelAt(shot, OnScreen(100, 2)));                                // title bar
-    EXPECT_EQ(wxColour(255, 255, 255), PixelAt(shot, OnScreen(5 * 32 + 16, 26 + 10)));                // empty cell before the 1st
+    const wxImage shot = take_screenshot("tallis-april-2023");
+    const CellOrigin selected = day_cell(2023, 4, 20);
+    EXPECT_EQ(wxColour(180, 70, 70), pixel_at(shot, OnScreen(selected.left + 16, selected.top + 1)));  // selected cell
+    EXPECT_EQ(wxColour(180, 70, 70), pixel_at(shot, OnScreen(100, 2)));                                // title bar
+    EXPECT_EQ(wxColour(255, 255, 255), pixel_at(shot, OnScreen(5 * 32 + 16, 26 + 10)));                // empty cell before the 1st
     // Each day cell carries a lunar image with ink; the empty cells carry none.
     for (int day : {1, 19, 21, 30}) {
-        const CellOrigin cell = DayCell(2023, 4, day);
-        EXPECT_GT(DarkPixels(shot, wxRect(OnScreen(cell.left + 18, cell.top), wxSize(13, 20))), 10) << "day " << day;
+        const CellOrigin cell = day_cell(2023, 4, day);
+        EXPECT_GT(dark_pixels(shot, wxRect(OnScreen(cell.left + 18, cell.top), wxSize(13, 20))), 10) << "day " << day;
     }
-    EXPECT_EQ(0, DarkPixels(shot, wxRect(OnScreen(0, 26), wxSize(6 * 32, 20))));
+    EXPECT_EQ(0, dark_pixels(shot, wxRect(OnScreen(0, 26), wxSize(6 * 32, 20))));
 }
 
 // The side panel names a leap month as such: 闰 stands where other months have
@@ -120,15 +120,15 @@ TEST_F(CalendarWindow, TheInfoAreaSaysLeapForADayOfTheLeapMonth) {
     const wxRect firstSign(39, 76, 12, 15);  // inside the first character of the month line
     ASSERT_TRUE(Panel().ShowDate(Date(2023, 4, 10)));  // 闰二月二十
     EXPECT_EQ(wxString(L"闰二月"), wxString(Panel().ShownMonthText().c_str(), wxCSConv("GBK")));
-    Pump(200);
-    wxImage shot = Screenshot("tallis-leap-second-month");
-    EXPECT_GT(DarkPixels(shot, wxRect(Panel().ClientToScreen(firstSign.GetTopLeft()), firstSign.GetSize())), 10);
+    pump(200);
+    wxImage shot = take_screenshot("tallis-leap-second-month");
+    EXPECT_GT(dark_pixels(shot, wxRect(Panel().ClientToScreen(firstSign.GetTopLeft()), firstSign.GetSize())), 10);
 
     ASSERT_TRUE(Panel().ShowDate(Date(2023, 3, 10)));  // the second month itself
     EXPECT_EQ(wxString(L"\u3000二月"), wxString(Panel().ShownMonthText().c_str(), wxCSConv("GBK")));
-    Pump(200);
-    shot = Screenshot("tallis-second-month");
-    EXPECT_EQ(0, DarkPixels(shot, wxRect(Panel().ClientToScreen(firstSign.GetTopLeft()), firstSign.GetSize())));
+    pump(200);
+    shot = take_screenshot("tallis-second-month");
+    EXPECT_EQ(0, dark_pixels(shot, wxRect(Panel().ClientToScreen(firstSign.GetTopLeft()), firstSign.GetSize())));
 
     ASSERT_TRUE(Panel().ShowDate(Date(2023, 4, 20)));  // 三月初一, after the leap month
     EXPECT_EQ(wxString(L"\u3000三月"), wxString(Panel().ShownMonthText().c_str(), wxCSConv("GBK")));
@@ -139,22 +139,22 @@ TEST_F(CalendarWindow, TheInfoAreaSaysLeapForADayOfTheLeapMonth) {
 TEST_F(CalendarWindow, February1901GridStartsOnFridayAndShowsLunar1900) {
     ASSERT_TRUE(Panel().ShowDate(Date(1901, 2, 19)));
     ExpectShown(1901, 2, 19);
-    const wxImage shot = Screenshot("tallis-february-1901");
-    const CellOrigin first = DayCell(1901, 2, 1);
+    const wxImage shot = take_screenshot("tallis-february-1901");
+    const CellOrigin first = day_cell(1901, 2, 1);
     EXPECT_EQ(5 * 32, first.left);
-    EXPECT_GT(DarkPixels(shot, wxRect(OnScreen(first.left, first.top), wxSize(32, 20))), 10);
-    EXPECT_EQ(0, DarkPixels(shot, wxRect(OnScreen(0, 26), wxSize(5 * 32, 20))));
-    const CellOrigin selected = DayCell(1901, 2, 19);
-    EXPECT_EQ(wxColour(180, 70, 70), PixelAt(shot, OnScreen(selected.left + 16, selected.top + 1)));
+    EXPECT_GT(dark_pixels(shot, wxRect(OnScreen(first.left, first.top), wxSize(32, 20))), 10);
+    EXPECT_EQ(0, dark_pixels(shot, wxRect(OnScreen(0, 26), wxSize(5 * 32, 20))));
+    const CellOrigin selected = day_cell(1901, 2, 19);
+    EXPECT_EQ(wxColour(180, 70, 70), pixel_at(shot, OnScreen(selected.left + 16, selected.top + 1)));
 }
 
 TEST_F(CalendarWindow, ClickOnADayPicksItAndTheDialogFollows) {
     ASSERT_TRUE(Panel().ShowDate(Date(2023, 4, 20)));
-    const CellOrigin cell = DayCell(2023, 4, 25);
+    const CellOrigin cell = day_cell(2023, 4, 25);
     ClickGrid(cell.left + 10, cell.top + 10);
     ExpectShown(2023, 4, 25);
-    const wxImage shot = Screenshot("tallis-clicked-25");
-    EXPECT_EQ(wxColour(180, 70, 70), PixelAt(shot, OnScreen(cell.left + 16, cell.top + 1)));
+    const wxImage shot = take_screenshot("tallis-clicked-25");
+    EXPECT_EQ(wxColour(180, 70, 70), pixel_at(shot, OnScreen(cell.left + 16, cell.top + 1)));
 }
 
 TEST_F(CalendarWindow, ClickOnAnEmptyCellChangesNothing) {
@@ -173,9 +173,9 @@ TEST_F(CalendarWindow, FebruaryChosenWhileTheDayIs31) {
     chosen.SetEventObject(list);
     chosen.SetInt(1);
     list->GetEventHandler()->ProcessEvent(chosen);
-    Pump(100);
+    pump(100);
     ExpectShown(2023, 2, 28);
-    Screenshot("tallis-february-from-31");
+    take_screenshot("tallis-february-from-31");
 }
 
 TEST_F(CalendarWindow, NextAndPreviousMonthReduceTheDayAndMoveEveryControl) {
@@ -199,16 +199,16 @@ TEST_F(CalendarWindow, YearFieldIsClampedWhenLeft) {
     wxFocusEvent left(wxEVT_KILL_FOCUS, field->GetId());
     left.SetEventObject(field);
     field->GetEventHandler()->ProcessEvent(left);
-    Pump(50);
+    pump(50);
     EXPECT_EQ("1901", field->GetValue());
     ExpectShown(1901, 4, 9);
 
     field->SetValue("2051");
     field->GetEventHandler()->ProcessEvent(left);
-    Pump(50);
+    pump(50);
     EXPECT_EQ("2050", field->GetValue());
     ExpectShown(2050, 4, 9);
-    Screenshot("tallis-year-clamped-2050");
+    take_screenshot("tallis-year-clamped-2050");
 }
 
 TEST_F(CalendarWindow, SpinArrowsMoveTheYearAndStopAtTheEnds) {
@@ -219,17 +219,17 @@ TEST_F(CalendarWindow, SpinArrowsMoveTheYearAndStopAtTheEnds) {
     ASSERT_TRUE(Panel().ShowDate(Date(2049, 6, 15)));
     for (int i = 0; i < 3; ++i) {
         sim.MouseMove(up);
-        Pump(30);
+        pump(30);
         sim.MouseClick();
-        Pump(100);
+        pump(100);
     }
     ExpectShown(2050, 6, 15);
     ASSERT_TRUE(Panel().ShowDate(Date(1902, 6, 15)));
     for (int i = 0; i < 3; ++i) {
         sim.MouseMove(down);
-        Pump(30);
+        pump(30);
         sim.MouseClick();
-        Pump(100);
+        pump(100);
     }
     ExpectShown(1901, 6, 15);
 }
@@ -238,10 +238,10 @@ TEST_F(CalendarWindow, YearFieldTypingKeepsDigitsAndMovesTheGrid) {
     wxTextCtrl* field = Panel().YearField();
     field->SetFocus();
     field->SelectAll();
-    Pump(50);
+    pump(50);
     wxUIActionSimulator sim;
     sim.Text("19x84");
-    Pump(200);
+    pump(200);
     EXPECT_EQ("1984", field->GetValue());
     ExpectShown(1984, 4, 9);
 }
@@ -257,55 +257,55 @@ TEST_F(CalendarWindow, ColourMenuEntryReplacesTheColour) {
     Grid().GetEventHandler()->ProcessEvent(cancelled);
     EXPECT_EQ(wxColour(180, 70, 70), Grid().GetGridColour(GridColour::SelectedBackground));
 
-    const wxImage shot = Screenshot("tallis-title-colour");
-    EXPECT_EQ(wxColour(30, 90, 200), PixelAt(shot, OnScreen(100, 2)));
+    const wxImage shot = take_screenshot("tallis-title-colour");
+    EXPECT_EQ(wxColour(30, 90, 200), pixel_at(shot, OnScreen(100, 2)));
 }
 
 // The about entry opens the calendar's own box: its icon, its name and the years
 // it covers, a fixed size, closed by OK.
 TEST_F(CalendarWindow, AboutEntryOpensTheCalendarsOwnBox) {
     bool seen = false;
-    WhenOpen<AboutBox>([&](AboutBox& box) {
+    when_open<AboutBox>([&](AboutBox& box) {
         seen = true;
-        Pump(300);
+        pump(300);
         EXPECT_EQ(wxString(L"关于 Kerrow万年历"), box.GetTitle());
-        auto* icon = Control<wxStaticBitmap>(box, about_ids::kIcon);
+        auto* icon = control_of<wxStaticBitmap>(box, about_ids::kIcon);
         ASSERT_NE(nullptr, icon);
         EXPECT_EQ(48, icon->GetBitmap().GetWidth());
-        const wxString text = Control<wxStaticText>(box, about_ids::kText)->GetLabel();
+        const wxString text = control_of<wxStaticText>(box, about_ids::kText)->GetLabel();
         EXPECT_TRUE(text.Contains(wxString::Format(L"%d 年至 %d 年", kFirstYear, kLastYear))) << text.utf8_str();
         EXPECT_EQ(box.GetMinSize(), box.GetMaxSize());
-        Screenshot("tallis-about");
-        Click(box, wxID_OK);
+        take_screenshot("tallis-about");
+        click_button(box, wxID_OK);
     });
     wxCommandEvent entry(wxEVT_MENU, ids::kMenuAbout);
     m_dialog->GetEventHandler()->ProcessEvent(entry);
     EXPECT_TRUE(seen);
-    EXPECT_EQ(nullptr, OpenWindow<AboutBox>());
+    EXPECT_EQ(nullptr, open_window<AboutBox>());
 }
 
 TEST_F(CalendarWindow, MinimisingHidesInTheTrayWithTodaysTip) {
     m_dialog->MinimiseToTray();
-    Pump(100);
+    pump(100);
     EXPECT_FALSE(m_dialog->IsShown());
     EXPECT_TRUE(m_dialog->IsMinimised());
     EXPECT_TRUE(m_dialog->InTray());
     EXPECT_EQ(TrayTipText(2023, 4, 9), m_dialog->TrayTip());
     m_dialog->RestoreFromTray();
-    Pump(100);
+    pump(100);
     EXPECT_TRUE(m_dialog->IsShown());
     EXPECT_FALSE(m_dialog->IsMinimised());
 }
 
 // Where the calendar's icon sits in the notification area: its red band in the strip
 // the tray program takes at the top right of the screen.
-bool FindTrayIcon(wxPoint* where) {
-    const wxImage shot = Screenshot("tallis-tray-search");
+bool find_tray_icon(wxPoint* where) {
+    const wxImage shot = take_screenshot("tallis-tray-search");
     int found = 0;
     wxPoint sum;
     for (int y = 0; y < 40 && y < shot.GetHeight(); ++y)
         for (int x = shot.GetWidth() / 2; x < shot.GetWidth(); ++x)
-            if (PixelAt(shot, wxPoint(x, y)) == wxColour(180, 70, 70)) {
+            if (pixel_at(shot, wxPoint(x, y)) == wxColour(180, 70, 70)) {
                 ++found;
                 sum += wxPoint(x, y);
             }
@@ -335,26 +335,26 @@ TEST_F(TrayWindow, AClickOnTheIconRestoresTheCalendar) {
     ASSERT_TRUE(m_tray->started());
     // The minimise button, as a user presses it: the window manager iconises, the calendar hides.
     m_dialog->Iconize(true);
-    ASSERT_TRUE(WaitFor([this] { return !m_dialog->IsShown(); }, 3000)) << "minimised, the calendar hides in the tray";
+    ASSERT_TRUE(wait_for([this] { return !m_dialog->IsShown(); }, 3000)) << "minimised, the calendar hides in the tray";
     EXPECT_TRUE(m_dialog->InTray());
     wxPoint icon;
-    ASSERT_TRUE(WaitFor([&icon] { return FindTrayIcon(&icon); }, 5000)) << "no icon in the notification area";
-    Screenshot("tallis-tray-icon");
+    ASSERT_TRUE(wait_for([&icon] { return find_tray_icon(&icon); }, 5000)) << "no icon in the notification area";
+    take_screenshot("tallis-tray-icon");
 
     wxUIActionSimulator mouse;
     mouse.MouseMove(icon);
-    Pump(100);
+    pump(100);
     mouse.MouseClick();
-    EXPECT_TRUE(WaitFor([this] { return m_dialog->IsShown() && !m_dialog->IsIconized(); }, 3000));
-    Pump(300);
+    EXPECT_TRUE(wait_for([this] { return m_dialog->IsShown() && !m_dialog->IsIconized(); }, 3000));
+    pump(300);
     EXPECT_FALSE(m_dialog->IsMinimised());
-    Screenshot("tallis-tray-restored");
+    take_screenshot("tallis-tray-restored");
 
     // Clicked again while shown, the icon minimises it.
     mouse.MouseMove(icon);
-    Pump(100);
+    pump(100);
     mouse.MouseClick();
-    EXPECT_TRUE(WaitFor([this] { return !m_dialog->IsShown(); }, 3000));
+    EXPECT_TRUE(wait_for([this] { return !m_dialog->IsShown(); }, 3000));
 }
 
 TEST_F(TrayWindow, ARightClickOpensTheMenuAndItsRestoreEntryWorks) {
@@ -362,24 +362,24 @@ TEST_F(TrayWindow, ARightClickOpensTheMenuAndItsRestoreEntryWorks) {
     EXPECT_EQ(nullptr, m_dialog->TrayMenu()) << "no menu while the calendar is shown";
     m_dialog->MinimiseToTray();
     wxPoint icon;
-    ASSERT_TRUE(WaitFor([&icon] { return FindTrayIcon(&icon); }, 5000)) << "no icon in the notification area";
+    ASSERT_TRUE(wait_for([&icon] { return find_tray_icon(&icon); }, 5000)) << "no icon in the notification area";
     bool menuSeen = false;
     // The menu runs its own loop: look at it and choose 恢复(&R) from a timer.
     new Watch([&menuSeen, started = wxGetLocalTimeMillis()] {
         if (wxGetLocalTimeMillis() - started < 700) return false;
         menuSeen = true;
-        Screenshot("tallis-tray-menu");
+        take_screenshot("tallis-tray-menu");
         wxUIActionSimulator keys;
         keys.Char(WXK_DOWN);
-        Pump(100);
+        pump(100);
         keys.Char(WXK_RETURN);
         return true;
     });
     wxUIActionSimulator mouse;
     mouse.MouseMove(icon);
-    Pump(100);
+    pump(100);
     mouse.MouseClick(wxMOUSE_BTN_RIGHT);
-    EXPECT_TRUE(WaitFor([this] { return m_dialog->IsShown(); }, 5000)) << "恢复(&R) shows the calendar";
+    EXPECT_TRUE(wait_for([this] { return m_dialog->IsShown(); }, 5000)) << "恢复(&R) shows the calendar";
     EXPECT_TRUE(menuSeen);
     EXPECT_FALSE(m_dialog->IsMinimised());
 }
@@ -390,14 +390,14 @@ TEST_F(CalendarWindow, SecondStartShowsTheCalendarHiddenInTheTray) {
     ASSERT_FALSE(link.AnotherIsRunning());
     ASSERT_TRUE(link.Listen([this] { m_dialog->BringForward(); }));
     m_dialog->Iconize(true);  // through the window manager, as the minimise button does
-    ASSERT_TRUE(WaitFor([this] { return !m_dialog->IsShown(); }, 3000));
+    ASSERT_TRUE(wait_for([this] { return !m_dialog->IsShown(); }, 3000));
 
-    EXPECT_EQ(0, RunToEnd(g_tallis, 20000)) << "the second tallis ends at once";
-    EXPECT_TRUE(WaitFor([this] { return m_dialog->IsShown() && !m_dialog->IsIconized(); }, 3000));
-    Pump(500);  // a late iconise from the window manager would hide it again
+    EXPECT_EQ(0, run_to_end(g_tallis, 20000)) << "the second tallis ends at once";
+    EXPECT_TRUE(wait_for([this] { return m_dialog->IsShown() && !m_dialog->IsIconized(); }, 3000));
+    pump(500);  // a late iconise from the window manager would hide it again
     EXPECT_TRUE(m_dialog->IsShown());
     EXPECT_FALSE(m_dialog->IsMinimised());
-    Screenshot("tallis-brought-forward");
+    take_screenshot("tallis-brought-forward");
 }
 
 // The real program, started alone: its dialog appears and it keeps running until ended.
@@ -405,17 +405,17 @@ TEST(TallisProgram, OpensItsCalendarWindow) {
     RunningProcess watcher;
     const long pid = wxExecute(g_tallis, wxEXEC_ASYNC, &watcher);
     ASSERT_GT(pid, 0);
-    Pump(2500);
+    pump(2500);
     ASSERT_FALSE(watcher.done) << "tallis ended by itself with status " << watcher.status;
-    const wxImage shot = Screenshot("tallis-program");
+    const wxImage shot = take_screenshot("tallis-program");
     int titleBar = 0;
     for (int y = 0; y < shot.GetHeight(); ++y)
         for (int x = 0; x < shot.GetWidth(); ++x)
-            if (PixelAt(shot, wxPoint(x, y)) == wxColour(180, 70, 70)) ++titleBar;
+            if (pixel_at(shot, wxPoint(x, y)) == wxColour(180, 70, 70)) ++titleBar;
     EXPECT_GT(titleBar, 200 * 18);  // the grid's title bar, at least
     wxProcess::Kill(pid, wxSIGTERM);
     const wxStopWatch watch;
-    while (!watcher.done && watch.Time() < 5000) Pump(50);
+    while (!watcher.done && watch.Time() < 5000) pump(50);
     EXPECT_TRUE(watcher.done);
 }
 
@@ -431,8 +431,8 @@ int main(int argc, char** argv) {
             return false;
         }
         deskcal::g_tallis = args[1];
-        window_test::SetScreenshotFolder(args[2]);
+        window_test::set_screenshot_folder(args[2]);
         return true;
     };
-    return window_test::RunWindowTests(argc, argv, hooks);
+    return window_test::run_window_tests(argc, argv, hooks);
 }
