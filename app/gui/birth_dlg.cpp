@@ -3,6 +3,7 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
+#include <wx/listbox.h>
 #include <wx/radiobut.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
@@ -37,7 +38,8 @@ int selection_of(wxComboBox* list) { return list->GetSelection() == wxNOT_FOUND 
 // The fields whose help the "说明" box shows; it is made tall enough for the longest.
 constexpr BirthField kHelpFields[] = {BirthField::calendar, BirthField::name, BirthField::place, BirthField::year,
                                       BirthField::month,    BirthField::leap, BirthField::day,   BirthField::hour,
-                                      BirthField::minute,   BirthField::sex};
+                                      BirthField::minute,   BirthField::sex,  BirthField::coordinates,
+                                      BirthField::zone};
 
 void select_item(wxComboBox* list, int index) {
     if (index >= 0 && index < static_cast<int>(list->GetCount()))
@@ -81,6 +83,18 @@ CBirthDlg::CBirthDlg(wxWindow* parent, bool editMode) : wxDialog(parent, wxID_AN
     }
     PushToControls();
     CentreOnParent();
+    // GTK may map the dialog smaller than its sizer asks (seen when it opens with
+    // the zone list filled and chosen): give it its full size once on screen.
+    Bind(wxEVT_SHOW, [this](wxShowEvent& event) {
+        event.Skip();
+        if (event.IsShown())
+            CallAfter([this] {
+                if (GetSize().y < GetBestSize().y || GetSize().x < GetBestSize().x) {
+                    SetSize(GetBestSize());
+                    CentreOnParent();
+                }
+            });
+    });
 }
 
 void CBirthDlg::BuildControls() {
@@ -134,15 +148,53 @@ void CBirthDlg::BuildControls() {
     top->Add(grid, 0, wxEXPAND | wxALL, 10);
 
     m_placeGroup = new wxStaticBox(this, kPlaceGroup, from_gbk("出生地点"));
-    auto* place = new wxStaticBoxSizer(m_placeGroup, wxHORIZONTAL);
+    auto* place = new wxStaticBoxSizer(m_placeGroup, wxVERTICAL);
+    m_domestic = new wxRadioButton(m_placeGroup, kDomestic, from_gbk("国内城市"), wxDefaultPosition, wxDefaultSize,
+                                   wxRB_GROUP);
+    m_abroad = new wxRadioButton(m_placeGroup, kAbroad, from_gbk("国外/其他地点"));
+    auto* kind = new wxBoxSizer(wxHORIZONTAL);
+    kind->Add(m_domestic, 0, wxRIGHT, 12);
+    kind->Add(m_abroad);
+    place->Add(kind, 0, wxBOTTOM, 6);
+
     m_provinceLabel = new wxStaticText(m_placeGroup, kProvinceLabel, from_gbk("省"));
     m_province = drop_down(m_placeGroup, kProvince, {});
     m_cityLabel = new wxStaticText(m_placeGroup, kCityLabel, from_gbk("市"));
     m_city = drop_down(m_placeGroup, kCity, {});
-    place->Add(m_provinceLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
-    place->Add(m_province, 1, wxRIGHT, 12);
-    place->Add(m_cityLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
-    place->Add(m_city, 1);
+    auto* domesticRow = new wxBoxSizer(wxHORIZONTAL);
+    domesticRow->Add(m_provinceLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
+    domesticRow->Add(m_province, 1, wxRIGHT, 12);
+    domesticRow->Add(m_cityLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
+    domesticRow->Add(m_city, 1);
+    place->Add(domesticRow, 0, wxEXPAND | wxRIGHT, 4);
+
+    // Abroad: degrees typed (west and south negative), the zone picked from a list
+    // that the search box narrows.
+    auto* abroad = new wxFlexGridSizer(2, wxSize(6, 4));
+    abroad->AddGrowableCol(1);
+    m_longitude = new wxTextCtrl(m_placeGroup, kLongitude, "");
+    m_latitude = new wxTextCtrl(m_placeGroup, kLatitude, "");
+    auto* coordinates = new wxBoxSizer(wxHORIZONTAL);
+    coordinates->Add(m_longitude, 1, wxRIGHT, 12);
+    m_latitudeLabel = new wxStaticText(m_placeGroup, wxID_ANY, from_gbk("纬度"));
+    coordinates->Add(m_latitudeLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
+    coordinates->Add(m_latitude, 1);
+    m_longitudeLabel = new wxStaticText(m_placeGroup, wxID_ANY, from_gbk("经度"));
+    abroad->Add(m_longitudeLabel, 0, wxALIGN_CENTER_VERTICAL);
+    abroad->Add(coordinates, 1, wxEXPAND);
+    m_zoneSearch = new wxTextCtrl(m_placeGroup, kZoneSearch, "");
+    m_zoneSearch->SetHint(from_gbk("输入城市或时区名查找，如 new york"));
+    m_zoneLabel = new wxStaticText(m_placeGroup, wxID_ANY, from_gbk("时区"));
+    abroad->Add(m_zoneLabel, 0, wxALIGN_CENTER_VERTICAL);
+    abroad->Add(m_zoneSearch, 1, wxEXPAND);
+    m_zoneList = new wxListBox(m_placeGroup, kZoneList, wxDefaultPosition, wxSize(26 * GetCharHeight(), 5 * GetCharHeight() + 12), 0,
+                               nullptr, wxLB_SINGLE | wxLB_NEEDED_SB | wxLB_HSCROLL);
+    abroad->AddSpacer(0);
+    abroad->Add(m_zoneList, 1, wxEXPAND);
+    m_zoneChosen = new wxStaticText(m_placeGroup, kZoneChosen, "");
+    abroad->AddSpacer(0);
+    abroad->Add(m_zoneChosen, 1, wxEXPAND);
+    place->Add(abroad, 0, wxEXPAND | wxTOP | wxRIGHT | wxBOTTOM, 4);
     top->Add(place, 0, wxEXPAND | wxLEFT | wxRIGHT, 10);
 
     auto* helpGroup = new wxStaticBoxSizer(wxVERTICAL, this, from_gbk("说明"));
@@ -209,10 +261,86 @@ void CBirthDlg::BuildControls() {
         FillCities();
         EnablePlace(true, true);
     });
+
+    for (wxRadioButton* button : {m_domestic, m_abroad})
+        button->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) {
+            PullFromControls();
+            choose_abroad(m_entry, m_abroad->GetValue());
+            ShowHelp(m_entry.abroad ? BirthField::coordinates : BirthField::place);
+            ShowPlaceKind();
+        });
+    for (wxTextCtrl* text : {m_longitude, m_latitude}) {
+        text->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { ShowHelp(BirthField::coordinates); });
+        text->Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& e) {
+            ShowHelp(BirthField::coordinates);
+            e.Skip();
+        });
+    }
+    m_zoneSearch->Bind(wxEVT_TEXT, [this](wxCommandEvent&) {
+        ShowHelp(BirthField::zone);
+        FillZones();
+    });
+    m_zoneSearch->Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& e) {
+        ShowHelp(BirthField::zone);
+        e.Skip();
+    });
+    m_zoneList->Bind(wxEVT_LISTBOX, [this](wxCommandEvent&) {
+        ShowHelp(BirthField::zone);
+        ChooseListedZone();
+    });
+}
+
+void CBirthDlg::FillZones() {
+    m_zones = search_zones(ToGbk(m_zoneSearch->GetValue()));
+    wxArrayString lines;
+    lines.reserve(m_zones.size());
+    int chosen = wxNOT_FOUND;
+    for (const ZoneEntry* zone : m_zones) {
+        if (zone->zone == m_entry.zoneText) chosen = static_cast<int>(lines.size());
+        lines.Add(from_gbk(zone_list_text(*zone)));
+    }
+    m_zoneList->Freeze();
+    m_zoneList->Set(lines);
+    m_zoneList->SetSelection(chosen);
+    m_zoneList->Thaw();
+    // Scrolling a list that is not on screen yet upsets GTK's layout of the dialog.
+    if (chosen != wxNOT_FOUND && m_zoneList->IsShownOnScreen()) m_zoneList->EnsureVisible(chosen);
+}
+
+void CBirthDlg::ChooseListedZone() {
+    const int line = m_zoneList->GetSelection();
+    if (line == wxNOT_FOUND || line >= static_cast<int>(m_zones.size())) return;
+    // What is typed in the coordinates counts first: only empty ones take the city's.
+    m_entry.longitudeText = ToGbk(m_longitude->GetValue());
+    m_entry.latitudeText = ToGbk(m_latitude->GetValue());
+    choose_zone(m_entry, *m_zones[static_cast<std::size_t>(line)]);
+    m_longitude->ChangeValue(from_gbk(m_entry.longitudeText));
+    m_latitude->ChangeValue(from_gbk(m_entry.latitudeText));
+    ShowChosenZone();
+}
+
+void CBirthDlg::ShowChosenZone() {
+    m_zoneChosen->SetLabel(m_entry.zoneText.empty() ? from_gbk("尚未选择时区")
+                                                    : from_gbk("已选：" + m_entry.zoneText));
+}
+
+void CBirthDlg::ShowPlaceKind() {
+    // Both kinds stay in sight, so that the dialog keeps its size; only the chosen
+    // one can be used.
+    ShowChosenZone();
+    (m_entry.abroad ? m_abroad : m_domestic)->SetValue(true);
+    if (!m_trueSolarTime) return;  // the whole group is greyed
+    const bool abroad = m_entry.abroad;
+    EnablePlace(!abroad, !abroad && !m_entry.provinceText.empty());
+    m_placeGroup->Enable(true);
+    const std::initializer_list<wxWindow*> abroadControls = {m_longitudeLabel, m_longitude,  m_latitudeLabel,
+                                                             m_latitude,       m_zoneLabel,  m_zoneSearch,
+                                                             m_zoneList,       m_zoneChosen};
+    for (wxWindow* control : abroadControls) control->Enable(abroad);
 }
 
 void CBirthDlg::EnablePlace(bool provinceToo, bool city) {
-    m_placeGroup->Enable(provinceToo);
+    m_placeGroup->Enable(provinceToo || m_entry.abroad);
     m_provinceLabel->Enable(provinceToo);
     m_province->Enable(provinceToo);
     m_cityLabel->Enable(city);
@@ -251,6 +379,12 @@ void CBirthDlg::PushToControls() {
         select_text(m_province, m_entry.provinceText);
         FillCities();
     }
+    m_longitude->ChangeValue(from_gbk(m_entry.longitudeText));
+    m_latitude->ChangeValue(from_gbk(m_entry.latitudeText));
+    // A zone already chosen is searched for, so that its line is in sight.
+    m_zoneSearch->ChangeValue(from_gbk(m_entry.zoneText));
+    FillZones();
+    ShowPlaceKind();
 }
 
 void CBirthDlg::PullFromControls() {
@@ -265,6 +399,11 @@ void CBirthDlg::PullFromControls() {
     m_entry.leap = m_leap->IsEnabled() && m_leap->GetValue();
     m_entry.provinceText = m_trueSolarTime ? ToGbk(m_province->GetStringSelection()) : std::string();
     m_entry.cityText = m_trueSolarTime ? ToGbk(m_city->GetStringSelection()) : std::string();
+    // Both kinds of place keep what was typed, for switching back; the zone is
+    // kept in the entry when it is picked from the list.
+    m_entry.abroad = m_trueSolarTime && m_abroad->GetValue();
+    m_entry.longitudeText = ToGbk(m_longitude->GetValue());
+    m_entry.latitudeText = ToGbk(m_latitude->GetValue());
 }
 
 void CBirthDlg::OnOK(wxCommandEvent&) {

@@ -4,9 +4,12 @@
 
 #include <wx/dialog.h>
 
+#include <vector>
+
 #include "app/birth_entry.h"
 
 class wxCheckBox;
+class wxListBox;
 class wxComboBox;
 class wxRadioButton;
 class wxStaticBox;
@@ -19,6 +22,9 @@ namespace birth_ids {
 inline constexpr int kYear = 1000, kLunar = 1001, kSolar = 1002, kMonth = 1003, kDay = 1004, kCityLabel = 1005,
                      kLeap = 1007, kMale = 1009, kFemale = 1010, kMinute = 1013, kHour = 1014, kName = 1016,
                      kProvince = 1035, kHelp = 1037, kCity = 1038, kProvinceLabel = 1057, kPlaceGroup = 1058;
+// A place abroad: the switch, the coordinates and the searchable zone list.
+inline constexpr int kDomestic = 1060, kAbroad = 1061, kLongitude = 1062, kLatitude = 1063, kZoneSearch = 1064,
+                     kZoneList = 1065, kZoneChosen = 1066;
 }
 
 class CBirthDlg : public wxDialog {
@@ -40,6 +46,12 @@ private:
     void ShowHelp(BirthField field);
     int HelpWidth() const;
     void EnablePlace(bool provinceToo, bool city);
+    // Enables the controls of the kind of place chosen (table or abroad).
+    void ShowPlaceKind();
+    // Refills the zone list with the zones matching the search box.
+    void FillZones();
+    void ChooseListedZone();
+    void ShowChosenZone();
 
     BirthEntry m_entry;
     bool m_trueSolarTime = false;
@@ -60,6 +72,17 @@ private:
     wxStaticText* m_provinceLabel = nullptr;
     wxStaticText* m_cityLabel = nullptr;
     wxStaticBox* m_placeGroup = nullptr;
+    wxRadioButton* m_domestic = nullptr;
+    wxRadioButton* m_abroad = nullptr;
+    wxStaticText* m_longitudeLabel = nullptr;
+    wxStaticText* m_latitudeLabel = nullptr;
+    wxStaticText* m_zoneLabel = nullptr;
+    wxTextCtrl* m_longitude = nullptr;
+    wxTextCtrl* m_latitude = nullptr;
+    wxTextCtrl* m_zoneSearch = nullptr;
+    wxListBox* m_zoneList = nullptr;
+    wxStaticText* m_zoneChosen = nullptr;
+    std::vector<const ZoneEntry*> m_zones;  // the lines of the zone list
     wxStaticText* m_help = nullptr;
 };
 

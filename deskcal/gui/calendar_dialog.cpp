@@ -2,7 +2,6 @@
 
 #include <wx/iconbndl.h>
 #include <wx/menu.h>
-#include <wx/msgdlg.h>
 
 #include <algorithm>
 
@@ -13,6 +12,7 @@
 #include "deskcal/calendar/display_texts.h"
 #include "deskcal/calendar/lunar_tables.h"
 #include "deskcal/calendar/month_navigation.h"
+#include "deskcal/gui/about_box.h"
 #include "deskcal/gui/calendar_tray_icon.h"
 #include "deskcal/gui/compact_style.h"
 #include "deskcal/gui/gbk_text.h"
@@ -133,8 +133,8 @@ void CalendarDialog::BringForward() {
 }
 
 void CalendarDialog::ShowAbout() {
-    wxMessageBox(from_gbk("Kerrow万年历\n\n公历与农历对照，附节气与干支纪年，\n可查 1901 年至 2050 年。"),
-                 from_gbk("关于 Kerrow万年历"), wxOK | wxICON_INFORMATION, this);
+    AboutBox box(this);
+    box.ShowModal();
 }
 
 void CalendarDialog::OnIconize(wxIconizeEvent& event) {

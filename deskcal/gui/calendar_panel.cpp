@@ -125,6 +125,16 @@ void CalendarPanel::OnPaint(wxPaintEvent&) {
     PaintInfo(dc);
 }
 
+std::string CalendarPanel::InfoMonthText(const LunarDate& lunar) {
+    if (!lunar.leap) return LunarMonthText(lunar.month, MonthNaming::Lunar);
+    return "闰" + LunarMonthShortText(lunar.month);
+}
+
+std::string CalendarPanel::ShownMonthText() const {
+    const CalendarDate& shown = m_grid->Date();
+    return InfoMonthText(SolarToLunar(shown.year, shown.month, shown.day).lunar);
+}
+
 void CalendarPanel::PaintInfo(wxDC& dc) const {
     const CalendarDate& shown = m_grid->Date();
     const SolarDayInfo info = SolarToLunar(shown.year, shown.month, shown.day);
@@ -132,7 +142,7 @@ void CalendarPanel::PaintInfo(wxDC& dc) const {
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);  // the area is erased before each paint
     dc.SetTextForeground(GetForegroundColour());
     dc.DrawText(from_gbk(LunarYearText(info.lunar.year)), 15, 55);
-    dc.DrawText(from_gbk(LunarMonthText(info.lunar.month, MonthNaming::Lunar)), 38, 75);
+    dc.DrawText(from_gbk(InfoMonthText(info.lunar)), 38, 75);
     dc.DrawText(from_gbk(LunarDayText(info.lunar.day)), 54, 95);
     if (info.term != 0) dc.DrawText(from_gbk("今天" + SolarTermName(info.term)), 23, 115);
     else dc.DrawText(wxString(' ', 9), 15, 115);

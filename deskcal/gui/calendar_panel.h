@@ -7,8 +7,10 @@
 #include <wx/textctrl.h>
 
 #include <functional>
+#include <string>
 
 #include "deskcal/calendar/date_range.h"
+#include "deskcal/calendar/lunar_date.h"
 #include "deskcal/gui/month_grid.h"
 #include "deskcal/gui/year_spin.h"
 
@@ -29,6 +31,12 @@ public:
 
     // The lunar info area, (15, 55) - (95, 155).
     static wxRect InfoArea() { return wxRect(15, 55, 80, 100); }
+
+    // The lunar month as the info area shows it (GBK): "　二月", and for a day of
+    // the leap month "闰二月", the 闰 taking the place of the leading space.
+    static std::string InfoMonthText(const LunarDate& lunar);
+    // The month text painted for the date the grid shows.
+    std::string ShownMonthText() const;
 
     // The hidden 今天 button of the panel (105) asks its owner for today's date.
     void SetTodaySource(std::function<CalendarDate()> today) { m_today = std::move(today); }

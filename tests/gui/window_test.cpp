@@ -58,6 +58,7 @@
 #include "app/gui/tamsel_view.h"
 #include "app/gui/yes_no_dlg.h"
 #include "engine/chart_state.h"
+#include "engine/names.h"
 #include "engine/options.h"
 #include "platform/message.h"
 #include "platform/program_dir.h"
@@ -471,6 +472,156 @@ TEST_F(ChartWindow, EditBirthOpensFilledFromTheChart) {
     EXPECT_EQ(before, ReadFile(InProgram("style/02/right.htm")));
 }
 
+// Lets a test's script reach into the frame the report is shown in: file pages
+// are each other's strangers in WebKit.
+void OpenFrameToScriptsOf(CTamselView& view) {
+    WebKitSettings* settings = webkit_web_view_get_settings(WEBKIT_WEB_VIEW(view.Browser()->GetNativeBackend()));
+    webkit_settings_set_allow_file_access_from_file_urls(settings, TRUE);
+    webkit_settings_set_allow_universal_access_from_file_urls(settings, TRUE);
+}
+
+// Picks a line of a list box as a click does.
+void PickLine(wxWindow& dialog, int id, int line) {
+    auto* list = control_of<wxListBox>(dialog, id);
+    ASSERT_NE(nullptr, list);
+    list->SetSelection(line);
+    wxCommandEvent picked(wxEVT_LISTBOX, id);
+    picked.SetEventObject(list);
+    picked.SetInt(line);
+    list->GetEventHandler()->ProcessEvent(picked);
+}
+
+// The text of the page from a label on, without its tags: "夏令时慢60分0秒".
+std::string PageTextAfter(const std::string& page, const std::string& label, std::size_t length) {
+    const std::size_t at = page.find(label);
+    if (at == std::string::npos) return {};
+    return std::regex_replace(page.substr(at, 400), std::regex("<[^>]*>|\\s"), "").substr(0, length);
+}
+
+// New York on 1 July 1990 at 13:30 on its clock: daylight saving (UTC-4), so the
+// true solar time is near 12:30, the 午 hour; reading the clock as standard time
+// would give 未.
+TEST_F(ChartWindow, ABirthAbroadIsEnteredWithItsZoneAndRestoredForEditing) {
+    using namespace birth_ids;
+    bool seen = false;
+    when_open<CBirthDlg>([&](CBirthDlg& dialog) {
+        seen = true;
+        EXPECT_FALSE(control_of<wxListBox>(dialog, kZoneList)->IsEnabled()) << "the table's places come first";
+        choose_item(dialog, kProvince, from_gbk("广东"));
+        press_radio(dialog, kAbroad);
+        pump(200);
+        auto* zones = control_of<wxListBox>(dialog, kZoneList);
+        EXPECT_TRUE(zones->IsEnabled());
+        EXPECT_FALSE(control_of<wxComboBox>(dialog, kProvince)->IsEnabled());
+        EXPECT_GT(zones->GetCount(), 200u) << "every zone before a search";
+        EXPECT_EQ(from_gbk(help_text(BirthField::coordinates)), help_line(dialog));
+
+        // Typed into the search box, letter by letter.
+        control_of<wxTextCtrl>(dialog, kZoneSearch)->SetFocus();
+        pump(100);
+        wxUIActionSimulator typing;
+        typing.Text("york");
+        pump(400);
+        EXPECT_EQ("york", control_of<wxTextCtrl>(dialog, kZoneSearch)->GetValue());
+        EXPECT_EQ(from_gbk(help_text(BirthField::zone)), help_line(dialog));
+        int newYork = wxNOT_FOUND;
+        for (unsigned i = 0; i < zones->GetCount(); ++i) {
+            EXPECT_TRUE(zones->GetString(i).Lower().Contains("york")) << zones->GetString(i).utf8_str();
+            if (zones->GetString(i).StartsWith("America/New_York  New York (US)")) newYork = static_cast<int>(i);
+        }
+        if (newYork == wxNOT_FOUND) {  // close it rather than hang the run
+            ADD_FAILURE() << "no line for America/New_York";
+            click_button(dialog, wxID_CANCEL);
+            return;
+        }
+        PickLine(dialog, kZoneList, newYork);
+        // The city's coordinates fill the empty fields.
+        EXPECT_TRUE(control_of<wxTextCtrl>(dialog, kLongitude)->GetValue().StartsWith("-74.")) << "west is negative";
+        EXPECT_TRUE(control_of<wxTextCtrl>(dialog, kLatitude)->GetValue().StartsWith("40.7"));
+        EXPECT_EQ(from_gbk("已选：America/New_York"), control_of<wxStaticText>(dialog, kZoneChosen)->GetLabel());
+
+        choose_item(dialog, kYear, "1990");
+        choose_item(dialog, kMonth, "7");
+        choose_item(dialog, kDay, "1");
+        choose_item(dialog, kHour, "13");
+        choose_item(dialog, kMinute, "30");
+        // A longitude that is no number is refused, and everything typed stays.
+        control_of<wxTextCtrl>(dialog, kLongitude)->SetValue("74W");
+        click_button(dialog, wxID_OK);
+        EXPECT_EQ(1u, recorder.messages.size());
+        if (!recorder.messages.empty()) EXPECT_GBK_EQ("经度应为数字，例如-74.0", recorder.messages.back());
+        EXPECT_TRUE(dialog.IsShown());
+        EXPECT_EQ("74W", control_of<wxTextCtrl>(dialog, kLongitude)->GetValue());
+        EXPECT_EQ("york", control_of<wxTextCtrl>(dialog, kZoneSearch)->GetValue());
+        EXPECT_EQ(newYork, zones->GetSelection());
+        EXPECT_EQ("13", control_of<wxComboBox>(dialog, kHour)->GetStringSelection());
+
+        // The table's place is kept while abroad is chosen, and the other way round.
+        press_radio(dialog, kDomestic);
+        EXPECT_EQ(from_gbk("广东"), control_of<wxComboBox>(dialog, kProvince)->GetStringSelection());
+        EXPECT_TRUE(control_of<wxComboBox>(dialog, kProvince)->IsEnabled());
+        EXPECT_FALSE(zones->IsEnabled());
+        press_radio(dialog, kAbroad);
+        EXPECT_EQ("74W", control_of<wxTextCtrl>(dialog, kLongitude)->GetValue());
+
+        control_of<wxTextCtrl>(dialog, kLongitude)->SetValue("-74.0");
+        control_of<wxTextCtrl>(dialog, kLatitude)->SetValue("40.7");
+        pump(200);
+        take_screenshot("orvane-birth-abroad");
+        click_button(dialog, wxID_OK);
+        if (dialog.IsShown()) {
+            ADD_FAILURE() << "the birth dialog refused New York";
+            click_button(dialog, wxID_CANCEL);
+        }
+    });
+    g_frame->RunCommand(cmd::kInputBirth);
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(1u, recorder.messages.size());
+    EXPECT_GBK_EQ("America/New_York", chart.birthZone);
+    EXPECT_EQ(-3600, chart.daylightSavingSec);
+    EXPECT_GBK_EQ("午", branchName(chart.hourBranch));
+    const std::string page = ReadFile(current_style_folder() + "/right.htm");
+    EXPECT_NE(std::string::npos, page.find("America/New_York")) << "the zone stands for the place";
+    EXPECT_GBK_EQ("夏令时慢60分0秒", PageTextAfter(page, "夏令时<", std::string("夏令时慢60分0秒").size()));
+    const std::string coordinates = "经纬度西经74.0°北纬40.7°";
+    EXPECT_GBK_EQ(coordinates, PageTextAfter(page, "经纬度<", coordinates.size()));
+    wait_for_url_ending("/index.htm");
+    OpenFrameToScriptsOf(*g_frame->ActiveView());
+    // The place and the daylight-saving line in sight, once the framed report is there.
+    wxString scrolled;
+    wait_for([&] {
+        return g_frame->ActiveView()->Browser()->RunScript(
+                   "(function(){var f=document.getElementsByTagName('iframe').item(0);"
+                   "var d=f&&f.contentDocument;var e=d&&d.getElementById('place');"
+                   "if(!e)return 'no';e.scrollIntoView();return 'yes';})()",
+                   &scrolled) &&
+               scrolled == "yes";
+    }, 8000);
+    pump(300);
+    take_screenshot("orvane-chart-abroad");
+
+    // 修改生辰 opens it as entered.
+    seen = false;
+    when_open<CBirthDlg>([&](CBirthDlg& dialog) {
+        seen = true;
+        pump(200);
+        EXPECT_TRUE(control_of<wxRadioButton>(dialog, kAbroad)->GetValue());
+        EXPECT_EQ("-74.0", control_of<wxTextCtrl>(dialog, kLongitude)->GetValue());
+        EXPECT_EQ("40.7", control_of<wxTextCtrl>(dialog, kLatitude)->GetValue());
+        EXPECT_EQ(from_gbk("已选：America/New_York"), control_of<wxStaticText>(dialog, kZoneChosen)->GetLabel());
+        auto* zones = control_of<wxListBox>(dialog, kZoneList);
+        EXPECT_TRUE(zones->IsEnabled());
+        EXPECT_FALSE(control_of<wxComboBox>(dialog, kProvince)->IsEnabled());
+        EXPECT_EQ("America/New_York", control_of<wxTextCtrl>(dialog, kZoneSearch)->GetValue()) << "its line in sight";
+        EXPECT_TRUE(zones->GetStringSelection().StartsWith("America/New_York ")) << zones->GetStringSelection().utf8_str();
+        EXPECT_EQ("13", control_of<wxComboBox>(dialog, kHour)->GetStringSelection());
+        take_screenshot("orvane-birth-abroad-edit");
+        click_button(dialog, wxID_CANCEL);
+    });
+    g_frame->RunCommand(cmd::kEditBirth);
+    EXPECT_TRUE(seen);
+}
+
 TEST_F(ChartWindow, CancelAnsweredNoFinishesAndYesKeepsThePreviousPage) {
     // No: the build goes on to the end and every stage gets its mark.
     recorder.answer_next(false);
@@ -542,13 +693,7 @@ protected:
     }
     void TearDown() override { page_layout() = PageLayout(); }
 
-    // Lets the measuring script reach into the frame the report is shown in: file
-    // pages are each other's strangers in WebKit.
-    void OpenFrameToScripts() {
-        WebKitSettings* settings = webkit_web_view_get_settings(WEBKIT_WEB_VIEW(view->Browser()->GetNativeBackend()));
-        webkit_settings_set_allow_file_access_from_file_urls(settings, TRUE);
-        webkit_settings_set_allow_universal_access_from_file_urls(settings, TRUE);
-    }
+    void OpenFrameToScripts() { OpenFrameToScriptsOf(*view); }
 
     // Runs the pair measurement in the view once the framed report has loaded. wx
     // wraps a script in its own code, which a leading line comment would cut off.

@@ -8,6 +8,8 @@
 #include <wx/choice.h>
 #include <wx/image.h>
 #include <wx/process.h>
+#include <wx/statbmp.h>
+#include <wx/stattext.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
@@ -17,6 +19,8 @@
 
 #include "deskcal/calendar/display_texts.h"
 #include "deskcal/calendar/month_grid_layout.h"
+#include "deskcal/calendar/lunar_tables.h"
+#include "deskcal/gui/about_box.h"
 #include "deskcal/gui/calendar_dialog.h"
 #include "deskcal/gui/instance_link.h"
 #include "deskcal/gui/window_ids.h"
@@ -108,6 +112,28 @@ TEST_F(CalendarWindow, April2023GridShowsTheThirdMonthOnThe20th) {
         EXPECT_GT(dark_pixels(shot, wxRect(OnScreen(cell.left + 18, cell.top), wxSize(13, 20))), 10) << "day " << day;
     }
     EXPECT_EQ(0, dark_pixels(shot, wxRect(OnScreen(0, 26), wxSize(6 * 32, 20))));
+}
+
+// The side panel names a leap month as such: 闰 stands where other months have
+// their leading full-width space, so its first character carries ink.
+TEST_F(CalendarWindow, TheInfoAreaSaysLeapForADayOfTheLeapMonth) {
+    const wxRect firstSign(39, 76, 12, 15);  // inside the first character of the month line
+    ASSERT_TRUE(Panel().ShowDate(Date(2023, 4, 10)));  // 闰二月二十
+    EXPECT_EQ(wxString(L"闰二月"), wxString(Panel().ShownMonthText().c_str(), wxCSConv("GBK")));
+    pump(200);
+    wxImage shot = take_screenshot("tallis-leap-second-month");
+    EXPECT_GT(dark_pixels(shot, wxRect(Panel().ClientToScreen(firstSign.GetTopLeft()), firstSign.GetSize())), 10);
+
+    ASSERT_TRUE(Panel().ShowDate(Date(2023, 3, 10)));  // the second month itself
+    EXPECT_EQ(wxString(L"\u3000二月"), wxString(Panel().ShownMonthText().c_str(), wxCSConv("GBK")));
+    pump(200);
+    shot = take_screenshot("tallis-second-month");
+    EXPECT_EQ(0, dark_pixels(shot, wxRect(Panel().ClientToScreen(firstSign.GetTopLeft()), firstSign.GetSize())));
+
+    ASSERT_TRUE(Panel().ShowDate(Date(2023, 4, 20)));  // 三月初一, after the leap month
+    EXPECT_EQ(wxString(L"\u3000三月"), wxString(Panel().ShownMonthText().c_str(), wxCSConv("GBK")));
+    ASSERT_TRUE(Panel().ShowDate(Date(2033, 12, 22)));  // the leap month after the eleventh
+    EXPECT_EQ(wxString(L"闰十一月"), wxString(Panel().ShownMonthText().c_str(), wxCSConv("GBK")));
 }
 
 TEST_F(CalendarWindow, February1901GridStartsOnFridayAndShowsLunar1900) {
@@ -233,6 +259,29 @@ TEST_F(CalendarWindow, ColourMenuEntryReplacesTheColour) {
 
     const wxImage shot = take_screenshot("tallis-title-colour");
     EXPECT_EQ(wxColour(30, 90, 200), pixel_at(shot, OnScreen(100, 2)));
+}
+
+// The about entry opens the calendar's own box: its icon, its name and the years
+// it covers, a fixed size, closed by OK.
+TEST_F(CalendarWindow, AboutEntryOpensTheCalendarsOwnBox) {
+    bool seen = false;
+    when_open<AboutBox>([&](AboutBox& box) {
+        seen = true;
+        pump(300);
+        EXPECT_EQ(wxString(L"关于 Kerrow万年历"), box.GetTitle());
+        auto* icon = control_of<wxStaticBitmap>(box, about_ids::kIcon);
+        ASSERT_NE(nullptr, icon);
+        EXPECT_EQ(48, icon->GetBitmap().GetWidth());
+        const wxString text = control_of<wxStaticText>(box, about_ids::kText)->GetLabel();
+        EXPECT_TRUE(text.Contains(wxString::Format(L"%d 年至 %d 年", kFirstYear, kLastYear))) << text.utf8_str();
+        EXPECT_EQ(box.GetMinSize(), box.GetMaxSize());
+        take_screenshot("tallis-about");
+        click_button(box, wxID_OK);
+    });
+    wxCommandEvent entry(wxEVT_MENU, ids::kMenuAbout);
+    m_dialog->GetEventHandler()->ProcessEvent(entry);
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(nullptr, open_window<AboutBox>());
 }
 
 TEST_F(CalendarWindow, MinimisingHidesInTheTrayWithTodaysTip) {
