@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
+#include <set>
 
 namespace platform {
 namespace {
@@ -77,17 +79,25 @@ std::string resolve_links(std::string path) {
 
 constexpr const char* kTempMark = ".tmp";
 
-// Removes `name`.tmpPID files of processes that no longer run: a process killed
-// while writing left them.
-void remove_stale_temps(const std::string& folder, const std::string& name) {
+// Removes NAME.tmpPID files of processes that no longer run: a process killed
+// while writing left them. Each folder is swept once per process, so a batch
+// writing thousands of pages into one folder reads it once, not once a page.
+void remove_stale_temps(const std::string& folder) {
+    static std::mutex guard;
+    static std::set<std::string> swept;
+    {
+        const std::lock_guard<std::mutex> lock(guard);
+        if (!swept.insert(folder).second) return;
+    }
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) return;
-    const std::string prefix = name + kTempMark;
+    const std::string mark = kTempMark;
     while (const dirent* entry = ::readdir(dir)) {
         const std::string file = entry->d_name;
-        if (file.size() <= prefix.size() || file.compare(0, prefix.size(), prefix) != 0) continue;
-        const std::string digits = file.substr(prefix.size());
-        if (digits.find_first_not_of("0123456789") != std::string::npos || digits.size() > 9) continue;
+        const auto at = file.rfind(mark);
+        if (at == std::string::npos || at == 0) continue;
+        const std::string digits = file.substr(at + mark.size());
+        if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos || digits.size() > 9) continue;
         const pid_t pid = static_cast<pid_t>(std::atol(digits.c_str()));
         if (pid > 0 && pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH)
             ::unlink((folder + "/" + file).c_str());
@@ -137,7 +147,7 @@ bool write_file_atomic(const std::string& path, const std::string& bytes, Durabi
     const std::string target = resolve_links(path);
     const std::string folder = folder_of(target);
     const std::string name = name_of(target);
-    remove_stale_temps(folder, name);
+    remove_stale_temps(folder);
 
     struct stat old{};
     const bool exists = ::stat(target.c_str(), &old) == 0;

@@ -37,9 +37,9 @@ enum class Durability { regenerable, durable };
 
 // Writes through a temporary file beside the target and renames it over the
 // target. A symbolic link is written through to the file it names; an existing
-// file keeps its mode. Temporary files that a killed process left beside the
-// target are removed first. Returns false (target untouched, no temporary file
-// left) when any step fails.
+// file keeps its mode. Temporary files that a killed process left in the
+// target's folder are removed at the first write there. Returns false (target
+// untouched, no temporary file left) when any step fails.
 bool write_file_atomic(const std::string& path, const std::string& bytes,
                        Durability durability = Durability::durable);
 

@@ -17,7 +17,10 @@ namespace {
 
 class Files : public ::testing::Test {
 protected:
-    fs::path dir = fs::temp_directory_path() / ("orvane-files-" + std::to_string(::getpid()));
+    // A folder of its own per test: a folder is swept for stale temporary files once per process.
+    fs::path dir = fs::temp_directory_path() /
+                   ("orvane-files-" + std::to_string(::getpid()) + "-" +
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
     void SetUp() override { fs::create_directories(dir); }
     void TearDown() override { fs::remove_all(dir); }
     std::string path(const char* name) const { return (dir / name).string(); }
@@ -73,11 +76,13 @@ TEST_F(Files, TemporaryFilesOfDeadProcessesAreRemovedAtTheNextWrite) {
     const std::string live = path("right.htm.tmp") + std::to_string(::getppid());
     std::ofstream(live) << "another process is writing";
     std::ofstream(path("right.htm.tmpnotapid")) << "not ours";
+    std::ofstream(path("log.dat.tmp") + std::to_string(dead)) << "cut";
     ASSERT_TRUE(platform::write_file_atomic(path("right.htm"), "page", platform::Durability::regenerable));
     EXPECT_FALSE(fs::exists(path("right.htm.tmp") + std::to_string(dead)));
     EXPECT_TRUE(fs::exists(live));
     EXPECT_TRUE(fs::exists(path("right.htm.tmpnotapid")));
     EXPECT_EQ(read(path("right.htm")), "page");
+    EXPECT_FALSE(fs::exists(path("log.dat.tmp") + std::to_string(dead)));  // another file's leftover too
 }
 
 // A file-size limit makes the kernel refuse part of a write, as a full disk does.
