@@ -17,7 +17,7 @@ namespace orvane {
 namespace {
 
 // A coordinate as the dialog shows it: two decimals, no trailing zeros past one.
-std::string coordinateText(double degrees) {
+std::string coordinate_text(double degrees) {
     char text[32];
     std::snprintf(text, sizeof text, "%.2f", degrees);
     std::string s = text;
@@ -26,7 +26,7 @@ std::string coordinateText(double degrees) {
 }
 
 // A typed number; nothing for empty text or text that is not wholly a number.
-std::optional<double> typedNumber(const std::string& text) {
+std::optional<double> typed_number(const std::string& text) {
     const char* begin = text.c_str();
     while (*begin == ' ') ++begin;
     char* end = nullptr;
@@ -60,8 +60,8 @@ BirthEntry birth_entry_from_chart(bool trueSolarTime) {
     entry.minuteIndex = chart.birthMinute;
     if (trueSolarTime && !chart.birthZone.empty()) {
         entry.abroad = true;
-        entry.longitudeText = coordinateText(chart.enteredLongitude);
-        entry.latitudeText = coordinateText(chart.enteredLatitude);
+        entry.longitudeText = coordinate_text(chart.enteredLongitude);
+        entry.latitudeText = coordinate_text(chart.enteredLatitude);
         entry.zoneText = chart.birthZone;
     } else if (trueSolarTime && !chart.birthProvince.empty()) {
         entry.provinceText = chart.birthProvince;
@@ -79,8 +79,8 @@ std::string zone_list_text(const ZoneEntry& zone) { return zone.zone + "  " + zo
 void choose_zone(BirthEntry& entry, const ZoneEntry& zone) {
     entry.zoneText = zone.zone;
     if (entry.longitudeText.empty() && entry.latitudeText.empty()) {
-        entry.longitudeText = coordinateText(zone.longitude);
-        entry.latitudeText = coordinateText(zone.latitude);
+        entry.longitudeText = coordinate_text(zone.longitude);
+        entry.latitudeText = coordinate_text(zone.latitude);
     }
 }
 
@@ -137,11 +137,11 @@ std::string missing_selection(const BirthEntry& entry, bool trueSolarTime) {
 }
 
 std::string abroad_place_problem(const BirthEntry& entry) {
-    const auto longitude = typedNumber(entry.longitudeText);
+    const auto longitude = typed_number(entry.longitudeText);
     if (!longitude) return "经度应为数字，例如-74.0";
-    const auto latitude = typedNumber(entry.latitudeText);
+    const auto latitude = typed_number(entry.latitudeText);
     if (!latitude) return "纬度应为数字，例如40.7";
-    return enteredPlaceProblem(*longitude, *latitude, entry.zoneText).value_or("");
+    return entered_place_problem(*longitude, *latitude, entry.zoneText).value_or("");
 }
 
 namespace {
@@ -196,8 +196,8 @@ bool accept_birth_entry(const BirthEntry& entry, bool trueSolarTime) {
     chart.enteredLongitude = chart.enteredLatitude = 0.0f;
     if (trueSolarTime && entry.abroad) {
         chart.birthZone = entry.zoneText;
-        chart.enteredLongitude = static_cast<float>(typedNumber(entry.longitudeText).value_or(0.0));
-        chart.enteredLatitude = static_cast<float>(typedNumber(entry.latitudeText).value_or(0.0));
+        chart.enteredLongitude = static_cast<float>(typed_number(entry.longitudeText).value_or(0.0));
+        chart.enteredLatitude = static_cast<float>(typed_number(entry.latitudeText).value_or(0.0));
     } else if (trueSolarTime) {
         chart.birthProvince = entry.provinceText;
         chart.birthCity = entry.cityText;

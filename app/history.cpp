@@ -132,7 +132,7 @@ bool recast_history_line(const std::string& line) {
     const bool byCoordinates = !record->birthZone.empty();
     options.optTrueSolarTime = byCoordinates || (!record->birthProvince.empty() && !record->birthCity.empty()) ? 1 : 0;
     if (byCoordinates) {
-        if (auto problem = enteredPlaceProblem(record->longitude, record->latitude, record->birthZone)) {
+        if (auto problem = entered_place_problem(record->longitude, record->latitude, record->birthZone)) {
             platform::show_message(*problem);
             return false;
         }

@@ -37,7 +37,7 @@ bool is_header_line(std::string_view content, std::size_t i) {
 }
 
 // The record boundaries of every listed line: where each record begins.
-std::vector<std::size_t> recordStarts(std::string_view content) {
+std::vector<std::size_t> record_starts(std::string_view content) {
     std::vector<std::size_t> starts;
     for (const HistoryLine& line : scan_history(content)) starts.push_back(line.recordBegin);
     return starts;
@@ -146,7 +146,7 @@ std::vector<std::string> history_texts(std::string_view content, bool completeOn
 }
 
 std::optional<std::string> remove_history_record(std::string_view content, std::size_t n) {
-    const std::vector<std::size_t> starts = recordStarts(content);
+    const std::vector<std::size_t> starts = record_starts(content);
     if (n >= starts.size()) return std::nullopt;
     const std::size_t end = n + 1 < starts.size() ? starts[n + 1] : content.size();
     std::string kept(content.substr(0, starts[n]));
@@ -156,7 +156,7 @@ std::optional<std::string> remove_history_record(std::string_view content, std::
 
 std::vector<std::string_view> history_record_bytes(std::string_view content, bool completeOnly) {
     const std::vector<HistoryLine> lines = scan_history(content, completeOnly);
-    const std::vector<std::size_t> starts = recordStarts(content);
+    const std::vector<std::size_t> starts = record_starts(content);
     std::vector<std::string_view> records;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::size_t end = i + 1 < starts.size() ? starts[i + 1] : content.size();

@@ -21,12 +21,12 @@ std::optional<std::string> read_option_bytes() {
     return std::nullopt;
 }
 
-std::uint8_t flagAt(const std::string& bytes, std::size_t i) { return i < bytes.size() && bytes[i] == '1' ? 1 : 0; }
+std::uint8_t flag_at(const std::string& bytes, std::size_t i) { return i < bytes.size() && bytes[i] == '1' ? 1 : 0; }
 
 }  // namespace
 
 Options options_from_bytes(const std::string& bytes) {
-    return {flagAt(bytes, 0), flagAt(bytes, 1), flagAt(bytes, 4), flagAt(bytes, 7)};
+    return {flag_at(bytes, 0), flag_at(bytes, 1), flag_at(bytes, 4), flag_at(bytes, 7)};
 }
 
 std::string options_to_bytes(const Options& flags) {

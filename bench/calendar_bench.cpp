@@ -12,7 +12,7 @@ void BM_SolarToLunar(benchmark::State& state) {
     int z = orvane::days_from_civil(1900, 2, 1);
     const int last = orvane::days_from_civil(2020, 12, 31);
     for (auto _ : state) {
-        auto lunar = orvane::lunarDateOfSolar(orvane::civil_from_days(z));
+        auto lunar = orvane::lunar_date_of_solar(orvane::civil_from_days(z));
         benchmark::DoNotOptimize(lunar);
         if (++z > last) z = orvane::days_from_civil(1900, 2, 1);
     }
@@ -22,7 +22,7 @@ BENCHMARK(BM_SolarToLunar);
 void BM_LunarToSolar(benchmark::State& state) {
     int year = 1900, month = 1;
     for (auto _ : state) {
-        auto solar = orvane::solarDateOfLunar({year, month, 15});
+        auto solar = orvane::solar_date_of_lunar({year, month, 15});
         benchmark::DoNotOptimize(solar);
         if (++month > 12) {
             month = 1;
@@ -40,8 +40,8 @@ void BM_TermsOfAYear(benchmark::State& state) {
         long long sum = 0;
         for (int j = 1; j <= 12; ++j) {
             const int k = 12 * (year - orvane::kTableFirstYear) + j;
-            sum += orvane::absoluteMinute(orvane::jie_moment(k)).value_or(0);
-            sum += orvane::absoluteMinute(orvane::qi_moment(k)).value_or(0);
+            sum += orvane::absolute_minute(orvane::jie_moment(k)).value_or(0);
+            sum += orvane::absolute_minute(orvane::qi_moment(k)).value_or(0);
         }
         benchmark::DoNotOptimize(sum);
         if (++year > 2020) year = 1900;

@@ -94,7 +94,7 @@ EnteredPlace parse_entered_place(const BirthArgs& args) {
     if (std::sscanf(args.coords.c_str(), "%lf,%lf%c", &place.longitude, &place.latitude, &tail) != 2)
         throw Refusal("经纬度格式应为经度,纬度，例如-74.0,40.7：" + to_gbk(args.coords));
     place.zone = args.zone;
-    if (auto problem = orvane::enteredPlaceProblem(place.longitude, place.latitude, place.zone)) throw Refusal(*problem);
+    if (auto problem = orvane::entered_place_problem(place.longitude, place.latitude, place.zone)) throw Refusal(*problem);
     return place;
 }
 

@@ -22,7 +22,7 @@ public:
 
     void write_json(JsonWriter& out) override {
         orvane::SolarDate solar = parse_date(date_);
-        auto lunar = orvane::lunarDateOfSolar(solar);
+        auto lunar = orvane::lunar_date_of_solar(solar);
         if (!lunar) throw Refusal("日期不存在或超出农历表的范围（" + table_range() + "）：" + to_gbk(date_));
         out.begin_object();
         out.member("lunarYear", lunar->year);
@@ -47,7 +47,7 @@ public:
     nlohmann::ordered_json run() override {
         orvane::SolarDate parts = parse_date_fields(date_);
         orvane::LunarDate lunar{parts.year, parts.month + (leap_ ? 20 : 0), parts.day};
-        auto solar = orvane::solarDateOfLunar(lunar);
+        auto solar = orvane::solar_date_of_lunar(lunar);
         if (!solar)
             throw Refusal("农历日期不存在或超出农历表的范围（" + table_range() + "）：" + to_gbk(date_) + (leap_ ? " 闰月" : ""));
         return {{"solarYear", solar->year}, {"solarMonth", solar->month}, {"solarDay", solar->day}};

@@ -20,8 +20,8 @@ namespace {
 constexpr int kRefused = 2;
 
 int print_month(int argc, char** argv) {
-    const std::optional<deskcal::YearMonth> first = argc == 3 || argc == 4 ? deskcal::ParseYearMonth(argv[2]) : std::nullopt;
-    const std::optional<deskcal::YearMonth> last = argc == 4 ? deskcal::ParseYearMonth(argv[3]) : first;
+    const std::optional<deskcal::YearMonth> first = argc == 3 || argc == 4 ? deskcal::parse_year_month(argv[2]) : std::nullopt;
+    const std::optional<deskcal::YearMonth> last = argc == 4 ? deskcal::parse_year_month(argv[3]) : first;
     if (!first || !last || 12 * last->year + last->month < 12 * first->year + first->month) {
         // Literals are GBK inside the program; the terminal gets UTF-8.
         std::fputs(platform::gbk_to_utf8_lossy("tallis --print YYYY-MM [YYYY-MM]：需要 1901-01 至 2050-12 之间的年月，后者不早于前者\n").c_str(), stderr);

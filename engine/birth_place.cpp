@@ -15,7 +15,7 @@ constexpr const char* kZoneTablePath = "/usr/share/zoneinfo/zone1970.tab";
 
 // ISO 6709 angle of zone1970.tab: sign, degrees (degreeDigits), minutes and
 // optionally seconds: +4230 or +404251 (latitude), -07400 or -0740023 (longitude).
-std::optional<double> parseAngle(std::string_view text, size_t degreeDigits) {
+std::optional<double> parse_angle(std::string_view text, size_t degreeDigits) {
     if (text.size() != degreeDigits + 3 && text.size() != degreeDigits + 5) return std::nullopt;
     if (text[0] != '+' && text[0] != '-') return std::nullopt;
     for (size_t i = 1; i < text.size(); ++i)
@@ -34,7 +34,7 @@ std::string lowered(std::string_view text) {
 
 }  // namespace
 
-std::optional<std::string> enteredPlaceProblem(double longitude, double latitude, const std::string& zone) {
+std::optional<std::string> entered_place_problem(double longitude, double latitude, const std::string& zone) {
     if (!std::isfinite(longitude) || longitude < -180.0 || longitude > 180.0) return "经度应在-180至180之间";
     if (!std::isfinite(latitude) || latitude < -90.0 || latitude > 90.0) return "纬度应在-90至90之间";
     if (zone.empty()) return "<时区> 未选择";
@@ -57,8 +57,8 @@ std::vector<ZoneEntry> parse_zone_table(std::string_view text) {
         const std::string& coordinates = columns[1];
         const size_t split = coordinates.find_first_of("+-", 1);
         if (split == std::string::npos) continue;
-        auto latitude = parseAngle(std::string_view(coordinates).substr(0, split), 2);
-        auto longitude = parseAngle(std::string_view(coordinates).substr(split), 3);
+        auto latitude = parse_angle(std::string_view(coordinates).substr(0, split), 2);
+        auto longitude = parse_angle(std::string_view(coordinates).substr(split), 3);
         if (!latitude || !longitude) continue;
         ZoneEntry entry;
         entry.zone = columns[2];

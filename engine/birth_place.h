@@ -11,7 +11,7 @@ namespace orvane {
 
 // The refusal message of a place given by longitude (degrees east, [-180, 180]),
 // latitude (degrees north, [-90, 90]) and zone; nothing when it is acceptable.
-std::optional<std::string> enteredPlaceProblem(double longitude, double latitude, const std::string& zone);
+std::optional<std::string> entered_place_problem(double longitude, double latitude, const std::string& zone);
 
 // One zone of zone1970.tab: its IANA name, its principal city (the last part of
 // the name, spaces for underscores), the city's coordinates, and the countries.

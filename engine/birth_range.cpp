@@ -7,11 +7,11 @@
 
 namespace orvane {
 
-std::string birthYearRangeMessage() {
+std::string birth_year_range_message() {
     return "年份应在" + std::to_string(kFirstBirthYear) + "-" + std::to_string(kLastBirthYear);
 }
 
-std::string firstSpringMessage() {
+std::string first_spring_message() {
     // Entry 1 is 立春 of the first birth year; its code gives the lunar date.
     const SolarTermEntry& spring = SolarTermTable[static_cast<size_t>(term_index(kFirstBirthYear, 1))];
     const int month = spring.jieCode / 10000;
@@ -22,7 +22,7 @@ std::string firstSpringMessage() {
            clock + "）之后";
 }
 
-std::string lastBirthDateMessage() {
+std::string last_birth_date_message() {
     return "日期应不晚于公历" + std::to_string(kLastBirthDate.year) + "年" + std::to_string(kLastBirthDate.month) +
            "月" + std::to_string(kLastBirthDate.day) + "日";
 }

@@ -25,12 +25,12 @@ static_assert(kLastBirthYear + 1 <= kTableLastYear, "the lunar year after the la
 static_assert(term_index(kLastBirthYear, 14) < kSolarTermEntries, "the terms after the last birth must be in the table");
 
 // "年份应在1900-2100", with the years of the range.
-std::string birthYearRangeMessage();
+std::string birth_year_range_message();
 
 // The refusal of a date before 立春 1900, with its moment from the term table.
-std::string firstSpringMessage();
+std::string first_spring_message();
 
 // The refusal of a lunar date whose solar day falls after kLastBirthDate.
-std::string lastBirthDateMessage();
+std::string last_birth_date_message();
 
 }  // namespace orvane

@@ -8,7 +8,7 @@
 namespace orvane {
 namespace {
 
-const date::time_zone* zoneOf(const std::string& name) {
+const date::time_zone* zone_of(const std::string& name) {
     if (name.empty()) return nullptr;
     try {
         return date::locate_zone(name);
@@ -20,7 +20,7 @@ const date::time_zone* zoneOf(const std::string& name) {
 // The offset of standard time around a period: the system database marks a
 // saving period only as such, so the standard offset is that of the nearest
 // period without saving, looked for backward, then forward.
-std::chrono::seconds standardOffset(const date::time_zone* zone, const date::sys_info& info) {
+std::chrono::seconds standard_offset(const date::time_zone* zone, const date::sys_info& info) {
     if (info.save == std::chrono::minutes{0}) return info.offset;
     date::sys_info probe = info;
     for (int i = 0; i < 8 && probe.begin > date::sys_seconds::min() + std::chrono::hours(24); ++i) {
@@ -37,17 +37,17 @@ std::chrono::seconds standardOffset(const date::time_zone* zone, const date::sys
 
 }  // namespace
 
-bool is_known_zone(const std::string& zone) { return zoneOf(zone) != nullptr; }
+bool is_known_zone(const std::string& zone) { return zone_of(zone) != nullptr; }
 
-std::optional<CivilClockReading> readCivilClock(const std::string& zone, const SolarDate& day, int hour,
+std::optional<CivilClockReading> read_civil_clock(const std::string& zone, const SolarDate& day, int hour,
                                                 int minute) {
-    const date::time_zone* z = zoneOf(zone);
+    const date::time_zone* z = zone_of(zone);
     if (!z) return std::nullopt;
     const auto local = date::local_days{date::year{day.year} / day.month / day.day} + std::chrono::hours{hour} +
                        std::chrono::minutes{minute};
     const date::local_info info = z->get_info(local);
     const date::sys_info& in_force = info.first;  // before the change for a skipped or doubled time
-    const auto standard = standardOffset(z, in_force);
+    const auto standard = standard_offset(z, in_force);
     CivilClockReading reading;
     reading.standardOffsetSec = static_cast<int>(standard.count());
     reading.daylightSavingSec = static_cast<int>((standard - in_force.offset).count());

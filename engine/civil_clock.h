@@ -27,7 +27,7 @@ bool is_known_zone(const std::string& zone);
 // Reads the clock time of a local date in a zone; nothing for an unknown zone.
 // A time that the clock skipped or showed twice is read with the offset in
 // force before the change.
-std::optional<CivilClockReading> readCivilClock(const std::string& zone, const SolarDate& date, int hour,
+std::optional<CivilClockReading> read_civil_clock(const std::string& zone, const SolarDate& date, int hour,
                                                 int minute);
 
 }  // namespace orvane

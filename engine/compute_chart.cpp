@@ -18,7 +18,7 @@ namespace {
 void compute_hidden_stems() {
     const int branches[4] = {chart.yearBranch, chart.monthBranch, chart.dayBranch, chart.hourBranch};
     for (size_t row = 0; row < 4; ++row) {
-        chart.hiddenStems[row] = hiddenStemsOf(branches[row]);
+        chart.hiddenStems[row] = hidden_stems_of(branches[row]);
         for (size_t i = 0; i < 3; ++i) chart.hiddenTenGods[row][i] = tenGod(chart.dayPillar, chart.hiddenStems[row][i]);
     }
 }

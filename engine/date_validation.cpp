@@ -27,7 +27,7 @@ std::string format(const char* pattern, int a, int b = 0) {
 }
 
 int check_solar_date() {
-    if (chart.solarYear < kFirstBirthYear || chart.solarYear > kLastBirthYear) return fail(birthYearRangeMessage());
+    if (chart.solarYear < kFirstBirthYear || chart.solarYear > kLastBirthYear) return fail(birth_year_range_message());
     switch (chart.solarMonth) {
     case 1: case 3: case 5: case 7: case 8: case 10: case 12:
         if (chart.solarDay < 1 || chart.solarDay > 31) return fail("日期错误，应为1至31");
@@ -46,7 +46,7 @@ int check_solar_date() {
 }
 
 int check_lunar_date() {
-    if (chart.lunarYear < kFirstBirthYear || chart.lunarYear > kLastBirthYear) return fail(birthYearRangeMessage());
+    if (chart.lunarYear < kFirstBirthYear || chart.lunarYear > kLastBirthYear) return fail(birth_year_range_message());
     const int m = base_month(chart.lunarMonthCode);
     if (m < 1 || m > 12) return fail("月份应为1-12");
     if (chart.lunarDay < 1 || chart.lunarDay > 30) return fail("日期应为1至30");
@@ -89,17 +89,17 @@ int validate_birth_date() {
     if (chart.birthMinute < 0 || chart.birthMinute > 59) return fail("分钟应在0-59");
     if (chart.solarInput == 1) {
         if (!check_solar_date()) return 0;
-        auto lunar = lunarDateOfSolar({chart.solarYear, chart.solarMonth, chart.solarDay});
-        if (!lunar || before_first_spring(*lunar)) return fail(firstSpringMessage());
+        auto lunar = lunar_date_of_solar({chart.solarYear, chart.solarMonth, chart.solarDay});
+        if (!lunar || before_first_spring(*lunar)) return fail(first_spring_message());
         return 1;
     }
     if (!check_lunar_date()) return 0;
     if (before_first_spring({chart.lunarYear, base_month(chart.lunarMonthCode), chart.lunarDay}))
-        return fail(firstSpringMessage());
+        return fail(first_spring_message());
     // The last lunar year runs on into January of the next Gregorian year.
     const int code = chart.leapMonth ? leap_code_of(base_month(chart.lunarMonthCode)) : chart.lunarMonthCode;
-    auto solar = solarDateOfLunar({chart.lunarYear, code, chart.lunarDay});
-    if (!solar || after_last_birth_date(*solar)) return fail(lastBirthDateMessage());
+    auto solar = solar_date_of_lunar({chart.lunarYear, code, chart.lunarDay});
+    if (!solar || after_last_birth_date(*solar)) return fail(last_birth_date_message());
     return 1;
 }
 

@@ -35,7 +35,7 @@ int life_stage_of_branch(int dayPillarOrStem, int branchOrPillar) {
 
 int lifeStageOf(int pillar) { return life_stage_of_branch(chart.dayPillar, pillar); }
 
-const std::array<int, 3>& hiddenStemsOf(int branch) {
+const std::array<int, 3>& hidden_stems_of(int branch) {
     static constexpr std::array<std::array<int, 3>, 13> kHidden = {{
         {-1, -1, -1},
         {10, -1, -1},  // 子: 癸

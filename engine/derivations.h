@@ -29,7 +29,7 @@ constexpr int voidBranchOf(int pillar) {
 }
 
 // 藏干 of a branch [1, 12]: main, second, third stem, -1 where absent.
-const std::array<int, 3>& hiddenStemsOf(int branch);
+const std::array<int, 3>& hidden_stems_of(int branch);
 
 // How many of the chart's four pillars have the branch b (mod 12, 0 = 亥) / stem s (mod 10, 0 = 癸).
 int branchCount(int b);

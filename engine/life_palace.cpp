@@ -22,7 +22,7 @@ void compute_life_palace() {
     chart.lifePalaceShift = (ly < yp || chart.monthPillar == chart.qiMonthPillar) ? 0 : 1;
     chart.lifePalace =
         life_palace_of(chart.sunriseBranch, chart.monthPillar + chart.lifePalaceShift, chart.hourBranchNo, chart.yearPillar);
-    chart.lifePalaceHiddenStems = hiddenStemsOf(chart.lifePalace % 12);
+    chart.lifePalaceHiddenStems = hidden_stems_of(chart.lifePalace % 12);
 }
 
 }  // namespace orvane

@@ -41,7 +41,7 @@ void compute_luck_start() {
     // The 节 that opened the birth's solar month, in the solar year of the year pillar.
     const int k = term_index(chart.yearPillarYear, chart.solarMonthNo);
     const int governing = forward ? k + 1 : k;
-    std::optional<long long> term = absoluteMinute(jie_moment(governing));
+    std::optional<long long> term = absolute_minute(jie_moment(governing));
     long long minutes = 0;
     if (term) minutes = forward ? *term - birthMinute() : birthMinute() - *term;
     if (!term || minutes < 0 || minutes > kLongestSolarMonthMinutes) {

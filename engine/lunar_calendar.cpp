@@ -43,14 +43,14 @@ int daysBeforeLunarMonth(int lunarYear, int monthCode) {
     return days;
 }
 
-std::optional<SolarDate> solarDateOfLunar(const LunarDate& date) {
+std::optional<SolarDate> solar_date_of_lunar(const LunarDate& date) {
     if (!has_lunar_year(date.year)) return std::nullopt;
     int length = lunar_month_length(date.year, date.monthCode);
     if (length == 0 || date.day < 1 || date.day > length) return std::nullopt;
     return civil_from_days(new_year_day_number(date.year) + daysBeforeLunarMonth(date.year, date.monthCode) + date.day - 1);
 }
 
-std::optional<LunarDate> lunarDateOfSolar(const SolarDate& date) {
+std::optional<LunarDate> lunar_date_of_solar(const SolarDate& date) {
     if (!is_valid_solar_date(date.year, date.month, date.day) || !has_lunar_year(date.year)) return std::nullopt;
     const int dayNumber = days_from_civil(date);
     int lunarYear = date.year;
@@ -80,7 +80,7 @@ int currentLunarYear() {
 }
 
 bool lunarToSolar() {
-    auto solar = solarDateOfLunar({chart.lunarYear, chart.lunarMonthCode, chart.lunarDay});
+    auto solar = solar_date_of_lunar({chart.lunarYear, chart.lunarMonthCode, chart.lunarDay});
     if (!solar) return false;
     chart.solarYear = solar->year;
     chart.solarMonth = solar->month;
@@ -89,7 +89,7 @@ bool lunarToSolar() {
 }
 
 bool solarToLunar() {
-    auto lunar = lunarDateOfSolar({chart.solarYear, chart.solarMonth, chart.solarDay});
+    auto lunar = lunar_date_of_solar({chart.solarYear, chart.solarMonth, chart.solarDay});
     if (!lunar) return false;
     chart.lunarYear = lunar->year;
     chart.lunarMonthCode = lunar->monthCode;

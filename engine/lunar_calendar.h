@@ -33,8 +33,8 @@ int lunar_month_length(int lunarYear, int monthCode);
 int daysBeforeLunarMonth(int lunarYear, int monthCode);
 
 // Nothing when the date lies outside the tables or does not exist.
-std::optional<SolarDate> solarDateOfLunar(const LunarDate& date);
-std::optional<LunarDate> lunarDateOfSolar(const SolarDate& date);
+std::optional<SolarDate> solar_date_of_lunar(const LunarDate& date);
+std::optional<LunarDate> lunar_date_of_solar(const SolarDate& date);
 
 // Today's lunar year (new year by NewYearDateTable).
 int currentLunarYear();

@@ -36,8 +36,8 @@ const std::array<const char*, 24> SolarTermNames = {
 
 const std::array<const char*, 6> ElementNames = {"", "木", "火", "土", "金", "水"};
 
-std::string cycleName(int cycleIndex) { return CycleNames[static_cast<size_t>(wrap(cycleIndex, 60))]; }
+std::string cycle_name(int cycleIndex) { return CycleNames[static_cast<size_t>(wrap(cycleIndex, 60))]; }
 
-std::string branchName(int branch) { return BranchNames[static_cast<size_t>(wrap1(branch, 12))]; }
+std::string branch_name(int branch) { return BranchNames[static_cast<size_t>(wrap1(branch, 12))]; }
 
 }  // namespace orvane

@@ -17,8 +17,8 @@ extern const std::array<const char*, 24> SolarTermNames;  // by SolarTermNo: [0]
 extern const std::array<const char*, 6> ElementNames;     // [1, 5] 木 火 土 金 水; [0] empty
 
 // Name of a pillar given as any integer (taken modulo 60).
-std::string cycleName(int cycleIndex);
+std::string cycle_name(int cycleIndex);
 // Branch name of a branch number taken modulo 12 (0 and 12 are 亥).
-std::string branchName(int branch);
+std::string branch_name(int branch);
 
 }  // namespace orvane

@@ -47,7 +47,7 @@ LunarDate next_lunar_month(const LunarDate& date) {
 }
 
 // Adds days to a lunar date by carrying over the month lengths.
-std::optional<LunarDate> addLunarDays(LunarDate date, int days) {
+std::optional<LunarDate> add_lunar_days(LunarDate date, int days) {
     date.day += days;
     for (int boundaries = 0; boundaries < 3; ++boundaries) {
         const int length = lunar_month_length(date.year, date.monthCode);
@@ -74,9 +74,9 @@ TermDay term_day(int k) {
     return {date, day_pillar_of(date.year, date.monthCode, date.day), hour, hour_branch_of_hour(hour)};
 }
 
-std::vector<std::string> namesOf(const std::vector<int>& pillars) {
+std::vector<std::string> names_of(const std::vector<int>& pillars) {
     std::vector<std::string> names;
-    for (int n : pillars) names.push_back(cycleName(n));
+    for (int n : pillars) names.push_back(cycle_name(n));
     return names;
 }
 
@@ -136,8 +136,8 @@ ReverseMatch reverse_search(int year, int monthPillar, int dayPillar, int hourPi
         match.refusal = kTermDayHour;
         return match;
     }
-    const auto lunar = addLunarDays(opening.date, cycle(d - opening.dayPillar));
-    const auto solar = lunar ? solarDateOfLunar(*lunar) : std::nullopt;
+    const auto lunar = add_lunar_days(opening.date, cycle(d - opening.dayPillar));
+    const auto solar = lunar ? solar_date_of_lunar(*lunar) : std::nullopt;
     if (!solar) {
         match.refusal = kNoSuchDay;
         return match;
@@ -156,7 +156,7 @@ std::string reverse_result_text(const ReverseMatch& match) {
     text += '\r';
     text += "农历：";
     text += num2cc_leap(match.lunar.year, 1) + "年" + num2cc_leap(match.lunar.monthCode, 2) + "月" +
-            num2cc_leap(match.lunar.day, 3) + "日" + branchName(match.hourBranch) + "时";
+            num2cc_leap(match.lunar.day, 3) + "日" + branch_name(match.hourBranch) + "时";
     return text;
 }
 
@@ -170,7 +170,7 @@ bool ReverseLookupState::chooseYearStem(const std::string& stem) {
     if (!offers(yearStem_, stem)) return false;
     yearStem_.selected = stem;
     std::vector<std::string> branches;
-    for (int b : branches_of_polarity(stem_of_name(stem))) branches.push_back(branchName(b));
+    for (int b : branches_of_polarity(stem_of_name(stem))) branches.push_back(branch_name(b));
     yearBranch_ = filled(std::move(branches));
     year_ = combo_of{};
     monthPillar_ = combo_of{};
@@ -189,7 +189,7 @@ bool ReverseLookupState::chooseYearBranch(const std::string& branch) {
     std::vector<std::string> years;
     for (int year : years_of_pillar(n)) years.push_back(std::to_string(year));
     year_ = filled(std::move(years));
-    monthPillar_ = filled(namesOf(month_pillars_of_year_stem(stem_of(n))));
+    monthPillar_ = filled(names_of(month_pillars_of_year_stem(stem_of(n))));
     resultText_.clear();
     confirmEnabled_ = false;
     return true;
@@ -206,7 +206,7 @@ bool ReverseLookupState::chooseDayStem(const std::string& stem) {
     if (!offers(dayStem_, stem)) return false;
     dayStem_.selected = stem;
     std::vector<std::string> branches;
-    for (int b : branches_of_polarity(stem_of_name(stem))) branches.push_back(branchName(b));
+    for (int b : branches_of_polarity(stem_of_name(stem))) branches.push_back(branch_name(b));
     dayBranch_ = filled(std::move(branches));
     // The listed hour pillars belong to the former stem.
     hourPillar_.enabled = false;
@@ -218,7 +218,7 @@ bool ReverseLookupState::chooseDayStem(const std::string& stem) {
 bool ReverseLookupState::chooseDayBranch(const std::string& branch) {
     if (!offers(dayBranch_, branch)) return false;
     dayBranch_.selected = branch;
-    hourPillar_ = filled(namesOf(hour_pillars_of_day_stem(stem_of_name(dayStem_.selected))));
+    hourPillar_ = filled(names_of(hour_pillars_of_day_stem(stem_of_name(dayStem_.selected))));
     // A result found for the former day no longer matches the pillars.
     confirmEnabled_ = false;
     return true;

@@ -28,14 +28,14 @@ TermMoment qi_moment(int k) {
     return {term_lunar_year(k, code), code};
 }
 
-std::optional<SolarDate> termSolarDate(const TermMoment& moment) {
+std::optional<SolarDate> term_solar_date(const TermMoment& moment) {
     const int monthCode = moment.code / 1000000;
     const int day = moment.code / 10000 % 100;
-    return solarDateOfLunar({moment.lunarYear, monthCode, day});
+    return solar_date_of_lunar({moment.lunarYear, monthCode, day});
 }
 
-std::optional<long long> absoluteMinute(const TermMoment& moment) {
-    auto date = termSolarDate(moment);
+std::optional<long long> absolute_minute(const TermMoment& moment) {
+    auto date = term_solar_date(moment);
     if (!date) return std::nullopt;
     const int hour = moment.code / 100 % 100;
     const int minute = moment.code % 100;

@@ -35,9 +35,9 @@ TermMoment qi_moment(int k);
 
 // Minutes since 1970-01-01 00:00 (Beijing time) of a term moment, or of a lunar
 // date with a clock time; nothing outside the tables.
-std::optional<long long> absoluteMinute(const TermMoment& moment);
+std::optional<long long> absolute_minute(const TermMoment& moment);
 
 // The solar date on which a term moment falls.
-std::optional<SolarDate> termSolarDate(const TermMoment& moment);
+std::optional<SolarDate> term_solar_date(const TermMoment& moment);
 
 }  // namespace orvane

@@ -62,7 +62,7 @@ std::vector<int> usefulElements(int dayStem, bool strong) {
     return {d, (d + 4) % 5};
 }
 
-std::vector<std::string> balancingSigns(float warmth) {
+std::vector<std::string> balancing_signs(float warmth) {
     std::vector<std::string> signs;
     auto consider = [&](int w, const char* name) {
         if (static_cast<int>(static_cast<float>(w) + warmth) == 0) signs.emplace_back(name);

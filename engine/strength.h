@@ -28,6 +28,6 @@ std::vector<int> usefulElements(int dayStem, bool strong);
 // 调候: the stems and branches whose warmth brings a chart of this warmth to
 // balance (stems 癸 甲 … 壬, then branches 亥 子 … 戌), as names; 癸、子 for a
 // hot chart and 丙、巳 for a cold one when none balances exactly.
-std::vector<std::string> balancingSigns(float warmth);
+std::vector<std::string> balancing_signs(float warmth);
 
 }  // namespace orvane

@@ -25,7 +25,7 @@ struct TermDay {
     int daysAfter = 0;
 };
 
-std::optional<TermDay> latestTermDay(const LunarDate& birth, int birthDayNumber) {
+std::optional<TermDay> latest_term_day(const LunarDate& birth, int birthDayNumber) {
     const int k0 = term_index(birth.year, base_month(birth.monthCode) - 1);
     std::optional<TermDay> best;
     int bestDay = 0;
@@ -34,7 +34,7 @@ std::optional<TermDay> latestTermDay(const LunarDate& birth, int birthDayNumber)
         const int j = k % 12 == 0 ? 12 : k % 12;
         const TermMoment moments[2] = {jie_moment(k), qi_moment(k)};
         for (int half = 0; half < 2; ++half) {
-            auto date = termSolarDate(moments[half]);
+            auto date = term_solar_date(moments[half]);
             if (!date) continue;
             int day = days_from_civil(*date);
             if (day <= birthDayNumber && (!best || day > bestDay)) {
@@ -58,7 +58,7 @@ BirthMoment moment_at(long long minutes) {
     m.solarDay = date.day;
     m.hour = minuteOfDay / 60;
     m.minute = minuteOfDay % 60;
-    if (auto lunar = lunarDateOfSolar(date)) {
+    if (auto lunar = lunar_date_of_solar(date)) {
         m.lunarYear = lunar->year;
         m.lunarMonthCode = lunar->monthCode;
         m.lunarDay = lunar->day;
@@ -130,7 +130,7 @@ void apply_true_solar_time() {
     // time, then to Beijing time for the terms. A zone checked on entry that the
     // database no longer knows reads as Beijing standard time.
     const CivilClockReading clock =
-        readCivilClock(zone, enteredDate, chart.birthHour, chart.birthMinute).value_or(CivilClockReading{kBeijingOffsetSec, 0});
+        read_civil_clock(zone, enteredDate, chart.birthHour, chart.birthMinute).value_or(CivilClockReading{kBeijingOffsetSec, 0});
     chart.daylightSavingSec = clock.daylightSavingSec;
     chart.zoneOffsetSec = clock.standardOffsetSec;
     const long long standard = entered + clock.daylightSavingSec / 60;
@@ -143,7 +143,7 @@ void apply_true_solar_time() {
     const BirthMoment local = moment_at(standard);
     const LunarDate localDate{local.lunarYear, local.lunarMonthCode, local.lunarDay};
     const int localDay = days_from_civil(local.solarYear, local.solarMonth, local.solarDay);
-    if (auto term_day = latestTermDay(localDate, localDay))
+    if (auto term_day = latest_term_day(localDate, localDay))
         chart.equationOfTimeSec = equation_of_time_seconds(equation_of_time_slot_base(term_day->term, term_day->daysAfter),
                                                         local.hour, local.minute);
 

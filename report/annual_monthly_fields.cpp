@@ -17,9 +17,9 @@ void write_annual_monthly_fields() {
     for (int k = 0; k < 80; ++k) {
         const std::size_t row = static_cast<std::size_t>(kAnnualMonthlyFields.at(k, 0));
         ReportFieldTable[row] = std::to_string(chart.lunarYear + k);
-        ReportFieldTable[row + 1] = cycleName(chart.yearPillar + k);
+        ReportFieldTable[row + 1] = cycle_name(chart.yearPillar + k);
         // Month pillars run on from year to year.
-        for (int j = 0; j < 12; ++j) ReportFieldTable[row + 2 + static_cast<std::size_t>(j)] = cycleName(first + 12 * k + j);
+        for (int j = 0; j < 12; ++j) ReportFieldTable[row + 2 + static_cast<std::size_t>(j)] = cycle_name(first + 12 * k + j);
     }
 }
 

@@ -41,15 +41,15 @@ struct RowLuck {
 using Relation = bool (*)(int, int);
 
 // "与年柱癸亥天合地合" … for the natal pillars, then the outgoing and running luck pillars.
-std::string relationsWith(int year, const RowLuck& luck, Relation related, const char* word) {
+std::string relations_with(int year, const RowLuck& luck, Relation related, const char* word) {
     static constexpr const char* natalLabel[4] = {"与年柱", "与月柱", "与日柱", "与时柱"};
     const int natal[4] = {chart.yearPillar, chart.monthPillar, chart.dayPillar, chart.hourPillar};
     std::string text;
     for (int k = 0; k < 4; ++k)
-        if (related(natal[k], year)) text += natalLabel[k] + cycleName(natal[k]) + word;
+        if (related(natal[k], year)) text += natalLabel[k] + cycle_name(natal[k]) + word;
     if (!luck.started) return text;
-    if (luck.changes && related(*luck.outgoing, year)) text += "与大运" + cycleName(*luck.outgoing) + word;
-    if (related(luck.incoming, year)) text += "与大运" + cycleName(luck.incoming) + word;
+    if (luck.changes && related(*luck.outgoing, year)) text += "与大运" + cycle_name(*luck.outgoing) + word;
+    if (related(luck.incoming, year)) text += "与大运" + cycle_name(luck.incoming) + word;
     return text;
 }
 
@@ -91,10 +91,10 @@ void write_annual_table_fields() {
         const int r = kAnnualFields.at(age - 1, 0);
         const int year = annual_cycle_of_age(age);
         field(r) = std::to_string(chart.lunarYear + age - 1);
-        field(r + 1) = cycleName(year);
+        field(r + 1) = cycle_name(year);
         field(r + 2) = age2(age);
         field(r + 3) = TenGodNames[static_cast<std::size_t>(tenGod(chart.dayPillar, year))];
-        field(r + 4) = cycleName(chart.hourPillar + step * age);
+        field(r + 4) = cycle_name(chart.hourPillar + step * age);
 
         RowLuck luck;
         luck.incoming = running;
@@ -103,17 +103,17 @@ void write_annual_table_fields() {
         } else {
             luck.started = true;
             luck.outgoing = running;
-            field(r + 5) = cycleName(running);
+            field(r + 5) = cycle_name(running);
             if (age != a0 && wrap(age, 10) == wrap(a0, 10)) {
                 luck.changes = true;
                 running = cycle(running + step);
                 luck.incoming = running;
-                field(r + 5) += "、" + cycleName(running);
+                field(r + 5) += "、" + cycle_name(running);
             }
         }
         field(r + 6) = annual_events(luck.outgoing, luck.incoming, year) +
-                       relationsWith(year, luck, is_heaven_earth_combined, "天合地合") +
-                       relationsWith(year, luck, is_stem_controlled_branch_clashed, "天克地冲");
+                       relations_with(year, luck, is_heaven_earth_combined, "天合地合") +
+                       relations_with(year, luck, is_stem_controlled_branch_clashed, "天克地冲");
         field(r + 7) = StarsOfPassingBranch(year);
     }
 }

@@ -114,7 +114,7 @@ void write_lunar_birth_date() {
         field(kLunarDateFields[0]) = num2cc(chart.lunarYear, 1);
         field(kLunarDateFields[1]) = (chart.leapMonth ? "闰" : "") + num2cc(base_month(chart.lunarMonthCode), 2);
         field(kLunarDateFields[2]) = num2cc(chart.lunarDay, 3);
-        field(kLunarDateFields[3]) = chart.solarHour == 23 ? "夜子" : branchName(chart.hourBranchNo);
+        field(kLunarDateFields[3]) = chart.solarHour == 23 ? "夜子" : branch_name(chart.hourBranchNo);
     } else {
         // The day turned at 23:00: the date of the pillar day is shown.
         field(kLunarDateFields[0]) = num2cc(chart.pillarDayYear, 1);
@@ -135,7 +135,7 @@ void write_person_and_times() {
     field(kPlaceFields[3]) = formatted("%.1f", std::fabs(chart.birthLatitude));
     field(kPlaceFields[5]) = chart.birthLongitude < 0.0f ? "西经" : "东经";
     field(kPlaceFields[6]) = chart.birthLatitude < 0.0f ? "南纬" : "北纬";
-    field(kPlaceFields[4]) = branchName(chart.sunriseBranch);
+    field(kPlaceFields[4]) = branch_name(chart.sunriseBranch);
     field(kTimeFields[kEnteredYear]) = number(chart.solarYear);
     field(kTimeFields[kEnteredMonth]) = number(chart.solarMonth);
     field(kTimeFields[kEnteredDay]) = number(chart.solarDay);
@@ -193,12 +193,12 @@ void write_hidden_stem_fields(int at, int stem) {
 
 void write_pillar_block(int base, int pillar, const std::array<int, 3>& hiddenStems, int lifeStage, int voidBranch,
                         bool isDayPillar) {
-    field(base) = cycleName(pillar);
+    field(base) = cycle_name(pillar);
     field(base + 1) = element_of(stem_of(pillar));
     field(base + 2) = isDayPillar ? "" : TenGodNames[static_cast<std::size_t>(tenGod(chart.dayPillar, pillar))];
     for (std::size_t i = 0; i < 3; ++i) write_hidden_stem_fields(base + 3 + 3 * static_cast<int>(i), hiddenStems[i]);
     field(base + 12) = LifeStageNames[static_cast<std::size_t>(wrap(lifeStage, 12))];
-    field(base + 13) = branchName(voidBranch) + "、" + branchName(voidBranch + 1);
+    field(base + 13) = branch_name(voidBranch) + "、" + branch_name(voidBranch + 1);
     field(base + 14) = NayinNames[static_cast<std::size_t>(nayin_code(pillar))];
 }
 
@@ -213,9 +213,9 @@ void write_chart_page_fields() {
     const int voids[4] = {chart.voidBranch.year, chart.voidBranch.month, chart.voidBranch.day, chart.voidBranch.hour};
     for (std::size_t i = 0; i < 4; ++i)
         write_pillar_block(kPillarFields.at(static_cast<int>(i), 0), pillars[i], chart.hiddenStems[i], stages[i], voids[i], i == 2);
-    write_pillar_block(kPillarFields.at(4, 0), chart.lifePalace, hiddenStemsOf(chart.lifePalace), lifeStageOf(chart.lifePalace),
+    write_pillar_block(kPillarFields.at(4, 0), chart.lifePalace, hidden_stems_of(chart.lifePalace), lifeStageOf(chart.lifePalace),
                        chart.voidBranch.lifePalace, false);
-    write_pillar_block(kPillarFields.at(5, 0), chart.fetalOrigin, hiddenStemsOf(chart.fetalOrigin), lifeStageOf(chart.fetalOrigin),
+    write_pillar_block(kPillarFields.at(5, 0), chart.fetalOrigin, hidden_stems_of(chart.fetalOrigin), lifeStageOf(chart.fetalOrigin),
                        chart.voidBranch.fetalOrigin, false);
     publish_chart_code();
 }

@@ -30,11 +30,11 @@ std::string str_RiShiDuan_DateTime(int row) {
         const int i = row - kGeneralRows - 1;
         const int stem = i / 12 + 1, branch = i % 12 + 1;
         return std::string("六") + StemNames[static_cast<std::size_t>(stem)] + "日" +
-               cycleName(hour_pillar_ordinal(stem, branch)) + "时";
+               cycle_name(hour_pillar_ordinal(stem, branch)) + "时";
     }
     const int i = row - kSixDayRows - 1;
     const int day = i / 12 + 1, branch = i % 12 + 1;
-    return cycleName(cycle(day)) + "日" + cycleName(hour_pillar_ordinal(stem_of(day), branch)) + "时";
+    return cycle_name(cycle(day)) + "日" + cycle_name(hour_pillar_ordinal(stem_of(day), branch)) + "时";
 }
 
 std::string str_RiShiDuan_Shi(int row) {
@@ -63,7 +63,7 @@ std::string lookup_day_hour_text(const std::string& key) {
 void write_day_hour_fields() {
     auto& f = ReportFieldTable;
     const int s = stem_of(chart.dayPillar), b = branch_of(chart.hourPillar);
-    const std::string day = cycleName(chart.dayPillar), hour = cycleName(chart.hourPillar);
+    const std::string day = cycle_name(chart.dayPillar), hour = cycle_name(chart.hourPillar);
     const std::string stem = StemNames[static_cast<std::size_t>(s)];
     f[kDayHourFields[0]] = day;
     f[kDayHourFields[1]] = hour;

@@ -17,7 +17,7 @@ int day_pillar_vote_number(int dayPillar) { return 260000 + cycle_ordinal(dayPil
 
 void write_day_pillar_fields() {
     auto& f = ReportFieldTable;
-    f[kDayPillarNoteFields[0]] = cycleName(chart.dayPillar);
+    f[kDayPillarNoteFields[0]] = cycle_name(chart.dayPillar);
     f[kDayPillarNoteFields[1]] = DayPillarNotes[static_cast<std::size_t>(cycle_ordinal(chart.dayPillar))];
     f[kDayPillarNoteFields[2]] = vote_text_and_button(day_pillar_vote_number(chart.dayPillar));
 }

@@ -2,7 +2,7 @@
 
 namespace orvane {
 
-std::vector<int> mappedFields() {
+std::vector<int> mapped_fields() {
     std::vector<int> fields;
     for (const FieldBlock& block : ReportFieldMap)
         for (int row = 0; row < block.rows; ++row)

@@ -76,6 +76,6 @@ constexpr const FieldBlock& field_block(std::string_view name) {
 }
 
 // Every field of the map, in order.
-std::vector<int> mappedFields();
+std::vector<int> mapped_fields();
 
 }  // namespace orvane

@@ -45,7 +45,7 @@ int year_judgement_note_of(int row) { return wrap1(row, 10); }
 
 int ruling_stem_of_year_slot(int slotCode) {
     const int luckPillar = (slotCode / 100) % 100;
-    if (slotCode > 10000) return hiddenStemsOf(branch_of(luckPillar))[0];
+    if (slotCode > 10000) return hidden_stems_of(branch_of(luckPillar))[0];
     return stem_of(luckPillar);
 }
 

@@ -62,10 +62,10 @@ void write_period(int period) {
     field(p + 4) = number2(chart.luckStartDateDay);
     field(p + 5) = number2(firstAge);
     field(p + 6) = number2(firstAge + 10);
-    field(p + 7) = cycleName(h);
+    field(p + 7) = cycle_name(h);
     field(p + 8) = element_of(stem_of(h));
     field(p + 9) = ten_god_of(stem_of(h));
-    const std::array<int, 3>& hidden = hiddenStemsOf(branch_of(h));
+    const std::array<int, 3>& hidden = hidden_stems_of(branch_of(h));
     for (std::size_t k = 0; k < 3; ++k) write_hidden_stem_fields(p + 10 + 3 * static_cast<int>(k), hidden[k]);
     field(p + 19) = LifeStageNames[static_cast<std::size_t>(period_life_stage(period))];
     field(p + 20) = NayinNames[static_cast<std::size_t>(nayin_code(h))];

@@ -41,7 +41,7 @@ void write_strength_fields() {
     f[kStrengthFields[3]] = joined(useful);
     for (int e = 0; e < 5; ++e) f[static_cast<size_t>(705 + e)] = formatted("%.3f", chart.elementScore[static_cast<size_t>(e)]);
     f[kWarmthFields[0]] = formatted("%.1f", chart.warmth);
-    f[kWarmthFields[1]] = joined(balancingSigns(chart.warmth));
+    f[kWarmthFields[1]] = joined(balancing_signs(chart.warmth));
 }
 
 }  // namespace orvane

@@ -30,7 +30,7 @@ std::size_t at(int index) { return static_cast<std::size_t>(index); }
 // A cleared or damaged record can hold 10 (no stem); it gets no name and no text.
 std::string nameOf(int code) { return is_ten_god(code) ? TenGodNames[at(code)] : ""; }
 
-std::string verseOf(int code, int position) {
+std::string verse_of(int code, int position) {
     return is_ten_god(code) ? TenGodPositionVerses[at(code)][at(position)] : "";
 }
 
@@ -73,7 +73,7 @@ void write_ten_god_position_fields() {
     for (int slot = 0; slot < 7; ++slot) {
         const Place& p = places[slot];
         f[at(p.nameField)] = nameOf(p.code);
-        f[at(p.nameField + 1)] = verseOf(p.code, p.position);
+        f[at(p.nameField + 1)] = verse_of(p.code, p.position);
         f[at(kTenGodVotesFields[slot])] = vote_text_and_button(position_verse_vote_number(slot, p.code));
     }
 

@@ -39,7 +39,7 @@ const std::vector<PassingStar>& passing_stars() {
         for (const ShenShaJianRow& at : ShenShaJian) {
             if (std::string_view(at.code) != "lz") continue;
             const ShenShaSMRow* sm = find_star_description(at.starId);
-            list.push_back({star_group(at.starId), sm ? sm->Name : nullptr, shenShaRules(at.starId)});
+            list.push_back({star_group(at.starId), sm ? sm->Name : nullptr, shen_sha_rules(at.starId)});
         }
         return list;
     }();

@@ -66,7 +66,7 @@ constexpr bool is_star_id(int n) {
 }
 
 // The rule rows of one source group [1, 5]; empty for any other number.
-inline std::span<const ShenShaRuleRow> shenShaRuleGroup(int group) {
+inline std::span<const ShenShaRuleRow> shen_sha_rule_group(int group) {
     switch (group) {
         case 1: return YearStemStarRules;
         case 2: return YearBranchStarRules;
@@ -78,21 +78,21 @@ inline std::span<const ShenShaRuleRow> shenShaRuleGroup(int group) {
 }
 
 // The run of rule rows of one star, in table order; empty when the star has none.
-inline std::span<const ShenShaRuleRow> shenShaRules(int starId) {
-    const auto rows = shenShaRuleGroup(star_group(starId));
+inline std::span<const ShenShaRuleRow> shen_sha_rules(int starId) {
+    const auto rows = shen_sha_rule_group(star_group(starId));
     const auto [first, last] = std::ranges::equal_range(rows, starId, {}, &ShenShaRuleRow::starId);
     return {first, last};
 }
 
 // The first row of the star whose key is k (the row a keyed special rule reads); null if none.
 inline const ShenShaRuleRow* first_shen_sha_rule(int starId, int key) {
-    const auto rows = shenShaRules(starId);
+    const auto rows = shen_sha_rules(starId);
     const auto it = std::ranges::find(rows, key, &ShenShaRuleRow::key);
     return it == rows.end() ? nullptr : &*it;
 }
 
 // The position rows of one star, in table order.
-inline std::span<const ShenShaJianRow> shenShaPositions(int starId) {
+inline std::span<const ShenShaJianRow> shen_sha_positions(int starId) {
     const auto [first, last] =
         std::ranges::equal_range(ShenShaJian, starId, {}, &ShenShaJianRow::starId);
     return {first, last};
@@ -100,7 +100,7 @@ inline std::span<const ShenShaJianRow> shenShaPositions(int starId) {
 
 // Whether ShenShaJian has the row (starId, code).
 inline bool shen_sha_has_position(int starId, std::string_view code) {
-    return std::ranges::any_of(shenShaPositions(starId),
+    return std::ranges::any_of(shen_sha_positions(starId),
                                [code](const ShenShaJianRow& row) { return code == row.code; });
 }
 

@@ -19,7 +19,7 @@ std::string found(int starId) {
     return std::string(shen_sha_name(starId)) + "  ";
 }
 
-std::string foundIf(bool condition, int starId) { return condition ? found(starId) : std::string(); }
+std::string found_if(bool condition, int starId) { return condition ? found(starId) : std::string(); }
 
 // The first row of the star with this key names the branch the star stands on.
 bool keyed_branch_is(int starId, int key, int positionValue) {
@@ -54,9 +54,9 @@ bool gou_jiao(int positionValue) {
 }
 
 // 禄马交驰: the year branch's rows name the hour stem that must stand with the branch.
-std::string luMaJiaoChi(int yearBranch, int positionValue) {
+std::string lu_ma_jiao_chi(int yearBranch, int positionValue) {
     std::string cell;
-    for (const ShenShaRuleRow& row : shenShaRules(222))
+    for (const ShenShaRuleRow& row : shen_sha_rules(222))
         if (row.key == yearBranch && row.stem == chart.hourStem && row.branch == positionValue) cell += found(222);
     return cell;
 }
@@ -105,7 +105,7 @@ bool fu_de_xiu_qi(int positionValue) {
 }
 
 // 进神, 交神, 伏神, 退神: sixteen day pillars, all listed under 414.
-std::string jinShenFamily() {
+std::string jin_shen_family() {
     const char* text = nullptr;
     switch (cycle_ordinal(chart.dayPillar)) {
         case 1: case 31: case 16: case 46: text = "进神  "; break;   // 甲子 甲午 己卯 己酉
@@ -140,63 +140,63 @@ struct SpecialRuleRow {
     SpecialRule rule;
 };
 
-std::string byDayTable(const RuleAt& r) {
-    return born_by_day() ? EvaluateGenericRule(r.starId, r.keyValue, r.position, r.positionValue) : "";
+std::string by_day_table(const RuleAt& r) {
+    return born_by_day() ? evaluate_generic_rule(r.starId, r.keyValue, r.position, r.positionValue) : "";
 }
-std::string byNightTable(const RuleAt& r) {
-    return born_by_night() ? EvaluateGenericRule(r.starId, r.keyValue, r.position, r.positionValue) : "";
+std::string by_night_table(const RuleAt& r) {
+    return born_by_night() ? evaluate_generic_rule(r.starId, r.keyValue, r.position, r.positionValue) : "";
 }
-std::string tianMa(const RuleAt& r) {
-    return foundIf(keyed_branch_is(r.starId, life_palace_key(branch_of(chart.lifePalace), chart.yearStem), r.positionValue),
+std::string tian_ma(const RuleAt& r) {
+    return found_if(keyed_branch_is(r.starId, life_palace_key(branch_of(chart.lifePalace), chart.yearStem), r.positionValue),
                    r.starId);
 }
-std::string yuanChen(const RuleAt& r) { return foundIf(keyed_branch_is(r.starId, yuan_chen_key(), r.positionValue), r.starId); }
-std::string gouJiaoRule(const RuleAt& r) { return foundIf(gou_jiao(r.positionValue), r.starId); }
-std::string luMaJiaoChiRule(const RuleAt& r) { return luMaJiaoChi(r.keyValue, r.positionValue); }
-std::string shiftedPalace(const RuleAt& r) {
-    return foundIf(chart.lifePalaceShift != 0 && keyed_branch_is(r.starId, r.keyValue, r.positionValue), r.starId);
+std::string yuan_chen(const RuleAt& r) { return found_if(keyed_branch_is(r.starId, yuan_chen_key(), r.positionValue), r.starId); }
+std::string gou_jiao_rule(const RuleAt& r) { return found_if(gou_jiao(r.positionValue), r.starId); }
+std::string lu_ma_jiao_chi_rule(const RuleAt& r) { return lu_ma_jiao_chi(r.keyValue, r.positionValue); }
+std::string shifted_palace(const RuleAt& r) {
+    return found_if(chart.lifePalaceShift != 0 && keyed_branch_is(r.starId, r.keyValue, r.positionValue), r.starId);
 }
-std::string bingXiaoWaJie(const RuleAt& r) {
-    return foundIf(chart.sexFlag == 1 ? keyed_branch_is(r.starId, r.keyValue, r.positionValue) : bing_xiao_for_woman(),
+std::string bing_xiao_wa_jie(const RuleAt& r) {
+    return found_if(chart.sexFlag == 1 ? keyed_branch_is(r.starId, r.keyValue, r.positionValue) : bing_xiao_for_woman(),
                    r.starId);
 }
-std::string diSaoXingRule(const RuleAt& r) { return foundIf(di_sao_xing(), r.starId); }
-std::string yangJiRiRule(const RuleAt& r) { return foundIf(yang_ji_ri(), r.starId); }
-std::string nayinRule(const RuleAt& r) { return foundIf(nayin_pillar_is(r.starId, r.positionValue), r.starId); }
-std::string dayOrNightNoble(const RuleAt& r) {
+std::string di_sao_xing_rule(const RuleAt& r) { return found_if(di_sao_xing(), r.starId); }
+std::string yang_ji_ri_rule(const RuleAt& r) { return found_if(yang_ji_ri(), r.starId); }
+std::string nayin_rule(const RuleAt& r) { return found_if(nayin_pillar_is(r.starId, r.positionValue), r.starId); }
+std::string day_or_night_noble(const RuleAt& r) {
     const int key = born_by_day() ? day_hour_noble_key(chart.dayStem) : night_hour_noble_key(chart.dayStem);
-    return foundIf(keyed_branch_is(r.starId, key, r.positionValue), r.starId);
+    return found_if(keyed_branch_is(r.starId, key, r.positionValue), r.starId);
 }
-std::string fuDeXiuQiRule(const RuleAt& r) { return foundIf(fu_de_xiu_qi(r.positionValue), r.starId); }
-std::string jinShenRule(const RuleAt&) { return jinShenFamily(); }
-std::string fengYunByStemRule(const RuleAt& r) { return foundIf(feng_yun_by_stem(), r.starId); }
-std::string fengYunByBranchRule(const RuleAt& r) { return foundIf(feng_yun_by_branch(), r.starId); }
+std::string fu_de_xiu_qi_rule(const RuleAt& r) { return found_if(fu_de_xiu_qi(r.positionValue), r.starId); }
+std::string jin_shen_rule(const RuleAt&) { return jin_shen_family(); }
+std::string feng_yun_by_stem_rule(const RuleAt& r) { return found_if(feng_yun_by_stem(), r.starId); }
+std::string feng_yun_by_branch_rule(const RuleAt& r) { return found_if(feng_yun_by_branch(), r.starId); }
 // Kept out of the table rule, with no rule of their own yet: never found.
-std::string noRule(const RuleAt&) { return ""; }
+std::string no_rule(const RuleAt&) { return ""; }
 
 // Every star whose finding is not the table rule, with its rule; in StarId order.
 constexpr std::array<SpecialRuleRow, 33> SpecialRules = {{
-    {101, byDayTable},         // 天乙贵人 of the year stem, born 寅 to 申
-    {102, byNightTable},       // the same, born by night
-    {129, tianMa},             // 天马: the Life Palace branch with the year stem
-    {207, yuanChen},           // 元辰: keyed by polarity and sex
-    {208, gouJiaoRule},        // 勾绞
-    {222, luMaJiaoChiRule},    // 禄马交驰: the hour stem with the branch
-    {228, noRule},             // 浮沉杀
-    {240, nayinRule}, {241, nayinRule}, {242, nayinRule}, {243, nayinRule}, {244, nayinRule},
-    {245, nayinRule}, {246, nayinRule}, {247, nayinRule}, {248, nayinRule}, {249, nayinRule},
-    {250, nayinRule}, {251, nayinRule}, {252, nayinRule}, {253, nayinRule}, {254, nayinRule},
-    {308, shiftedPalace},      // only when the Life Palace is shifted
-    {322, bingXiaoWaJie},      // 冰消瓦解: by the month for a man, by the year's triad for a woman
-    {323, diSaoXingRule},      // 地扫星
-    {338, noRule},             // 月官杀
-    {382, yangJiRiRule},       // 杨公忌日
-    {401, dayOrNightNoble},    // 天乙贵人 of the day stem
-    {402, noRule},             // 天厨食禄
-    {411, fuDeXiuQiRule},      // 福德秀气
-    {414, jinShenRule},        // 进神, 交神, 伏神, 退神
-    {442, fengYunByStemRule},  // 风云庆会 by the day stem
-    {504, fengYunByBranchRule},  // 风云庆会 by the day branch
+    {101, by_day_table},         // 天乙贵人 of the year stem, born 寅 to 申
+    {102, by_night_table},       // the same, born by night
+    {129, tian_ma},             // 天马: the Life Palace branch with the year stem
+    {207, yuan_chen},           // 元辰: keyed by polarity and sex
+    {208, gou_jiao_rule},        // 勾绞
+    {222, lu_ma_jiao_chi_rule},    // 禄马交驰: the hour stem with the branch
+    {228, no_rule},             // 浮沉杀
+    {240, nayin_rule}, {241, nayin_rule}, {242, nayin_rule}, {243, nayin_rule}, {244, nayin_rule},
+    {245, nayin_rule}, {246, nayin_rule}, {247, nayin_rule}, {248, nayin_rule}, {249, nayin_rule},
+    {250, nayin_rule}, {251, nayin_rule}, {252, nayin_rule}, {253, nayin_rule}, {254, nayin_rule},
+    {308, shifted_palace},      // only when the Life Palace is shifted
+    {322, bing_xiao_wa_jie},      // 冰消瓦解: by the month for a man, by the year's triad for a woman
+    {323, di_sao_xing_rule},      // 地扫星
+    {338, no_rule},             // 月官杀
+    {382, yang_ji_ri_rule},       // 杨公忌日
+    {401, day_or_night_noble},    // 天乙贵人 of the day stem
+    {402, no_rule},             // 天厨食禄
+    {411, fu_de_xiu_qi_rule},      // 福德秀气
+    {414, jin_shen_rule},        // 进神, 交神, 伏神, 退神
+    {442, feng_yun_by_stem_rule},  // 风云庆会 by the day stem
+    {504, feng_yun_by_branch_rule},  // 风云庆会 by the day branch
 }};
 static_assert(std::ranges::is_sorted(SpecialRules, {}, &SpecialRuleRow::starId));
 

@@ -42,7 +42,7 @@ struct Position {
     int value;
 };
 
-std::optional<Position> positionOf(int position) {
+std::optional<Position> position_of(int position) {
     switch (position) {
         case 11: return Position{"y", chart.yearPillar};
         case 12: return Position{"yg", chart.yearStem};
@@ -69,7 +69,7 @@ bool code_is(const char* code, std::string_view wanted) {
 }
 
 // The list line of one star: ★NNN, then its list name and paragraph when it has them.
-std::string listLine(int starId) {
+std::string list_line(int starId) {
     char number[16];
     std::snprintf(number, sizeof number, "★%3d", starId);
     std::string line = number;
@@ -82,7 +82,7 @@ std::string listLine(int starId) {
 }
 
 // One line per star found in StarId order; an empty line between source groups.
-std::string foundStarsList() {
+std::string found_stars_list() {
     std::string list;
     int group = 1;
     for (int n = 101; n < kStarFoundCount; ++n) {
@@ -91,16 +91,16 @@ std::string foundStarsList() {
             list += "<br>";
             group = star_group(n);
         }
-        list += listLine(n);
+        list += list_line(n);
     }
     return list;
 }
 
 }  // namespace
 
-std::string EvaluateGenericRule(int starId, int keyValue, int position, int positionValue) {
+std::string evaluate_generic_rule(int starId, int keyValue, int position, int positionValue) {
     std::string cell;
-    for (const ShenShaRuleRow& row : shenShaRules(starId)) {
+    for (const ShenShaRuleRow& row : shen_sha_rules(starId)) {
         if (row.key != keyValue) continue;
         bool matches = false;
         switch (position % 10) {
@@ -123,7 +123,7 @@ std::string EvaluateStarGroup(int source, int position) {
         platform::show_message("神煞错Main");
         return "";
     }
-    const std::optional<Position> at = positionOf(position);
+    const std::optional<Position> at = position_of(position);
     if (!at) {
         platform::show_message("神煞错Jian");
         return "";
@@ -139,7 +139,7 @@ std::string EvaluateStarGroup(int source, int position) {
         if (n == previous || !code_is(row->code, at->code)) continue;
         previous = n;
         cell += is_special_rule_star(n) ? EvaluateSpecialRule(n, source, position, from->keyValue, at->value)
-                                     : EvaluateGenericRule(n, from->keyValue, position, at->value);
+                                     : evaluate_generic_rule(n, from->keyValue, position, at->value);
     }
     return cell;
 }
@@ -150,7 +150,7 @@ StarCells evaluate_star_cells() {
     for (std::size_t p = 0; p < StarPositions.size(); ++p)
         for (std::size_t s = 0; s < StarSources.size(); ++s)
             found.cells[5 * p + s] = EvaluateStarGroup(StarSources[s], StarPositions[p]);
-    found.list = foundStarsList();
+    found.list = found_stars_list();
     return found;
 }
 

@@ -38,7 +38,7 @@ std::string EvaluateStarGroup(int source, int position);
 
 // The table rule: every rule row of the star whose key is keyValue and whose value of the
 // position's kind equals positionValue (pillars compared modulo 60) adds the star's cell name.
-std::string EvaluateGenericRule(int starId, int keyValue, int position, int positionValue);
+std::string evaluate_generic_rule(int starId, int keyValue, int position, int positionValue);
 
 // Whether a star has a rule of its own instead of the table rule.
 bool is_special_rule_star(int starId);

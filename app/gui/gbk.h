@@ -17,7 +17,7 @@ inline std::string ToGbk(const wxString& text) {
 
 // File names are bytes of the file system's encoding, not GBK text.
 inline wxString from_path(const std::string& bytes) { return wxString(bytes.c_str(), *wxConvFileName); }
-inline std::string ToPath(const wxString& path) {
+inline std::string to_path(const wxString& path) {
     const wxCharBuffer bytes = path.fn_str();
     return bytes.data() ? std::string(bytes.data()) : std::string();
 }

@@ -34,7 +34,7 @@ bool OrvaneApp::OnInit() {
     SetAppDisplayName(from_gbk("Kerrow八字算命"));
     std::vector<std::string> arguments;
     for (int i = 0; i < argc; ++i) arguments.emplace_back(argv[i].utf8_str().data());
-    if (const std::optional<PrintPdfJob> job = ParsePrintPdf(arguments)) {
+    if (const std::optional<PrintPdfJob> job = parse_print_pdf(arguments)) {
         m_printStatus = run_print_pdf(*job);
         return true;
     }

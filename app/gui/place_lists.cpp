@@ -16,7 +16,7 @@ wxArrayString list_items(const std::vector<std::string>& gbkNames) {
 
 }  // namespace
 
-std::vector<std::string> InGbkOrder(std::vector<std::string> names) {
+std::vector<std::string> in_gbk_order(std::vector<std::string> names) {
     // std::string compares its bytes as unsigned: the code page's order.
     std::sort(names.begin(), names.end());
     names.erase(std::unique(names.begin(), names.end()), names.end());
@@ -25,13 +25,13 @@ std::vector<std::string> InGbkOrder(std::vector<std::string> names) {
 
 wxArrayString province_items() {
     const auto& provinces = province_names();
-    return list_items(InGbkOrder({provinces.begin(), provinces.end()}));
+    return list_items(in_gbk_order({provinces.begin(), provinces.end()}));
 }
 
 wxArrayString city_items(const std::string& gbkProvince) {
     std::vector<std::string> names;
     for (const CityEntry* place : places_of(gbkProvince)) names.emplace_back(place->city);
-    return list_items(InGbkOrder(std::move(names)));
+    return list_items(in_gbk_order(std::move(names)));
 }
 
 }  // namespace orvane::gui

@@ -11,7 +11,7 @@
 namespace orvane::gui {
 
 // GBK names sorted by their bytes, each name once.
-std::vector<std::string> InGbkOrder(std::vector<std::string> names);
+std::vector<std::string> in_gbk_order(std::vector<std::string> names);
 
 // The 34 provinces.
 wxArrayString province_items();

@@ -23,7 +23,7 @@ void say_on_stderr(const std::string& gbk) { std::fprintf(stderr, "%s\n", platfo
 
 }  // namespace
 
-std::optional<PrintPdfJob> ParsePrintPdf(const std::vector<std::string>& arguments) {
+std::optional<PrintPdfJob> parse_print_pdf(const std::vector<std::string>& arguments) {
     if (arguments.size() < 2 || arguments[1] != "--print-pdf") return std::nullopt;
     PrintPdfJob job;
     for (std::size_t i = 2; i < arguments.size(); ++i) {

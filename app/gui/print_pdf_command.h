@@ -16,7 +16,7 @@ struct PrintPdfJob {
 };
 
 // The job when the arguments start with --print-pdf; nothing otherwise.
-std::optional<PrintPdfJob> ParsePrintPdf(const std::vector<std::string>& arguments);
+std::optional<PrintPdfJob> parse_print_pdf(const std::vector<std::string>& arguments);
 
 // Stores the birth (the command line's BIRTH shapes and checks), casts and prints.
 // The exit status: 0 printed, 2 the birth refused, 1 anything else failed.

@@ -55,7 +55,7 @@ wxBitmap draw_page(PopplerPage* page, int width) {
 
 }  // namespace
 
-std::vector<wxBitmap> RenderPdfPages(const wxString& pdfPath, int width) {
+std::vector<wxBitmap> render_pdf_pages(const wxString& pdfPath, int width) {
     std::vector<wxBitmap> pages;
     const wxString uri = wxFileSystem::FileNameToURL(wxFileName(pdfPath));
     PopplerDocument* document = poppler_document_new_from_file(uri.utf8_str(), nullptr, nullptr);
@@ -99,7 +99,7 @@ bool CPrintPreview::Rebuild() {
     const wxString pdf = wxFileName::CreateTempFileName("orvane-preview");
     std::string error;
     const bool printed = CReportPrinter::PrintToPdf(m_url, pdf + ".pdf", &error);
-    m_pages = printed ? RenderPdfPages(pdf + ".pdf", FromDIP(kPageWidth)) : std::vector<wxBitmap>();
+    m_pages = printed ? render_pdf_pages(pdf + ".pdf", FromDIP(kPageWidth)) : std::vector<wxBitmap>();
     wxRemoveFile(pdf);
     wxRemoveFile(pdf + ".pdf");
     if (!printed) {

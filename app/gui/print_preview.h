@@ -37,6 +37,6 @@ private:
 };
 
 // Draws the pages of a PDF file at a width in pixels; empty when it cannot be read.
-std::vector<wxBitmap> RenderPdfPages(const wxString& pdfPath, int width);
+std::vector<wxBitmap> render_pdf_pages(const wxString& pdfPath, int width);
 
 }  // namespace orvane::gui

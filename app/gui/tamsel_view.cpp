@@ -321,11 +321,11 @@ bool CTamselView::SaveAs(const wxString& path) {
         if (url.StartsWith("file:") && shown.FileExists()) {
             // The report and the shipped pages are GBK files with their styles and
             // script inside: copied byte for byte, they open anywhere by themselves.
-            const platform::ReadResult page = platform::read_file(ToPath(shown.GetFullPath()), kSavedPageLimit);
-            saved = page.status == platform::ReadStatus::ok && platform::write_file_atomic(ToPath(path), page.bytes);
+            const platform::ReadResult page = platform::read_file(to_path(shown.GetFullPath()), kSavedPageLimit);
+            saved = page.status == platform::ReadStatus::ok && platform::write_file_atomic(to_path(path), page.bytes);
         } else {
             const std::optional<std::string> gbk = platform::utf8_to_gbk(m_browser->GetPageSource().utf8_str().data());
-            saved = gbk && platform::write_file_atomic(ToPath(path), *gbk);
+            saved = gbk && platform::write_file_atomic(to_path(path), *gbk);
         }
     }
     if (!saved) platform::show_message("不能保存文件：" + ToGbk(path) + (error.empty() ? "" : "\n" + error));

@@ -50,7 +50,7 @@ std::string LunarMonthText(int month, MonthNaming naming) {
     return text;
 }
 
-std::string LunarMonthShortText(int month) {
+std::string lunar_month_short_text(int month) {
     std::string text = LunarMonthText(month, MonthNaming::Lunar);
     if (text.starts_with(kWideSpace)) text.erase(0, kWideSpace.size());
     return text;

@@ -20,6 +20,6 @@ std::string LunarMonthText(int month, MonthNaming naming);
 std::string LunarDayText(int day);
 
 // LunarMonthText without its leading full-width space: 正月, 十一月.
-std::string LunarMonthShortText(int month);
+std::string lunar_month_short_text(int month);
 
 }  // namespace deskcal

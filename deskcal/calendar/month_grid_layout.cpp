@@ -9,7 +9,7 @@ CellOrigin day_cell(int year, int month, int day) {
     return {kCellWidth * (index % kGridColumns), kFirstRowTop + kCellHeight * (index / kGridColumns)};
 }
 
-std::optional<int> DayAtPoint(int year, int month, int x, int y) {
+std::optional<int> day_at_point(int year, int month, int x, int y) {
     if (x < 0 || y < kFirstRowTop) return std::nullopt;
     const int row = (y - kFirstRowTop) / kCellHeight;
     const int column = x / kCellWidth;

@@ -27,6 +27,6 @@ CellOrigin day_cell(int year, int month, int day);
 // The day under a click at (x, y) in the grid's client area; nothing for the
 // title bar, the empty cells before the first and after the last day, and
 // points outside the rows.
-std::optional<int> DayAtPoint(int year, int month, int x, int y);
+std::optional<int> day_at_point(int year, int month, int x, int y);
 
 }  // namespace deskcal

@@ -31,17 +31,17 @@ CalendarDate with_month(const CalendarDate& date, int month) { return moved_to(d
 
 CalendarDate with_year(const CalendarDate& date, int year) { return moved_to(date, year, date.month); }
 
-std::string ClampedYearText(std::string_view text) {
+std::string clamped_year_text(std::string_view text) {
     long value = 0;  // an empty field counts as 0
     for (const char c : text) {
         if (c >= '0' && c <= '9') value = std::min(value * 10 + (c - '0'), 100000L);
     }
-    if (value <= kFirstYear - 1) return YearText(kFirstYear);
-    if (value > kLastYear) return YearText(kLastYear);
+    if (value <= kFirstYear - 1) return year_text(kFirstYear);
+    if (value > kLastYear) return year_text(kLastYear);
     return std::string(text);
 }
 
-std::string YearFieldDigits(std::string_view typed) {
+std::string year_field_digits(std::string_view typed) {
     std::string digits;
     for (const char c : typed) {
         if (c >= '0' && c <= '9' && digits.size() < 4) digits += c;
@@ -49,7 +49,7 @@ std::string YearFieldDigits(std::string_view typed) {
     return digits;
 }
 
-std::string YearText(int year) {
+std::string year_text(int year) {
     char text[16];
     std::snprintf(text, sizeof text, "%4d", year);
     return text;

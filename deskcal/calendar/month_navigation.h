@@ -17,12 +17,12 @@ CalendarDate with_year(const CalendarDate& date, int year);    // outside 1901..
 
 // The year field when it loses focus: up to 1900 (or empty) becomes "1901", beyond
 // 2050 "2050", anything else stays as typed.
-std::string ClampedYearText(std::string_view text);
+std::string clamped_year_text(std::string_view text);
 
 // The year field keeps only the digits 0-9, at most four of them.
-std::string YearFieldDigits(std::string_view typed);
+std::string year_field_digits(std::string_view typed);
 
 // "%4d".
-std::string YearText(int year);
+std::string year_text(int year);
 
 }  // namespace deskcal

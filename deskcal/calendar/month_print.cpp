@@ -9,11 +9,11 @@
 
 namespace deskcal {
 
-std::string GridLunarText(const LunarDate& lunar) {
-    return lunar.day == 1 ? LunarMonthShortText(lunar.month) : LunarDayText(lunar.day);
+std::string grid_lunar_text(const LunarDate& lunar) {
+    return lunar.day == 1 ? lunar_month_short_text(lunar.month) : LunarDayText(lunar.day);
 }
 
-std::optional<YearMonth> ParseYearMonth(std::string_view text) {
+std::optional<YearMonth> parse_year_month(std::string_view text) {
     if (text.size() != 7 || text[4] != '-') return std::nullopt;
     int digits[6];
     for (int i = 0, j = 0; i < 7; ++i) {
@@ -34,9 +34,9 @@ std::string PrintMonth(int year, int month) {
         std::snprintf(dates, sizeof dates, "%04d-%02d-%02d\t%d-%d%s-%02d\t", year, month, day, info.lunar.year,
                       info.lunar.month, info.lunar.leap ? "L" : "", info.lunar.day);
         out += dates;
-        out += GridLunarText(info.lunar);
+        out += grid_lunar_text(info.lunar);
         out += '\t';
-        if (info.term != 0) out += SolarTermName(info.term);
+        if (info.term != 0) out += solar_term_name(info.term);
         out += '\n';
     }
     return out;

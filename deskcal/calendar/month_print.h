@@ -11,7 +11,7 @@ namespace deskcal {
 
 // The characters of a cell's lunar image: the month (正月 … 十二月) on the first
 // day of a lunar month, otherwise the day (初二 … 三十). GBK.
-std::string GridLunarText(const LunarDate& lunar);
+std::string grid_lunar_text(const LunarDate& lunar);
 
 struct YearMonth {
     int year = 0;
@@ -19,7 +19,7 @@ struct YearMonth {
 };
 
 // "YYYY-MM" with a year of 1901..2050 and a month of 01..12; nothing otherwise.
-std::optional<YearMonth> ParseYearMonth(std::string_view text);
+std::optional<YearMonth> parse_year_month(std::string_view text);
 
 // One line per day, tab-separated: YYYY-MM-DD, lunar Y-M-D (L after a leap
 // month: 2023-2L-01), the grid's lunar text, the solar term's name or nothing.

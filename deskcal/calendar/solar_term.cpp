@@ -22,6 +22,6 @@ int TermOfDay(int year, int month, int day) {
     return day > 15 ? 2 * month : 2 * month - 1;
 }
 
-std::string SolarTermName(int term) { return kTermNames.at(static_cast<std::size_t>(term)); }
+std::string solar_term_name(int term) { return kTermNames.at(static_cast<std::size_t>(term)); }
 
 }  // namespace deskcal

@@ -10,6 +10,6 @@ namespace deskcal {
 int TermOfDay(int year, int month, int day);
 
 // GBK name of term [1, 24].
-std::string SolarTermName(int term);
+std::string solar_term_name(int term);
 
 }  // namespace deskcal

@@ -49,7 +49,7 @@ CalendarDialog::CalendarDialog()
     auto* next = new wxButton(this, ids::kNextMonthButton, from_gbk("下月"));
     auto* previous = new wxButton(this, ids::kPreviousMonthButton, from_gbk("上月"));
     auto* todayButton = new wxButton(this, ids::kTodayButton, from_gbk("今天"));
-    m_todayLine = new wxStaticText(this, ids::kTodayText, from_gbk(TodayText(today.year, today.month, today.day)));
+    m_todayLine = new wxStaticText(this, ids::kTodayText, from_gbk(today_text(today.year, today.month, today.day)));
     const wxSize buttonSize(std::max(button.x, next->GetBestSize().x), std::max(button.y, next->GetBestSize().y));
     constexpr int kMargin = 5;
     constexpr int kGap = 4;
@@ -100,7 +100,7 @@ void CalendarDialog::GoToToday() { m_panel->ShowDate(todays_date()); }
 
 std::string CalendarDialog::TrayTip() const {
     const CalendarDate today = todays_date();
-    return TrayTipText(today.year, today.month, today.day);
+    return tray_tip_text(today.year, today.month, today.day);
 }
 
 bool CalendarDialog::InTray() const { return m_tray->IsIconInstalled(); }

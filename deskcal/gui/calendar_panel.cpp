@@ -69,7 +69,7 @@ bool CalendarPanel::ShowDate(const CalendarDate& date) {
     if (!m_grid->SetDate(date.year, date.month, date.day)) return false;
     m_current = m_grid->Date();
     m_yearSpin->SetValue(m_current.year);
-    m_yearField->ChangeValue(YearText(m_current.year));
+    m_yearField->ChangeValue(year_text(m_current.year));
     m_monthList->SetSelection(m_current.month - 1);
     Refresh();
     return true;
@@ -92,7 +92,7 @@ void CalendarPanel::OnMonthChosen(wxCommandEvent&) {
 
 void CalendarPanel::OnYearText(wxCommandEvent&) {
     const std::string typed = m_yearField->GetValue().ToStdString();
-    const std::string digits = YearFieldDigits(typed);
+    const std::string digits = year_field_digits(typed);
     if (digits != typed) m_yearField->ChangeValue(digits);  // pasted text keeps its digits only
     if (digits.size() != 4) return;
     const int year = std::stoi(digits);
@@ -101,18 +101,18 @@ void CalendarPanel::OnYearText(wxCommandEvent&) {
     if (year == m_grid->Date().year) return;
     const CalendarDate moved = with_year(m_grid->Date(), year);
     m_grid->SetDate(moved.year, moved.month, moved.day);
-    m_yearField->ChangeValue(YearText(year));
+    m_yearField->ChangeValue(year_text(year));
     TakeGridDate();
 }
 
 void CalendarPanel::OnYearFieldLeft(wxFocusEvent& event) {
     const std::string typed = m_yearField->GetValue().ToStdString();
-    const std::string clamped = ClampedYearText(typed);
+    const std::string clamped = clamped_year_text(typed);
     if (clamped != typed) m_yearField->SetValue(clamped);  // raises the text event, which moves the grid
     event.Skip();
 }
 
-void CalendarPanel::OnYearSpin(wxSpinEvent& event) { m_yearField->SetValue(YearText(event.GetPosition())); }
+void CalendarPanel::OnYearSpin(wxSpinEvent& event) { m_yearField->SetValue(year_text(event.GetPosition())); }
 
 void CalendarPanel::OnTodayButton(wxCommandEvent&) {
     if (m_today) ShowDate(m_today());
@@ -127,7 +127,7 @@ void CalendarPanel::OnPaint(wxPaintEvent&) {
 
 std::string CalendarPanel::InfoMonthText(const LunarDate& lunar) {
     if (!lunar.leap) return LunarMonthText(lunar.month, MonthNaming::Lunar);
-    return "闰" + LunarMonthShortText(lunar.month);
+    return "闰" + lunar_month_short_text(lunar.month);
 }
 
 std::string CalendarPanel::ShownMonthText() const {
@@ -144,7 +144,7 @@ void CalendarPanel::PaintInfo(wxDC& dc) const {
     dc.DrawText(from_gbk(LunarYearText(info.lunar.year)), 15, 55);
     dc.DrawText(from_gbk(InfoMonthText(info.lunar)), 38, 75);
     dc.DrawText(from_gbk(LunarDayText(info.lunar.day)), 54, 95);
-    if (info.term != 0) dc.DrawText(from_gbk("今天" + SolarTermName(info.term)), 23, 115);
+    if (info.term != 0) dc.DrawText(from_gbk("今天" + solar_term_name(info.term)), 23, 115);
     else dc.DrawText(wxString(' ', 9), 15, 115);
 }
 

@@ -103,12 +103,12 @@ void MonthGrid::PaintDay(wxDC& dc, int day) const {
     // The image keeps its own black ink; on the selected cell it shows in the selected text colour.
     const LunarDate lunar = SolarToLunar(m_date.year, m_date.month, day).lunar;
     const wxRect area(cell.left + kLunarImageLeft, cell.top + kLunarImageTop, kLunarImageWidth, kLunarImageHeight);
-    draw_lunar_image(dc, GridLunarText(lunar), area, selected ? ink : *wxBLACK);
+    draw_lunar_image(dc, grid_lunar_text(lunar), area, selected ? ink : *wxBLACK);
 }
 
 void MonthGrid::OnLeftDown(wxMouseEvent& event) {
     const wxPoint at = event.GetPosition();
-    const std::optional<int> day = DayAtPoint(m_date.year, m_date.month, at.x, at.y);
+    const std::optional<int> day = day_at_point(m_date.year, m_date.month, at.x, at.y);
     if (!day || *day == m_date.day) return;
     m_date.day = static_cast<std::uint16_t>(*day);
     Refresh();

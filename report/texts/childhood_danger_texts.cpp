@@ -5,7 +5,7 @@ namespace orvane {
 
 namespace {
 
-constexpr std::array<const char*, ChildhoodDangerSlotCount> makeTexts() {
+constexpr std::array<const char*, ChildhoodDangerSlotCount> make_texts() {
     std::array<const char*, ChildhoodDangerSlotCount> t{};
     t[1] = "四柱关：忌坐橙栏，勿坐轿为要。<br>";
     t[2] = "鬼门关(一)：忌抱仔关门；忌夜出入门外。<br>";
@@ -55,7 +55,7 @@ constexpr std::array<const char*, ChildhoodDangerSlotCount> makeTexts() {
 
 }  // namespace
 
-const std::array<const char*, ChildhoodDangerSlotCount> ChildhoodDangerTexts = makeTexts();
+const std::array<const char*, ChildhoodDangerSlotCount> ChildhoodDangerTexts = make_texts();
 
 const char* const ChildhoodDangerNoneText = "本命主不犯任何小儿关煞。<br>";
 

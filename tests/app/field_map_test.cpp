@@ -34,7 +34,7 @@ TEST(ReportFieldMap, BlocksAreInFieldOrderAndDoNotOverlap) {
 TEST(ReportFieldMap, HoldsEveryFieldTheProducersWrite) {
     testsupport::TempProgramDir dir;
     platform::set_clock_override({2026, 12, 7, 12, 0, 0});
-    const std::vector<int> mapped = mappedFields();
+    const std::vector<int> mapped = mapped_fields();
     const std::set<int> inMap(mapped.begin(), mapped.end());
     std::set<int> written;
     const testsupport::Birth births[] = {

@@ -49,7 +49,7 @@ std::string nameOf(char kind, int i) { return kind + std::to_string(1000 + i); }
 
 // The records of a file that holds nothing but whole records: the number of
 // each, by the name of its line; fails the test on anything else.
-std::multimap<std::string, int> wholeRecords(const std::string& content) {
+std::multimap<std::string, int> whole_records(const std::string& content) {
     std::multimap<std::string, int> records;
     std::size_t at = 0;
     while (at < content.size()) {
@@ -78,7 +78,7 @@ pid_t spawn(const std::function<int()>& work) {
     return pid;
 }
 
-int exitStatus(pid_t pid) {
+int exit_status(pid_t pid) {
     int status = 0;
     if (::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
     return WEXITSTATUS(status);
@@ -102,14 +102,14 @@ TEST_F(HistoryRace, FullDiskKeepsWholeRecordsAndReportsEveryFailedAppend) {
     ::setrlimit(RLIMIT_FSIZE, &old);
     ::signal(SIGXFSZ, previous);
 
-    const auto records = wholeRecords(log());
+    const auto records = whole_records(log());
     EXPECT_EQ(records.size(), 10u);
     EXPECT_EQ(log().size(), 10 * first);
     ASSERT_EQ(recorder.messages.size(), static_cast<std::size_t>(kTries + 1 - 10));
     for (const auto& m : recorder.messages) EXPECT_EQ(m, kHistoryAppendFailed);
     // Once there is room again, the next number follows the records kept.
     appendNamed("B");
-    EXPECT_EQ(wholeRecords(log()).find("B")->second, 11);
+    EXPECT_EQ(whole_records(log()).find("B")->second, 11);
 }
 
 // Two processes append at once: every record whole, numbers 1 to N once each.
@@ -123,10 +123,10 @@ TEST_F(HistoryRace, ConcurrentAppendsNeverRepeatANumber) {
     };
     const pid_t a = spawn(appender('A'));
     const pid_t b = spawn(appender('B'));
-    ASSERT_EQ(exitStatus(a), 0);
-    ASSERT_EQ(exitStatus(b), 0);
+    ASSERT_EQ(exit_status(a), 0);
+    ASSERT_EQ(exit_status(b), 0);
     std::set<int> numbers;
-    for (const auto& [name, number] : wholeRecords(log())) numbers.insert(number);
+    for (const auto& [name, number] : whole_records(log())) numbers.insert(number);
     ASSERT_EQ(numbers.size(), 2u * kEach);
     EXPECT_EQ(*numbers.begin(), 1);
     EXPECT_EQ(*numbers.rbegin(), 2 * kEach);
@@ -162,11 +162,11 @@ TEST_F(HistoryRace, DeletesRacingAppendsLoseNothingAndRemoveWhatWasChosen) {
         }
         return std::min(failures, 100);
     });
-    EXPECT_EQ(exitStatus(appending), 0);
-    EXPECT_EQ(exitStatus(deleting), 0);
+    EXPECT_EQ(exit_status(appending), 0);
+    EXPECT_EQ(exit_status(deleting), 0);
     EXPECT_TRUE(recorder.messages.empty());
 
-    const auto records = wholeRecords(log());
+    const auto records = whole_records(log());
     EXPECT_EQ(records.size(), static_cast<std::size_t>(kFirst + kAppended - kDeleted));
     for (int i = 0; i < kFirst; ++i) EXPECT_EQ(records.count(nameOf('R', i)), i % 2 ? 1u : 0u) << i;
     for (int i = 0; i < kAppended; ++i) EXPECT_EQ(records.count(nameOf('A', i)), 1u) << i;

@@ -39,9 +39,9 @@ TEST(LunarMonthText, SolarNamingDiffersOnlyInTheFirstMonth) {
 }
 
 TEST(LunarMonthText, ShortFormDropsOnlyTheWideSpace) {
-    EXPECT_GBK_EQ("正月", LunarMonthShortText(1));
-    EXPECT_GBK_EQ("四月", LunarMonthShortText(4));
-    EXPECT_GBK_EQ("十一月", LunarMonthShortText(11));
+    EXPECT_GBK_EQ("正月", lunar_month_short_text(1));
+    EXPECT_GBK_EQ("四月", lunar_month_short_text(4));
+    EXPECT_GBK_EQ("十一月", lunar_month_short_text(11));
 }
 
 TEST(LunarDayText, AllThirtyDays) {
@@ -52,19 +52,19 @@ TEST(LunarDayText, AllThirtyDays) {
     for (int d = 1; d <= 30; ++d) EXPECT_GBK_EQ(expected[d], LunarDayText(d)) << "day " << d;
 }
 
-TEST(TrayTipText, DateThenLunarYearMonthDay) {
-    EXPECT_GBK_EQ("2003年5月1日 癸未 羊年四月初一", TrayTipText(2003, 5, 1));
+TEST(tray_tip_text, DateThenLunarYearMonthDay) {
+    EXPECT_GBK_EQ("2003年5月1日 癸未 羊年四月初一", tray_tip_text(2003, 5, 1));
 }
 
-TEST(TrayTipText, EleventhMonthIsNotFirstMonth) {
+TEST(tray_tip_text, EleventhMonthIsNotFirstMonth) {
     // 2023-12-13 is lunar 2023-11-01.
-    EXPECT_GBK_EQ("2023年12月13日 癸卯 免年十一月初一", TrayTipText(2023, 12, 13));
-    EXPECT_GBK_EQ("2024年1月11日 癸卯 免年十二月初一", TrayTipText(2024, 1, 11));
+    EXPECT_GBK_EQ("2023年12月13日 癸卯 免年十一月初一", tray_tip_text(2023, 12, 13));
+    EXPECT_GBK_EQ("2024年1月11日 癸卯 免年十二月初一", tray_tip_text(2024, 1, 11));
 }
 
-TEST(TodayText, PadsMonthAndDayToTwo) {
-    EXPECT_GBK_EQ("今天是2023年 4月 9日", TodayText(2023, 4, 9));
-    EXPECT_GBK_EQ("今天是2023年12月31日", TodayText(2023, 12, 31));
+TEST(today_text, PadsMonthAndDayToTwo) {
+    EXPECT_GBK_EQ("今天是2023年 4月 9日", today_text(2023, 4, 9));
+    EXPECT_GBK_EQ("今天是2023年12月31日", today_text(2023, 12, 31));
 }
 
 }  // namespace

@@ -62,27 +62,27 @@ TEST(with_year, LeapDayOfANonLeapYearBecomesThe28th) {
     expect_date(2024, 2, 29, with_year(Date(2024, 2, 29), 1899));
 }
 
-TEST(ClampedYearText, LeavingTheFieldClampsToTheRange) {
-    EXPECT_EQ("1901", ClampedYearText("1899"));
-    EXPECT_EQ("1901", ClampedYearText("1900"));
-    EXPECT_EQ("1901", ClampedYearText("19"));
-    EXPECT_EQ("1901", ClampedYearText(""));
-    EXPECT_EQ("2050", ClampedYearText("2051"));
-    EXPECT_EQ("2050", ClampedYearText("9999"));
-    EXPECT_EQ("1901", ClampedYearText("1901"));
-    EXPECT_EQ("2023", ClampedYearText("2023"));
+TEST(clamped_year_text, LeavingTheFieldClampsToTheRange) {
+    EXPECT_EQ("1901", clamped_year_text("1899"));
+    EXPECT_EQ("1901", clamped_year_text("1900"));
+    EXPECT_EQ("1901", clamped_year_text("19"));
+    EXPECT_EQ("1901", clamped_year_text(""));
+    EXPECT_EQ("2050", clamped_year_text("2051"));
+    EXPECT_EQ("2050", clamped_year_text("9999"));
+    EXPECT_EQ("1901", clamped_year_text("1901"));
+    EXPECT_EQ("2023", clamped_year_text("2023"));
 }
 
-TEST(YearFieldDigits, KeepsFourDigitsOnly) {
-    EXPECT_EQ("2023", YearFieldDigits("2023"));
-    EXPECT_EQ("2023", YearFieldDigits("2a0-2 3"));
-    EXPECT_EQ("1234", YearFieldDigits("123456"));
-    EXPECT_EQ("", YearFieldDigits("abc"));
+TEST(year_field_digits, KeepsFourDigitsOnly) {
+    EXPECT_EQ("2023", year_field_digits("2023"));
+    EXPECT_EQ("2023", year_field_digits("2a0-2 3"));
+    EXPECT_EQ("1234", year_field_digits("123456"));
+    EXPECT_EQ("", year_field_digits("abc"));
 }
 
-TEST(YearText, FourWide) {
-    EXPECT_EQ("2023", YearText(2023));
-    EXPECT_EQ(" 999", YearText(999));
+TEST(year_text, FourWide) {
+    EXPECT_EQ("2023", year_text(2023));
+    EXPECT_EQ(" 999", year_text(999));
 }
 
 }  // namespace

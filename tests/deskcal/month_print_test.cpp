@@ -46,27 +46,27 @@ TEST(PrintMonth, LeapMonthStartShowsItsBaseMonth) {
     EXPECT_GBK_EQ("2023-03-22\t2023-2L-01\t二月\t", lines[21]);
 }
 
-TEST(GridLunarText, MonthOnTheFirstDayOtherwiseTheDay) {
-    EXPECT_GBK_EQ("十一月", GridLunarText({2023, 11, 1, false}));
-    EXPECT_GBK_EQ("正月", GridLunarText({1901, 1, 1, false}));
-    EXPECT_GBK_EQ("初二", GridLunarText({1901, 1, 2, false}));
-    EXPECT_GBK_EQ("三十", GridLunarText({1901, 1, 30, false}));
+TEST(grid_lunar_text, MonthOnTheFirstDayOtherwiseTheDay) {
+    EXPECT_GBK_EQ("十一月", grid_lunar_text({2023, 11, 1, false}));
+    EXPECT_GBK_EQ("正月", grid_lunar_text({1901, 1, 1, false}));
+    EXPECT_GBK_EQ("初二", grid_lunar_text({1901, 1, 2, false}));
+    EXPECT_GBK_EQ("三十", grid_lunar_text({1901, 1, 30, false}));
 }
 
-TEST(ParseYearMonth, AcceptsTheRangeOnly) {
-    ASSERT_TRUE(ParseYearMonth("2023-04").has_value());
-    EXPECT_EQ(2023, ParseYearMonth("2023-04")->year);
-    EXPECT_EQ(4, ParseYearMonth("2023-04")->month);
-    EXPECT_TRUE(ParseYearMonth("1901-01").has_value());
-    EXPECT_TRUE(ParseYearMonth("2050-12").has_value());
-    EXPECT_FALSE(ParseYearMonth("1900-12").has_value());
-    EXPECT_FALSE(ParseYearMonth("2051-01").has_value());
-    EXPECT_FALSE(ParseYearMonth("2023-13").has_value());
-    EXPECT_FALSE(ParseYearMonth("2023-00").has_value());
-    EXPECT_FALSE(ParseYearMonth("2023-4").has_value());
-    EXPECT_FALSE(ParseYearMonth("2023/04").has_value());
-    EXPECT_FALSE(ParseYearMonth("20a3-04").has_value());
-    EXPECT_FALSE(ParseYearMonth("").has_value());
+TEST(parse_year_month, AcceptsTheRangeOnly) {
+    ASSERT_TRUE(parse_year_month("2023-04").has_value());
+    EXPECT_EQ(2023, parse_year_month("2023-04")->year);
+    EXPECT_EQ(4, parse_year_month("2023-04")->month);
+    EXPECT_TRUE(parse_year_month("1901-01").has_value());
+    EXPECT_TRUE(parse_year_month("2050-12").has_value());
+    EXPECT_FALSE(parse_year_month("1900-12").has_value());
+    EXPECT_FALSE(parse_year_month("2051-01").has_value());
+    EXPECT_FALSE(parse_year_month("2023-13").has_value());
+    EXPECT_FALSE(parse_year_month("2023-00").has_value());
+    EXPECT_FALSE(parse_year_month("2023-4").has_value());
+    EXPECT_FALSE(parse_year_month("2023/04").has_value());
+    EXPECT_FALSE(parse_year_month("20a3-04").has_value());
+    EXPECT_FALSE(parse_year_month("").has_value());
 }
 
 }  // namespace

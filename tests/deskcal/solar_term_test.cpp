@@ -46,11 +46,11 @@ TEST(SolarToLunar, ReportsTheTermOfTheDay) {
     EXPECT_EQ(0, SolarToLunar(1901, 2, 5).term);
 }
 
-TEST(SolarTermName, NumberedFromXiaoHan) {
-    EXPECT_GBK_EQ("小寒", SolarTermName(1));
-    EXPECT_GBK_EQ("立春", SolarTermName(3));
-    EXPECT_GBK_EQ("谷雨", SolarTermName(8));
-    EXPECT_GBK_EQ("冬至", SolarTermName(24));
+TEST(solar_term_name, NumberedFromXiaoHan) {
+    EXPECT_GBK_EQ("小寒", solar_term_name(1));
+    EXPECT_GBK_EQ("立春", solar_term_name(3));
+    EXPECT_GBK_EQ("谷雨", solar_term_name(8));
+    EXPECT_GBK_EQ("冬至", solar_term_name(24));
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ TEST(Cycle, ZeroIsGuihaiTheSixtieth) {
     EXPECT_EQ(stem_of(0), 10);
     EXPECT_EQ(branch_of(0), 12);
     EXPECT_EQ(cycle_ordinal(0), 60);
-    EXPECT_GBK_EQ("癸亥", cycleName(0));
+    EXPECT_GBK_EQ("癸亥", cycle_name(0));
     EXPECT_GBK_EQ("大海水", NayinNames[nayin_code(0)]);
 }
 
@@ -46,12 +46,12 @@ TEST(Elements, StemsAndSeasons) {
 }
 
 TEST(Names, TablesHaveTheirFixedForms) {
-    EXPECT_GBK_EQ("甲子", cycleName(1));
-    EXPECT_GBK_EQ("壬戌", cycleName(59));
+    EXPECT_GBK_EQ("甲子", cycle_name(1));
+    EXPECT_GBK_EQ("壬戌", cycle_name(59));
     EXPECT_GBK_EQ("    ", TenGodNames[10]);
     EXPECT_GBK_EQ("七  杀", TenGodSpacedNames[4]);
     EXPECT_GBK_EQ(" 衰 ", LifeStageNames[5]);
     EXPECT_GBK_EQ("立春", SolarTermNames[1]);
     EXPECT_GBK_EQ("小寒", SolarTermNames[23]);
-    EXPECT_GBK_EQ("亥", branchName(0));
+    EXPECT_GBK_EQ("亥", branch_name(0));
 }

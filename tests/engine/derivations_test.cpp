@@ -86,8 +86,8 @@ TEST(LifePalace, WithoutTrueSolarTimeSunriseIsMao) {
     // 卯 sunrise, month 乙丑 (shift 0: 1/3 lies before the 雨水 of the month), 卯 hour:
     // n = (4 - 2 - 4 + 26) mod 12 = 0 → 12, palace branch 12 + 2 = 丑 … in the 癸亥 year: 乙丑.
     EXPECT_EQ(chart.lifePalaceShift, 0);
-    EXPECT_GBK_EQ("乙丑", cycleName(chart.lifePalace));
-    EXPECT_GBK_EQ("丙辰", cycleName(chart.fetalOrigin));  // 乙丑 with stem +1 and branch +3
+    EXPECT_GBK_EQ("乙丑", cycle_name(chart.lifePalace));
+    EXPECT_GBK_EQ("丙辰", cycle_name(chart.fetalOrigin));  // 乙丑 with stem +1 and branch +3
 }
 
 TEST(Counters, APairCountsOnceHoweverOften) {

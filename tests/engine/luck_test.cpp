@@ -67,7 +67,7 @@ TEST(LuckStart, MinutesBeforeSpringRunIntoTheNextJanuary) {
     // Lunar 1984-1-3 23:00, 18 minutes before 立春: the 癸亥 year and the 丑
     // month; a woman of a yin year runs forward to that 立春.
     ASSERT_TRUE(testsupport::cast({1984, 1, 3, 23, 0, false, true}));
-    EXPECT_GBK_EQ("癸亥", cycleName(chart.yearPillar));
+    EXPECT_GBK_EQ("癸亥", cycle_name(chart.yearPillar));
     EXPECT_EQ(chart.luckMinutes, 18);
     EXPECT_EQ(chart.luckStartYears, 0);
     EXPECT_EQ(chart.luckStartMonthNo, 12);

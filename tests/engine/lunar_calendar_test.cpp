@@ -36,13 +36,13 @@ TEST(CalendarTables, TermsAreTheMomentsOfTheSun) {
 // The tables run past the last birth: the terms after a birth of 31 December
 // 2100 and the lunar year that follows it are there.
 TEST(CalendarTables, ReachPastTheLastBirth) {
-    auto last = lunarDateOfSolar({2100, 12, 31});
+    auto last = lunar_date_of_solar({2100, 12, 31});
     ASSERT_TRUE(last);
     EXPECT_EQ(last->year, 2100);
     const int k0 = term_index(last->year, base_month(last->monthCode) - 1);
     for (int k = k0; k <= k0 + 3; ++k) EXPECT_GT(SolarTermTable[static_cast<size_t>(k)].termYear, 0) << k;
-    EXPECT_TRUE(lunarDateOfSolar({2101, 1, 1}));
-    EXPECT_TRUE(solarDateOfLunar({2101, 12, 1}));
+    EXPECT_TRUE(lunar_date_of_solar({2101, 1, 1}));
+    EXPECT_TRUE(solar_date_of_lunar({2101, 12, 1}));
 }
 
 TEST(CalendarTables, NewYearDayCyclesAdvanceByTheYearsLength) {
@@ -52,37 +52,37 @@ TEST(CalendarTables, NewYearDayCyclesAdvanceByTheYearsLength) {
         if (leapMonthOfYear(y)) length += lunar_month_length(y, leapMonthOfYear(y) + 20);
         int i = y - kTableFirstYear;
         ASSERT_EQ((NewYearDayCycleTable[i] + length) % 60, NewYearDayCycleTable[i + 1]) << y;
-        auto next = solarDateOfLunar({y + 1, 1, 1});
-        auto last = solarDateOfLunar({y, 12, lunar_month_length(y, 12)});
+        auto next = solar_date_of_lunar({y + 1, 1, 1});
+        auto last = solar_date_of_lunar({y, 12, lunar_month_length(y, 12)});
         ASSERT_TRUE(next && last);
         ASSERT_EQ(days_from_civil(*next), days_from_civil(*last) + 1) << y;
     }
 }
 
 TEST(LunarCalendar, FirstDayOfTheTables) {
-    auto lunar = lunarDateOfSolar({1900, 1, 31});
+    auto lunar = lunar_date_of_solar({1900, 1, 31});
     ASSERT_TRUE(lunar);
     EXPECT_EQ(*lunar, (LunarDate{1900, 1, 1}));
-    EXPECT_FALSE(lunarDateOfSolar({1900, 1, 30}));  // lunar 1899 is not in the tables
+    EXPECT_FALSE(lunar_date_of_solar({1900, 1, 30}));  // lunar 1899 is not in the tables
 }
 
 TEST(LunarCalendar, LeapEighthMonthOf1900) {
     EXPECT_EQ(leapMonthOfYear(1900), 8);
     EXPECT_EQ(lunar_month_length(1900, 28), 29);
-    auto first = solarDateOfLunar({1900, 28, 1});
+    auto first = solar_date_of_lunar({1900, 28, 1});
     ASSERT_TRUE(first);
-    auto back = lunarDateOfSolar(*first);
+    auto back = lunar_date_of_solar(*first);
     ASSERT_TRUE(back);
     EXPECT_EQ(back->monthCode, 28);
     EXPECT_EQ(lunar_month_length(1900, 27), 0);  // no leap 7th month in 1900
-    EXPECT_FALSE(solarDateOfLunar({1900, 28, 30}));
+    EXPECT_FALSE(solar_date_of_lunar({1900, 28, 30}));
 }
 
 TEST(LunarCalendar, JanuaryBeforeNewYearBelongsToThePreviousYear) {
-    auto lunar = lunarDateOfSolar({1985, 2, 19});  // 1985 new year is 20 February
+    auto lunar = lunar_date_of_solar({1985, 2, 19});  // 1985 new year is 20 February
     ASSERT_TRUE(lunar);
     EXPECT_EQ(*lunar, (LunarDate{1984, 12, 30}));
-    auto newYear = lunarDateOfSolar({1985, 2, 20});
+    auto newYear = lunar_date_of_solar({1985, 2, 20});
     ASSERT_TRUE(newYear);
     EXPECT_EQ(*newYear, (LunarDate{1985, 1, 1}));
 }
@@ -97,13 +97,13 @@ TEST(LunarCalendar, DaysBeforeMonthCountTheLeapMonthWhereItLies) {
 TEST(LunarCalendar, ConversionsRoundTripEveryDay) {
     for (int z = days_from_civil(1900, 1, 31); z <= days_from_civil(2100, 12, 31); ++z) {
         SolarDate solar = civil_from_days(z);
-        auto lunar = lunarDateOfSolar(solar);
+        auto lunar = lunar_date_of_solar(solar);
         if (!lunar) {
             // Only the days after the last new year that the tables close.
             ASSERT_GE(solar.year, 2100) << solar.year << '-' << solar.month << '-' << solar.day;
             continue;
         }
-        auto back = solarDateOfLunar(*lunar);
+        auto back = solar_date_of_lunar(*lunar);
         ASSERT_TRUE(back);
         ASSERT_EQ(*back, solar);
     }

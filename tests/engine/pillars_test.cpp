@@ -18,8 +18,8 @@ namespace {
 
 // The four pillars of the cast chart as "年 月 日 时".
 std::string pillars() {
-    return cycleName(chart.yearPillar) + " " + cycleName(chart.monthPillar) + " " + cycleName(chart.dayPillar) + " " +
-           cycleName(chart.hourPillar);
+    return cycle_name(chart.yearPillar) + " " + cycle_name(chart.monthPillar) + " " + cycle_name(chart.dayPillar) + " " +
+           cycle_name(chart.hourPillar);
 }
 
 }  // namespace
@@ -43,7 +43,7 @@ TEST(YearPillar, CountsFromTheLunarYear) {
     EXPECT_EQ(chart.yearPillar, 1);
     ASSERT_TRUE(cast({1983, 6, 1, 10, 0, true, true}));
     EXPECT_EQ(chart.lunarYearCycle, 0);
-    EXPECT_GBK_EQ("癸亥", cycleName(chart.yearPillar));
+    EXPECT_GBK_EQ("癸亥", cycle_name(chart.yearPillar));
 }
 
 TEST(YearPillar, TwelfthMonthAfterSpringTakesTheNextYear) {
@@ -51,39 +51,39 @@ TEST(YearPillar, TwelfthMonthAfterSpringTakesTheNextYear) {
     ASSERT_TRUE(cast({1984, 12, 15, 12, 0, true, true}));  // lunar 1984-12-15 = 1985-02-04, after 立春
     EXPECT_EQ(chart.lunarYear, 1984);
     EXPECT_EQ(chart.yearPillarYear, 1985);
-    EXPECT_GBK_EQ("乙丑", cycleName(chart.yearPillar));
+    EXPECT_GBK_EQ("乙丑", cycle_name(chart.yearPillar));
     ASSERT_TRUE(cast({1984, 12, 14, 12, 0, true, true}));  // the day before
-    EXPECT_GBK_EQ("甲子", cycleName(chart.yearPillar));
+    EXPECT_GBK_EQ("甲子", cycle_name(chart.yearPillar));
 }
 
 TEST(YearPillar, FirstMonthBeforeSpringTakesThePreviousYear) {
     set_options("0000");
     ASSERT_TRUE(cast({1984, 1, 3, 23, 17, true, true}));  // 立春 1984 is lunar 1/3 23:18
-    EXPECT_GBK_EQ("癸亥", cycleName(chart.yearPillar));
+    EXPECT_GBK_EQ("癸亥", cycle_name(chart.yearPillar));
     EXPECT_EQ(chart.solarMonthNo, 12);
     ASSERT_TRUE(cast({1984, 1, 3, 23, 18, true, true}));
-    EXPECT_GBK_EQ("甲子", cycleName(chart.yearPillar));
-    EXPECT_GBK_EQ("丙寅", cycleName(chart.monthPillar));
+    EXPECT_GBK_EQ("甲子", cycle_name(chart.yearPillar));
+    EXPECT_GBK_EQ("丙寅", cycle_name(chart.monthPillar));
 }
 
 TEST(HourPillar, LateZiRules) {
     // 1990-05-17 is a 壬午 day; 23:30 is the late 子 hour.
     set_options("0000");  // the day changes at 23:00
     ASSERT_TRUE(cast({1990, 5, 17, 23, 30}));
-    EXPECT_GBK_EQ("癸未", cycleName(chart.dayPillar));
-    EXPECT_GBK_EQ("壬子", cycleName(chart.hourPillar));
+    EXPECT_GBK_EQ("癸未", cycle_name(chart.dayPillar));
+    EXPECT_GBK_EQ("壬子", cycle_name(chart.hourPillar));
     EXPECT_EQ(chart.pillarDayDay, chart.lunarDay + 1);
 
     set_options("1100");  // midnight boundary, late 子 takes the next stem
     ASSERT_TRUE(cast({1990, 5, 17, 23, 30}));
-    EXPECT_GBK_EQ("壬午", cycleName(chart.dayPillar));
-    EXPECT_GBK_EQ("壬子", cycleName(chart.hourPillar));  // 庚子 advanced by two stems
+    EXPECT_GBK_EQ("壬午", cycle_name(chart.dayPillar));
+    EXPECT_GBK_EQ("壬子", cycle_name(chart.hourPillar));  // 庚子 advanced by two stems
     EXPECT_EQ(chart.pillarDayDay, 0);
 
     set_options("1000");  // midnight boundary, late 子 as the early 子 of the same day
     ASSERT_TRUE(cast({1990, 5, 17, 23, 30}));
-    EXPECT_GBK_EQ("壬午", cycleName(chart.dayPillar));
-    EXPECT_GBK_EQ("庚子", cycleName(chart.hourPillar));
+    EXPECT_GBK_EQ("壬午", cycle_name(chart.dayPillar));
+    EXPECT_GBK_EQ("庚子", cycle_name(chart.hourPillar));
 }
 
 TEST(PillarDay, LastDayOfAMonthBeforeALeapMonth) {
@@ -137,5 +137,5 @@ TEST(MonthNumber, LeapMonthsAndTheYearEnds) {
 TEST(FourPillars, MonthTwelveAfterALeapEleventh) {
     set_options("0000");
     ASSERT_TRUE(cast({2034, 1, 30, 2, 16}));  // lunar 2033-12-11, between 小寒 and 立春
-    EXPECT_GBK_EQ("癸丑 乙丑", cycleName(chart.yearPillar) + " " + cycleName(chart.monthPillar));
+    EXPECT_GBK_EQ("癸丑 乙丑", cycle_name(chart.yearPillar) + " " + cycle_name(chart.monthPillar));
 }

@@ -271,11 +271,11 @@ TEST_F(ReverseLookup, RoundTripOverRandomChartsGivesBackTheirPillars) {
 
         ReverseLookupState lookup;
         ASSERT_TRUE(lookup.chooseYearStem(StemNames[static_cast<std::size_t>(stem_of(expected.year))]));
-        ASSERT_TRUE(lookup.chooseYearBranch(branchName(branch_of(expected.year))));
+        ASSERT_TRUE(lookup.chooseYearBranch(branch_name(branch_of(expected.year))));
         ASSERT_TRUE(lookup.chooseDayStem(StemNames[static_cast<std::size_t>(stem_of(expected.day))]));
-        ASSERT_TRUE(lookup.chooseDayBranch(branchName(branch_of(expected.day))));
-        ASSERT_TRUE(lookup.chooseMonthPillar(cycleName(expected.month)));
-        if (!lookup.chooseHourPillar(cycleName(expected.hour))) {
+        ASSERT_TRUE(lookup.chooseDayBranch(branch_name(branch_of(expected.day))));
+        ASSERT_TRUE(lookup.chooseMonthPillar(cycle_name(expected.month)));
+        if (!lookup.chooseHourPillar(cycle_name(expected.hour))) {
             ++hourNotOffered;  // the late 子 hour with the next day's stem
             continue;
         }

@@ -20,7 +20,7 @@ using testsupport::store;
 
 namespace {
 
-std::string yearAndMonth() { return cycleName(chart.yearPillar) + " " + cycleName(chart.monthPillar); }
+std::string year_and_month() { return cycle_name(chart.yearPillar) + " " + cycle_name(chart.monthPillar); }
 
 // A birth at a place given by coordinates and zone, cast with true solar time.
 bool cast_abroad(const Birth& birth, float longitude, float latitude, const std::string& zone) {
@@ -35,25 +35,25 @@ bool cast_abroad(const Birth& birth, float longitude, float latitude, const std:
 }  // namespace
 
 TEST(CivilClock, ChinaKeptDaylightSavingIn1988) {
-    auto summer = readCivilClock(kChinaZone, {1988, 7, 1}, 10, 0);
+    auto summer = read_civil_clock(kChinaZone, {1988, 7, 1}, 10, 0);
     ASSERT_TRUE(summer);
     EXPECT_EQ(summer->standardOffsetSec, 8 * 3600);
     EXPECT_EQ(summer->daylightSavingSec, -3600);
-    auto winter = readCivilClock(kChinaZone, {1988, 12, 1}, 10, 0);
+    auto winter = read_civil_clock(kChinaZone, {1988, 12, 1}, 10, 0);
     ASSERT_TRUE(winter);
     EXPECT_EQ(winter->daylightSavingSec, 0);
-    auto today = readCivilClock(kChinaZone, {2024, 7, 1}, 10, 0);
+    auto today = read_civil_clock(kChinaZone, {2024, 7, 1}, 10, 0);
     ASSERT_TRUE(today);
     EXPECT_EQ(today->daylightSavingSec, 0);
-    EXPECT_FALSE(readCivilClock("Mars/Olympus_Mons", {1988, 7, 1}, 10, 0));
+    EXPECT_FALSE(read_civil_clock("Mars/Olympus_Mons", {1988, 7, 1}, 10, 0));
 }
 
 TEST(CivilClock, ZonesAbroadWithTheirStandardTime) {
-    auto newYork = readCivilClock("America/New_York", {1990, 7, 1}, 13, 30);
+    auto newYork = read_civil_clock("America/New_York", {1990, 7, 1}, 13, 30);
     ASSERT_TRUE(newYork);
     EXPECT_EQ(newYork->standardOffsetSec, -5 * 3600);
     EXPECT_EQ(newYork->daylightSavingSec, -3600);
-    auto sydney = readCivilClock("Australia/Sydney", {1990, 1, 15}, 12, 0);  // southern summer
+    auto sydney = read_civil_clock("Australia/Sydney", {1990, 1, 15}, 12, 0);  // southern summer
     ASSERT_TRUE(sydney);
     EXPECT_EQ(sydney->standardOffsetSec, 10 * 3600);
     EXPECT_EQ(sydney->daylightSavingSec, -3600);
@@ -80,7 +80,7 @@ TEST(TrueSolarTime, YearAndMonthStayWithTheEnteredMoment) {
     platform::MessageRecorder recorder;
     set_options("1100");
     ASSERT_TRUE(cast({1985, 2, 20, 0, 10}));  // 正月初一 1985
-    const std::string clockYearMonth = yearAndMonth();
+    const std::string clockYearMonth = year_and_month();
     const int clockLuckMinutes = chart.luckMinutes;
     const int clockDayPillar = chart.dayPillar;
     EXPECT_GBK_EQ("乙丑 戊寅", clockYearMonth);
@@ -89,7 +89,7 @@ TEST(TrueSolarTime, YearAndMonthStayWithTheEnteredMoment) {
     ASSERT_TRUE(cast({1985, 2, 20, 0, 10, true, false, false, "北京", "东城区"}));
     EXPECT_EQ(chart.solarHour, 23);  // the evening before, lunar 1984-12-30
     EXPECT_EQ(chart.trueSolarTime.lunarYear, 1984);
-    EXPECT_GBK_EQ(clockYearMonth, yearAndMonth());
+    EXPECT_GBK_EQ(clockYearMonth, year_and_month());
     EXPECT_EQ(chart.luckMinutes, clockLuckMinutes);
     EXPECT_EQ(chart.dayPillar, cycle(clockDayPillar - 1));
     EXPECT_TRUE(recorder.messages.empty());
@@ -109,22 +109,22 @@ TEST(TrueSolarTime, BirthAbroadUsesItsLongitudeAndClock) {
     EXPECT_EQ(chart.trueSolarTime.solarDay, 1);
     EXPECT_EQ(chart.beijingTime.solarDay, 2);
     EXPECT_EQ(chart.beijingTime.hour, 1);
-    const std::string abroad = yearAndMonth();
+    const std::string abroad = year_and_month();
     const int abroadDay = chart.dayPillar;
 
     set_options("1100");
     ASSERT_TRUE(cast({1990, 7, 2, 1, 30}));
-    EXPECT_GBK_EQ(yearAndMonth(), abroad);
+    EXPECT_GBK_EQ(year_and_month(), abroad);
     ASSERT_TRUE(cast({1990, 7, 1, 12, 30}));
     EXPECT_EQ(chart.dayPillar, abroadDay);
 }
 
 TEST(BirthPlace, CoordinatesAndZoneAreChecked) {
-    EXPECT_FALSE(enteredPlaceProblem(-74.0, 40.7, "America/New_York"));
-    EXPECT_GBK_EQ("经度应在-180至180之间", enteredPlaceProblem(-180.5, 40.7, "America/New_York").value_or(""));
-    EXPECT_GBK_EQ("纬度应在-90至90之间", enteredPlaceProblem(10.0, 91.0, "Europe/Berlin").value_or(""));
-    EXPECT_GBK_EQ("<时区> 未选择", enteredPlaceProblem(10.0, 50.0, "").value_or(""));
-    EXPECT_GBK_EQ("时区不存在：Europe/Atlantis", enteredPlaceProblem(10.0, 50.0, "Europe/Atlantis").value_or(""));
+    EXPECT_FALSE(entered_place_problem(-74.0, 40.7, "America/New_York"));
+    EXPECT_GBK_EQ("经度应在-180至180之间", entered_place_problem(-180.5, 40.7, "America/New_York").value_or(""));
+    EXPECT_GBK_EQ("纬度应在-90至90之间", entered_place_problem(10.0, 91.0, "Europe/Berlin").value_or(""));
+    EXPECT_GBK_EQ("<时区> 未选择", entered_place_problem(10.0, 50.0, "").value_or(""));
+    EXPECT_GBK_EQ("时区不存在：Europe/Atlantis", entered_place_problem(10.0, 50.0, "Europe/Atlantis").value_or(""));
 }
 
 TEST(BirthPlace, ZoneTableGivesCityAndCoordinates) {

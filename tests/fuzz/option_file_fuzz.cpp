@@ -27,7 +27,7 @@ void set_up() {
     platform::set_message_handler([](const std::string&) { ++messages; });
 }
 
-bool flagIs(const std::string& bytes, std::size_t i, std::uint8_t flag) {
+bool flag_is(const std::string& bytes, std::size_t i, std::uint8_t flag) {
     return flag == (i < bytes.size() && bytes[i] == '1' ? 1 : 0);
 }
 
@@ -49,8 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (orvane::load_options_dialog().dayBoundaryIndex != -1) std::abort();
         return 0;
     }
-    if (messages != shown || !flagIs(bytes, 0, o.optMidnightDayBoundary) || !flagIs(bytes, 1, o.optLateZiNextStem) ||
-        !flagIs(bytes, 4, o.optTrueSolarTime) || !flagIs(bytes, 7, o.optSaveHistory))
+    if (messages != shown || !flag_is(bytes, 0, o.optMidnightDayBoundary) || !flag_is(bytes, 1, o.optLateZiNextStem) ||
+        !flag_is(bytes, 4, o.optTrueSolarTime) || !flag_is(bytes, 7, o.optSaveHistory))
         std::abort();
 
     const orvane::Options read = o;

@@ -27,7 +27,7 @@ void set_up() {
     platform::set_message_handler([](const std::string&) { ++messages; });
 }
 
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
+bool is_space(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
 
 }  // namespace
 
@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (style.item <= previous || style.item >= orvane::kStyleCount || style.name.empty()) std::abort();
         for (char c : style.name)
             if (static_cast<unsigned char>(c) < 0x20) std::abort();
-        if (isSpace(style.name.front()) || isSpace(style.name.back())) std::abort();
+        if (is_space(style.name.front()) || is_space(style.name.back())) std::abort();
         if (!platform::gbk_to_utf8(style.name)) std::abort();
         previous = style.item;
     }

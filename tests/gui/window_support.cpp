@@ -39,7 +39,7 @@ void set_screenshot_folder(const std::string& folder) {
     wxFileName::Mkdir(folder, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
 }
 
-const std::string& ScreenshotFolder() { return g_screenshots; }
+const std::string& screenshot_folder() { return g_screenshots; }
 
 wxImage take_screenshot(const std::string& name) {
     pump(400);
@@ -106,9 +106,9 @@ void press_radio(wxWindow& dialog, int id) {
     button->GetEventHandler()->ProcessEvent(clicked);
 }
 
-void RunningProcess::OnTerminate(int, int exitStatus) {
+void RunningProcess::OnTerminate(int, int exit_status) {
     done = true;
-    status = exitStatus;
+    status = exit_status;
 }
 
 int run_to_end(const wxString& command, int milliseconds) {

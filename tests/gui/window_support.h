@@ -26,7 +26,7 @@ bool wait_for(const std::function<bool()>& condition, int milliseconds);
 
 // Screenshots go to this folder (created when missing).
 void set_screenshot_folder(const std::string& folder);
-const std::string& ScreenshotFolder();
+const std::string& screenshot_folder();
 
 // The whole screen as NAME.png in the screenshot folder, loaded back for pixel checks.
 wxImage take_screenshot(const std::string& name);

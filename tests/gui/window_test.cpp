@@ -77,7 +77,7 @@ std::string g_builtProgram;  // the build's program folder (bin), with orvane in
 std::string g_program;       // a copy of the program folder that the tests write into
 CMainFrame* g_frame = nullptr;
 
-std::string InProgram(const std::string& relative) { return g_program + "/" + relative; }
+std::string in_program(const std::string& relative) { return g_program + "/" + relative; }
 
 wxString shown_url() { return g_frame->ActiveView()->CurrentUrl(); }
 
@@ -252,11 +252,11 @@ TEST_F(ChartWindow, HelpItemsWithAnAnchorOpenTheirPageThere) {
 
 TEST_F(ChartWindow, AMissingPageIsSaidAndThePageShownStays) {
     const wxString before = shown_url();
-    fs::rename(InProgram("help/cjwt.htm"), InProgram("help/cjwt.htm.away"));
+    fs::rename(in_program("help/cjwt.htm"), in_program("help/cjwt.htm.away"));
     g_frame->RunCommand(cmd::kQuestions);
-    fs::rename(InProgram("help/cjwt.htm.away"), InProgram("help/cjwt.htm"));
+    fs::rename(in_program("help/cjwt.htm.away"), in_program("help/cjwt.htm"));
     ASSERT_EQ(1u, recorder.messages.size());
-    EXPECT_GBK_EQ("找不到页面文件：" + InProgram("help/cjwt.htm"), recorder.messages[0]);
+    EXPECT_GBK_EQ("找不到页面文件：" + in_program("help/cjwt.htm"), recorder.messages[0]);
     pump(300);
     EXPECT_EQ(before, shown_url());
 }
@@ -267,7 +267,7 @@ unsigned long x_window_of(wxTopLevelWindow& window) {
 }
 
 // What the window manager lets the user do with a window (_NET_WM_ALLOWED_ACTIONS).
-std::string AllowedActions(wxTopLevelWindow& window) {
+std::string allowed_actions(wxTopLevelWindow& window) {
     wxArrayString output;
     wxExecute(wxString::Format("xprop -id %lu _NET_WM_ALLOWED_ACTIONS", x_window_of(window)), output, wxEXEC_SYNC);
     return output.empty() ? std::string() : std::string(output[0].utf8_str());
@@ -286,7 +286,7 @@ TEST(MessageBox, ShowsTheWholeCaptionAnIconAndCannotBeResized) {
         bool icon = false;
         for (wxWindow* child : box.GetChildren()) icon = icon || dynamic_cast<wxStaticBitmap*>(child) != nullptr;
         EXPECT_TRUE(icon);
-        const std::string actions = AllowedActions(box);
+        const std::string actions = allowed_actions(box);
         EXPECT_NE(std::string::npos, actions.find("_NET_WM_ACTION_CLOSE")) << actions;
         EXPECT_EQ(std::string::npos, actions.find("_NET_WM_ACTION_MAXIMIZE")) << actions;
         EXPECT_EQ(std::string::npos, actions.find("_NET_WM_ACTION_RESIZE")) << actions;
@@ -301,7 +301,7 @@ TEST(MessageBox, ShowsTheWholeCaptionAnIconAndCannotBeResized) {
         seen = true;
         pump(300);
         EXPECT_EQ(box.GetMinSize(), box.GetMaxSize());
-        EXPECT_EQ(std::string::npos, AllowedActions(box).find("_NET_WM_ACTION_MAXIMIZE"));
+        EXPECT_EQ(std::string::npos, allowed_actions(box).find("_NET_WM_ACTION_MAXIMIZE"));
         take_screenshot("orvane-yes-no-box");
         click_button(box, wxID_OK);
     });
@@ -407,10 +407,10 @@ TEST_F(ChartWindow, BirthDialogRefusesAMissingHourThenCastsIntoStyleTwo) {
     ASSERT_TRUE(dialogSeen);
     EXPECT_EQ(2u, recorder.messages.size());
 
-    const std::string page = ReadFile(InProgram("style/02/right.htm"));
+    const std::string page = ReadFile(in_program("style/02/right.htm"));
     EXPECT_NE(std::string::npos, page.find("王小明")) << "the name is in the page";
     EXPECT_NE(std::string::npos, page.find("庚午"));
-    EXPECT_EQ(InProgram("style/02"), current_style_folder());
+    EXPECT_EQ(in_program("style/02"), current_style_folder());
     wait_for_url_ending("style/02/index.htm");
     EXPECT_TRUE(shown_url().EndsWith("style/02/index.htm")) << shown_url();
 
@@ -432,24 +432,24 @@ TEST_F(ChartWindow, BirthDialogRefusesAMissingHourThenCastsIntoStyleTwo) {
 }
 
 TEST_F(ChartWindow, ChoosingStyleOneRewritesItsFolderAndChoosingItAgainDoesNothing) {
-    fs::remove(InProgram("style/01/right.htm"));
+    fs::remove(in_program("style/01/right.htm"));
     g_frame->RunCommand(32803);
-    EXPECT_TRUE(fs::exists(InProgram("style/01/right.htm")));
-    EXPECT_EQ(InProgram("style/01"), current_style_folder());
+    EXPECT_TRUE(fs::exists(in_program("style/01/right.htm")));
+    EXPECT_EQ(in_program("style/01"), current_style_folder());
     EXPECT_TRUE(g_frame->GetMenuBar()->FindItem(cmd::menu_id(32803))->IsChecked());
     wait_for_url_ending("style/01/index.htm");
     EXPECT_TRUE(shown_url().EndsWith("style/01/index.htm")) << shown_url();
     take_screenshot("orvane-chart-style-01");
 
-    fs::remove(InProgram("style/01/right.htm"));
+    fs::remove(in_program("style/01/right.htm"));
     g_frame->RunCommand(32803);
-    EXPECT_FALSE(fs::exists(InProgram("style/01/right.htm")));
+    EXPECT_FALSE(fs::exists(in_program("style/01/right.htm")));
 
     g_frame->RunCommand(cmd::kRecentChart);  // always folder 02
     wait_for_url_ending("style/02/index.htm");
     EXPECT_TRUE(shown_url().EndsWith("style/02/index.htm")) << shown_url();
     g_frame->RunCommand(32804);
-    EXPECT_EQ(InProgram("style/02"), current_style_folder());
+    EXPECT_EQ(in_program("style/02"), current_style_folder());
 }
 
 TEST_F(ChartWindow, EditBirthOpensFilledFromTheChart) {
@@ -466,22 +466,22 @@ TEST_F(ChartWindow, EditBirthOpensFilledFromTheChart) {
         EXPECT_TRUE(control_of<wxComboBox>(dialog, kCity)->IsEnabled());
         click_button(dialog, wxID_CANCEL);
     });
-    const std::string before = ReadFile(InProgram("style/02/right.htm"));
+    const std::string before = ReadFile(in_program("style/02/right.htm"));
     g_frame->RunCommand(cmd::kEditBirth);
     EXPECT_TRUE(seen);
-    EXPECT_EQ(before, ReadFile(InProgram("style/02/right.htm")));
+    EXPECT_EQ(before, ReadFile(in_program("style/02/right.htm")));
 }
 
 // Lets a test's script reach into the frame the report is shown in: file pages
 // are each other's strangers in WebKit.
-void OpenFrameToScriptsOf(CTamselView& view) {
+void open_frame_to_scripts_of(CTamselView& view) {
     WebKitSettings* settings = webkit_web_view_get_settings(WEBKIT_WEB_VIEW(view.Browser()->GetNativeBackend()));
     webkit_settings_set_allow_file_access_from_file_urls(settings, TRUE);
     webkit_settings_set_allow_universal_access_from_file_urls(settings, TRUE);
 }
 
 // Picks a line of a list box as a click does.
-void PickLine(wxWindow& dialog, int id, int line) {
+void pick_line(wxWindow& dialog, int id, int line) {
     auto* list = control_of<wxListBox>(dialog, id);
     ASSERT_NE(nullptr, list);
     list->SetSelection(line);
@@ -492,7 +492,7 @@ void PickLine(wxWindow& dialog, int id, int line) {
 }
 
 // The text of the page from a label on, without its tags: "夏令时慢60分0秒".
-std::string PageTextAfter(const std::string& page, const std::string& label, std::size_t length) {
+std::string page_text_after(const std::string& page, const std::string& label, std::size_t length) {
     const std::size_t at = page.find(label);
     if (at == std::string::npos) return {};
     return std::regex_replace(page.substr(at, 400), std::regex("<[^>]*>|\\s"), "").substr(0, length);
@@ -534,7 +534,7 @@ TEST_F(ChartWindow, ABirthAbroadIsEnteredWithItsZoneAndRestoredForEditing) {
             click_button(dialog, wxID_CANCEL);
             return;
         }
-        PickLine(dialog, kZoneList, newYork);
+        pick_line(dialog, kZoneList, newYork);
         // The city's coordinates fill the empty fields.
         EXPECT_TRUE(control_of<wxTextCtrl>(dialog, kLongitude)->GetValue().StartsWith("-74.")) << "west is negative";
         EXPECT_TRUE(control_of<wxTextCtrl>(dialog, kLatitude)->GetValue().StartsWith("40.7"));
@@ -579,14 +579,14 @@ TEST_F(ChartWindow, ABirthAbroadIsEnteredWithItsZoneAndRestoredForEditing) {
     EXPECT_EQ(1u, recorder.messages.size());
     EXPECT_GBK_EQ("America/New_York", chart.birthZone);
     EXPECT_EQ(-3600, chart.daylightSavingSec);
-    EXPECT_GBK_EQ("午", branchName(chart.hourBranch));
+    EXPECT_GBK_EQ("午", branch_name(chart.hourBranch));
     const std::string page = ReadFile(current_style_folder() + "/right.htm");
     EXPECT_NE(std::string::npos, page.find("America/New_York")) << "the zone stands for the place";
-    EXPECT_GBK_EQ("夏令时慢60分0秒", PageTextAfter(page, "夏令时<", std::string("夏令时慢60分0秒").size()));
+    EXPECT_GBK_EQ("夏令时慢60分0秒", page_text_after(page, "夏令时<", std::string("夏令时慢60分0秒").size()));
     const std::string coordinates = "经纬度西经74.0°北纬40.7°";
-    EXPECT_GBK_EQ(coordinates, PageTextAfter(page, "经纬度<", coordinates.size()));
+    EXPECT_GBK_EQ(coordinates, page_text_after(page, "经纬度<", coordinates.size()));
     wait_for_url_ending("/index.htm");
-    OpenFrameToScriptsOf(*g_frame->ActiveView());
+    open_frame_to_scripts_of(*g_frame->ActiveView());
     // The place and the daylight-saving line in sight, once the framed report is there.
     wxString scrolled;
     wait_for([&] {
@@ -633,11 +633,11 @@ TEST_F(ChartWindow, CancelAnsweredNoFinishesAndYesKeepsThePreviousPage) {
             EXPECT_TRUE(progress.IsShown());
         });
     });
-    fs::remove(InProgram("style/02/right.htm"));
+    fs::remove(in_program("style/02/right.htm"));
     g_frame->RunCommand(cmd::kInputBirth);
     ASSERT_EQ(1u, recorder.questions.size());
     EXPECT_GBK_EQ("是否取消？", recorder.questions[0]);
-    EXPECT_TRUE(fs::exists(InProgram("style/02/right.htm")));
+    EXPECT_TRUE(fs::exists(in_program("style/02/right.htm")));
 
     // Yes: nothing is written, the page stays.
     recorder.answer_next(true);
@@ -645,10 +645,10 @@ TEST_F(ChartWindow, CancelAnsweredNoFinishesAndYesKeepsThePreviousPage) {
         enter_birth(dialog);
         when_open<CProgressDlg>([&](CProgressDlg& progress) { click_button(progress, wxID_CANCEL); });
     });
-    fs::remove(InProgram("style/02/right.htm"));
+    fs::remove(in_program("style/02/right.htm"));
     g_frame->RunCommand(cmd::kInputBirth);
     EXPECT_EQ(2u, recorder.questions.size());
-    EXPECT_FALSE(fs::exists(InProgram("style/02/right.htm")));
+    EXPECT_FALSE(fs::exists(in_program("style/02/right.htm")));
     EXPECT_EQ(nullptr, open_window<CProgressDlg>());
 }
 
@@ -666,7 +666,7 @@ TEST_F(ChartWindow, CityDialogShowsTheCoordinatesOfMohe) {
 }
 
 TEST_F(ChartWindow, OptionsDialogGreysTheLateZiGroupAndWritesTheFile) {
-    write_file(InProgram("option.dat"), "11\r\n1\r\n0\r\n");
+    write_file(in_program("option.dat"), "11\r\n1\r\n0\r\n");
     auto* dialog = new COptionsDlg(g_frame);
     dialog->Show();
     using namespace options_ids;
@@ -677,9 +677,9 @@ TEST_F(ChartWindow, OptionsDialogGreysTheLateZiGroupAndWritesTheFile) {
     EXPECT_FALSE(control_of<wxRadioButton>(*dialog, kLateZiSame)->IsEnabled());
     take_screenshot("orvane-options-dialog");
     click_button(*dialog, wxID_OK);
-    EXPECT_EQ("01\r\n1\r\n0\r\n", ReadFile(InProgram("option.dat")));
+    EXPECT_EQ("01\r\n1\r\n0\r\n", ReadFile(in_program("option.dat")));
     dialog->Destroy();
-    write_file(InProgram("option.dat"), "11\r\n1\r\n0\r\n");
+    write_file(in_program("option.dat"), "11\r\n1\r\n0\r\n");
     pump(100);
 }
 
@@ -693,7 +693,7 @@ protected:
     }
     void TearDown() override { page_layout() = PageLayout(); }
 
-    void OpenFrameToScripts() { OpenFrameToScriptsOf(*view); }
+    void OpenFrameToScripts() { open_frame_to_scripts_of(*view); }
 
     // Runs the pair measurement in the view once the framed report has loaded. wx
     // wraps a script in its own code, which a leading line comment would cut off.
@@ -718,7 +718,7 @@ long json_number(const wxString& json, const std::string& key) {
 }
 
 // The text of PDF pages (UTF-8), through pdftotext.
-std::string PdfText(const std::string& pdf, int first, int last) {
+std::string pdf_text(const std::string& pdf, int first, int last) {
     wxArrayString lines;
     wxExecute(wxString::Format("pdftotext -layout -f %d -l %d '%s' -", first, last, pdf), lines, wxEXEC_SYNC);
     std::string text;
@@ -747,11 +747,11 @@ TEST_F(ReportView, PairsStandStemOverBranchInEveryStyle) {
 TEST_F(ReportView, SaveAsWritesTheWholeReportAsOneFileThatOpensByItself) {
     view->apply_style("02");
     wait_for_url_ending("style/02/index.htm");
-    const std::string saved = ScreenshotFolder() + "/saved-report.htm";
+    const std::string saved = screenshot_folder() + "/saved-report.htm";
     fs::remove(saved);
     ASSERT_TRUE(view->SaveAs(saved));
     const std::string page = ReadFile(saved);
-    EXPECT_EQ(ReadFile(InProgram("style/02/right.htm")), page) << "the report itself, not its frame";
+    EXPECT_EQ(ReadFile(in_program("style/02/right.htm")), page) << "the report itself, not its frame";
     EXPECT_GT(page.size(), 100000u);
     EXPECT_EQ(std::string::npos, page.find("<iframe"));
     EXPECT_NE(std::string::npos, page.find("charset=\"gbk\""));
@@ -781,13 +781,13 @@ TEST_F(ReportView, SaveAsWritesTheWholeReportAsOneFileThatOpensByItself) {
     take_screenshot("orvane-saved-report-reopened");
 
     // PDF, the second type: every printed page.
-    const std::string pdf = ScreenshotFolder() + "/saved-report.pdf";
+    const std::string pdf = screenshot_folder() + "/saved-report.pdf";
     fs::remove(pdf);
     ASSERT_TRUE(view->SaveAs(pdf));
     const int pages = pdf_page_count(pdf);
     EXPECT_GT(pages, 10);
-    EXPECT_NE(std::string::npos, PdfText(pdf, 1, 1).find(Utf8("命主资料")));
-    EXPECT_NE(std::string::npos, PdfText(pdf, pages, pages).find(Utf8("命理学的可贵"))) << "the footer ends the last page";
+    EXPECT_NE(std::string::npos, pdf_text(pdf, 1, 1).find(Utf8("命主资料")));
+    EXPECT_NE(std::string::npos, pdf_text(pdf, pages, pages).find(Utf8("命理学的可贵"))) << "the footer ends the last page";
     EXPECT_TRUE(recorder.messages.empty());
 }
 
@@ -807,8 +807,8 @@ double leftmost_text(const std::string& pdf) {
 TEST_F(ReportView, PageSetupMarginsMoveThePrintedText) {
     view->apply_style("02");
     wait_for_url_ending("style/02/index.htm");
-    const std::string narrow = ScreenshotFolder() + "/report-margin-12.pdf";
-    const std::string wide = ScreenshotFolder() + "/report-margin-40.pdf";
+    const std::string narrow = screenshot_folder() + "/report-margin-12.pdf";
+    const std::string wide = screenshot_folder() + "/report-margin-40.pdf";
     ASSERT_TRUE(view->PrintToPdf(narrow, nullptr));
     page_layout().leftMm = 40;
     ASSERT_TRUE(view->PrintToPdf(wide, nullptr));
@@ -820,7 +820,7 @@ TEST_F(ReportView, PageSetupMarginsMoveThePrintedText) {
 TEST_F(ReportView, PageSetupGivesThePreviewAndThePdfTheirPaper) {
     view->apply_style("02");
     wait_for_url_ending("style/02/index.htm");
-    const std::string a4 = ScreenshotFolder() + "/report-a4.pdf";
+    const std::string a4 = screenshot_folder() + "/report-a4.pdf";
     ASSERT_TRUE(view->PrintToPdf(a4, nullptr));
     const int a4Pages = pdf_page_count(a4);
 
@@ -839,7 +839,7 @@ TEST_F(ReportView, PageSetupGivesThePreviewAndThePdfTheirPaper) {
     EXPECT_EQ("iso_a5", page_layout().paper);
     EXPECT_EQ(20, page_layout().leftMm);
 
-    const std::string a5 = ScreenshotFolder() + "/report-a5.pdf";
+    const std::string a5 = screenshot_folder() + "/report-a5.pdf";
     ASSERT_TRUE(view->PrintToPdf(a5, nullptr));
     const int a5Pages = pdf_page_count(a5);
     EXPECT_GT(a5Pages, a4Pages) << "a smaller paper takes more pages";
@@ -863,7 +863,7 @@ TEST_F(ReportView, PageSetupGivesThePreviewAndThePdfTheirPaper) {
 
 class HistoryWindow : public ::testing::Test {
 protected:
-    void TearDown() override { write_file(InProgram("option.dat"), "11\r\n1\r\n0\r\n"); }
+    void TearDown() override { write_file(in_program("option.dat"), "11\r\n1\r\n0\r\n"); }
 
     platform::MessageRecorder recorder;
 };
@@ -873,11 +873,11 @@ wxListBox* history_list(wxWindow& dialog) { return control_of<wxListBox>(dialog,
 std::string ChartPage() { return current_style_folder() + "/right.htm"; }
 
 TEST_F(HistoryWindow, ListsACastChartAndCastsItAgain) {
-    write_file(InProgram("option.dat"), "11\r\n1\r\n1\r\n");  // history on
-    fs::remove(InProgram("log.dat"));
+    write_file(in_program("option.dat"), "11\r\n1\r\n1\r\n");  // history on
+    fs::remove(in_program("log.dat"));
     when_open<CBirthDlg>([](CBirthDlg& dialog) { enter_birth(dialog); });
     g_frame->RunCommand(cmd::kInputBirth);
-    ASSERT_NE(std::string::npos, ReadFile(InProgram("log.dat")).find("[001]\r\n,公历1990-06-15 12:30,男,北京,东城区\r\n"));
+    ASSERT_NE(std::string::npos, ReadFile(in_program("log.dat")).find("[001]\r\n,公历1990-06-15 12:30,男,北京,东城区\r\n"));
 
     chart.solarYear = 0;  // so that the re-cast visibly stores the record
     fs::remove(ChartPage());
@@ -913,7 +913,7 @@ TEST_F(HistoryWindow, ListsACastChartAndCastsItAgain) {
     const std::string page = ReadFile(ChartPage());
     EXPECT_NE(std::string::npos, page.find("庚午")) << "the page of the re-cast chart is written";
     // Casting again stores the chart once more.
-    EXPECT_NE(std::string::npos, ReadFile(InProgram("log.dat")).find("[002]\r\n,公历1990-06-15 12:30,男,北京,东城区\r\n"));
+    EXPECT_NE(std::string::npos, ReadFile(in_program("log.dat")).find("[002]\r\n,公历1990-06-15 12:30,男,北京,东城区\r\n"));
     wait_for_url_ending("/index.htm");
     EXPECT_TRUE(shown_url().EndsWith(from_gbk(current_style_folder() + "/index.htm"))) << shown_url();
 }
@@ -931,7 +931,7 @@ TEST_F(HistoryWindow, CancelledDialogCastsNothing) {
 TEST_F(HistoryWindow, DeleteAsksThenNoKeepsAndYesRemovesTheRecord) {
     const std::string first = "[001]\r\n张三,公历1985-03-04 12:30,男,广东,广州\r\n2024-01-01 10:00:00\r\n\r\n";
     const std::string second = "[002]\r\n李四,农历1987-26-03 08:00,女,,\r\n2024-01-02 10:00:00\r\n\r\n";
-    write_file(InProgram("log.dat"), first + second);
+    write_file(in_program("log.dat"), first + second);
 
     auto* dialog = new CHistoryDlg(g_frame);
     dialog->Show();
@@ -959,7 +959,7 @@ TEST_F(HistoryWindow, DeleteAsksThenNoKeepsAndYesRemovesTheRecord) {
     });
     click_button(*dialog, history_ids::kDelete);
     EXPECT_TRUE(asked);
-    EXPECT_EQ(first + second, ReadFile(InProgram("log.dat")));
+    EXPECT_EQ(first + second, ReadFile(in_program("log.dat")));
     EXPECT_EQ(2u, list->GetCount());
 
     asked = false;
@@ -970,7 +970,7 @@ TEST_F(HistoryWindow, DeleteAsksThenNoKeepsAndYesRemovesTheRecord) {
     });
     click_button(*dialog, history_ids::kDelete);
     EXPECT_TRUE(asked);
-    EXPECT_EQ(second, ReadFile(InProgram("log.dat")));
+    EXPECT_EQ(second, ReadFile(in_program("log.dat")));
     ASSERT_EQ(1u, list->GetCount());
     EXPECT_EQ(from_gbk("李四,农历1987-26-03 08:00,女,,"), list->GetString(0));
     EXPECT_EQ(wxNOT_FOUND, list->GetSelection());
@@ -1150,7 +1150,7 @@ TEST(ColorProgress, HalfwayShowsTheGradientOnTheLeftAndThePercentage) {
 
 // orvane --print-pdf FILE BIRTH: cast in the window, printed through it, ended.
 TEST(OrvaneProgram, PrintPdfGivesEveryPageOfTheReport) {
-    const std::string folder = ScreenshotFolder() + "/print-pdf";
+    const std::string folder = screenshot_folder() + "/print-pdf";
     fs::remove_all(folder);
     fs::create_directories(folder);
     for (const char* part : {"style", "help"}) fs::copy(g_program + "/" + part, folder + "/" + part, fs::copy_options::recursive);
@@ -1163,16 +1163,16 @@ TEST(OrvaneProgram, PrintPdfGivesEveryPageOfTheReport) {
     wxExecute("pdfinfo '" + pdf + "'", info, wxEXEC_SYNC);
     EXPECT_NE(wxNOT_FOUND, wxJoin(info, '\n').Find(wxString::Format("Pages:           %d", pages))) << wxJoin(info, '\n');
     EXPECT_GT(pages, 10);
-    const std::string first = PdfText(pdf, 1, 1);
+    const std::string first = pdf_text(pdf, 1, 1);
     // The fonts map some signs to radicals in the text layer (乙 to U+2F04, 辰 to
     // U+2FA0): the texts looked for avoid those signs.
     for (const char* text : {"李四 男命", "癸", "亥", "星期六", "命主资料"})
         EXPECT_NE(std::string::npos, first.find(Utf8(text))) << text;
     // The last section, the monthly pillars of the eighty years 1984-2063, runs to the last page.
-    const std::string last = PdfText(pdf, pages, pages);
+    const std::string last = pdf_text(pdf, pages, pages);
     EXPECT_NE(std::string::npos, last.find(Utf8("2063 壬午 壬寅 癸卯"))) << last;
     EXPECT_NE(std::string::npos, last.find(Utf8("命理学的可贵")));
-    EXPECT_EQ(0, std::system(("pdftoppm -r 40 -png '" + pdf + "' '" + ScreenshotFolder() + "/orvane-print-pdf-page'").c_str()));
+    EXPECT_EQ(0, std::system(("pdftoppm -r 40 -png '" + pdf + "' '" + screenshot_folder() + "/orvane-print-pdf-page'").c_str()));
 
     // A date that does not exist: refused with the program's own message, no file.
     const std::string refused = folder + "/refused.pdf";
@@ -1211,7 +1211,7 @@ int main(int argc, char** argv) {
         }
         g_builtProgram = args[1];
         window_test::set_screenshot_folder(args[2]);
-        g_program = window_test::ScreenshotFolder() + "/program";
+        g_program = window_test::screenshot_folder() + "/program";
         fs::remove_all(g_program);
         fs::create_directories(g_program);
         for (const char* part : {"style", "help", "bzzs", "pmsl"})

@@ -113,7 +113,7 @@ std::string Relative(const fs::path& page) { return fs::relative(page, g_program
 
 // Pages a user opens: all of them but the report templates (normal.htm, with
 // [NNNN] references) and the reports (right.htm, seen through index.htm).
-std::vector<fs::path> ShippedPages() {
+std::vector<fs::path> shipped_pages() {
     std::vector<fs::path> pages;
     for (const auto& entry : fs::recursive_directory_iterator(g_program)) {
         const fs::path& p = entry.path();
@@ -153,7 +153,7 @@ TEST(PageLoad, TheHookReportsErrorsOfScriptsFramesAndPictures) {
 }
 
 TEST(PageLoad, EveryShippedPageLoadsAsGbkWithoutAnError) {
-    const std::vector<fs::path> pages = ShippedPages();
+    const std::vector<fs::path> pages = shipped_pages();
     ASSERT_GE(pages.size(), 10u) << "too few pages under " << g_program;
     for (const fs::path& page : pages) {
         const std::string rel = Relative(page);

@@ -59,7 +59,7 @@ const std::array<std::pair<int, const char*>, ChildhoodDangerCount> kNames = {{
     {74, "白虎关"},      {75, "破胎煞"},      {77, "龙娥妖"},
 }};
 
-std::set<int> dangerSlots() {
+std::set<int> danger_slots() {
     std::set<int> slots;
     for (const auto& [slot, name] : kNames) slots.insert(slot);
     return slots;
@@ -154,7 +154,7 @@ int sign_of(const std::string& ch, SignKind kind) {
 }
 
 // "甲己:巳酉丑 庚辛:亥卯未": the hour branches of each key (GBK, two bytes a character).
-std::map<int, std::set<int>> readTable(const std::string& gbk, SignKind keyKind) {
+std::map<int, std::set<int>> read_table(const std::string& gbk, SignKind keyKind) {
     std::map<int, std::set<int>> table;
     std::istringstream in(gbk);
     std::string entry;
@@ -246,7 +246,7 @@ TEST(ChildhoodDangers, AlmanacDangersFollowTheirTablesExactly) {
         long wrong = 0;
     };
     std::vector<Check> checks;
-    for (const auto& t : kAlmanacTables) checks.push_back({t.slot, t.key, readTable(t.gbk, sign_kind(t.key))});
+    for (const auto& t : kAlmanacTables) checks.push_back({t.slot, t.key, read_table(t.gbk, sign_kind(t.key))});
     for (const Check& c : checks) EXPECT_FALSE(c.table.empty()) << c.slot;
     for_every_chart([&](const SplitPillars& p) {
         const ChildhoodDangerSlots s = childhood_danger_slots(p);
@@ -286,7 +286,7 @@ TEST(ChildhoodDangers, DangersWithoutAPublishedTableAreNotJudged) {
 // Every combination of the signs the dangers read: each judged danger is carried
 // by some chart and missed by others, and no other slot is set.
 TEST(ChildhoodDangers, EveryDangerIsReachableAndNoOtherSlotIsSet) {
-    const std::set<int> slots = dangerSlots();
+    const std::set<int> slots = danger_slots();
     std::array<long, 80> hits{};
     long charts = 0;
     for (int y = 0; y < 60; ++y)
@@ -318,7 +318,7 @@ TEST(ChildhoodDangers, RulesCoverTheDangerSlotsOnceInAscendingOrder) {
         previous = rule.slot;
         seen.insert(rule.slot);
     }
-    EXPECT_EQ(dangerSlots(), seen);
+    EXPECT_EQ(danger_slots(), seen);
 }
 
 TEST(ChildhoodDangers, ComputeClearsEverySlotFirst) {
@@ -362,7 +362,7 @@ TEST(ChildhoodDangerText, EveryTextIsNameColonAdviceBreak) {
         EXPECT_EQ(advice.find("<br>"), std::string::npos) << testsupport::readable(text);
         EXPECT_TRUE(advices.insert(advice).second) << "advice repeated: " << testsupport::readable(text);
     }
-    const std::set<int> slots = dangerSlots();
+    const std::set<int> slots = danger_slots();
     for (int i = 0; i < ChildhoodDangerSlotCount; ++i) {
         if (slots.count(i)) continue;
         EXPECT_EQ(ChildhoodDangerTexts[static_cast<std::size_t>(i)], nullptr) << i;

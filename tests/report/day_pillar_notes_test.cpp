@@ -39,7 +39,7 @@ bool pure_gbk(const std::string& s) {
 }
 
 // The remarks of a note split at ①, ②, …; empty when the numbering is broken.
-std::vector<std::string> remarksOf(const std::string& note) {
+std::vector<std::string> remarks_of(const std::string& note) {
     std::vector<std::string> remarks;
     if (note.rfind(kMarks[0], 0) != 0) return {};
     std::size_t start = 0;
@@ -87,7 +87,7 @@ TEST(DayPillarFields, EachPillarGetsItsOwnNote) {
         chart = ChartState{};
         chart.dayPillar = pillar;
         write_day_pillar_fields();
-        EXPECT_EQ(f(4601), cycleName(pillar));
+        EXPECT_EQ(f(4601), cycle_name(pillar));
         EXPECT_EQ(f(4602), DayPillarNotes[static_cast<std::size_t>(cycle_ordinal(pillar))]) << pillar;
         EXPECT_NE(f(4603).find(std::to_string(260000 + cycle_ordinal(pillar))), std::string::npos);
     }
@@ -102,9 +102,9 @@ TEST(DayPillarNotes, TableNameAndQuotedNotes) {
 TEST(DayPillarNotes, EveryNoteIsTwoToFiveNumberedRemarks) {
     for (int n = 1; n <= 60; ++n) {
         const std::string note = DayPillarNotes[static_cast<std::size_t>(n)];
-        const std::string name = testsupport::readable(cycleName(n));
+        const std::string name = testsupport::readable(cycle_name(n));
         EXPECT_TRUE(pure_gbk(note)) << name;
-        const auto remarks = remarksOf(note);
+        const auto remarks = remarks_of(note);
         EXPECT_GE(remarks.size(), 2u) << name;
         EXPECT_LE(remarks.size(), 5u) << name;
         for (const std::string& remark : remarks) {
@@ -127,7 +127,7 @@ TEST(DayPillarNotes, NoNoteOrRemarkRepeated) {
     for (int n = 1; n <= 60; ++n) {
         const std::string note = DayPillarNotes[static_cast<std::size_t>(n)];
         EXPECT_TRUE(notes.insert(note).second) << n;
-        for (const std::string& remark : remarksOf(note))
+        for (const std::string& remark : remarks_of(note))
             EXPECT_TRUE(remarks.insert(remark).second) << n << ": " << testsupport::readable(remark);
     }
 }
@@ -137,12 +137,12 @@ TEST(DayPillarNotes, HoursNamedByPillarFitTheDayStem) {
     for (int n = 1; n <= 60; ++n) {
         const std::string note = DayPillarNotes[static_cast<std::size_t>(n)];
         for (int hour = 0; hour < 60; ++hour) {
-            const std::string mention = cycleName(hour) + "时";
+            const std::string mention = cycle_name(hour) + "时";
             for (auto at = note.find(mention); at != std::string::npos; at = note.find(mention, at + 2)) {
                 if (at % 2 != 0) continue;  // not on a character boundary
                 ++named;
                 EXPECT_EQ(stem_of(hour), hourStem(stem_of(n), branch_of(hour)))
-                    << testsupport::readable(cycleName(n)) << " " << testsupport::readable(mention);
+                    << testsupport::readable(cycle_name(n)) << " " << testsupport::readable(mention);
             }
         }
     }
@@ -155,7 +155,7 @@ TEST(DayPillarNotes, TraditionalDayMarksStandOnTheirOwnPillars) {
     const std::set<int> guluan = {42, 54, 48, 45, 51, 49, 43, 55};
     for (int n = 1; n <= 60; ++n) {
         const std::string note = DayPillarNotes[static_cast<std::size_t>(n)];
-        const std::string name = testsupport::readable(cycleName(n));
+        const std::string name = testsupport::readable(cycle_name(n));
         EXPECT_EQ(note.find(std::string("魁罡")) != std::string::npos, kuigang.count(n) == 1) << name;
         EXPECT_EQ(note.find(std::string("孤鸾")) != std::string::npos, guluan.count(n) == 1) << name;
     }

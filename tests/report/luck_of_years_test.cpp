@@ -224,7 +224,7 @@ TEST(LuckOfYearsChart, CastChartFillsEveryAgeAndSwitchesToTheBranchInThePeriodsS
         if (before < 10000 && now > 10000) {
             ++switches;
             const int branch = branch_of((now / 100) % 100);
-            const int god = tenGod(chart.dayPillar, hiddenStemsOf(branch)[0]);
+            const int god = tenGod(chart.dayPillar, hidden_stems_of(branch)[0]);
             int row = 0;
             for (int r = 1; r <= 100; ++r)
                 if (text1(r) == f(R + 7)) row = r;

@@ -20,13 +20,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path& styleRoot() {
+const fs::path& style_root() {
     static const fs::path root =
         (fs::path(__FILE__).parent_path() / ".." / ".." / "resources" / "program" / "style").lexically_normal();
     return root;
 }
 
-std::string readBytes(const fs::path& path) {
+std::string read_bytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
@@ -38,8 +38,8 @@ std::string lowered(std::string text) {
 
 // Lines of style.ini as the menu builder splits them: each ends at a CR, and the
 // text after the last CR is not a line.
-std::vector<std::string> styleNames() {
-    std::string ini = readBytes(styleRoot() / "style.ini");
+std::vector<std::string> style_names() {
+    std::string ini = read_bytes(style_root() / "style.ini");
     std::vector<std::string> names;
     size_t start = 0;
     for (size_t cr = ini.find('\r'); cr != std::string::npos && cr + 1 < ini.size(); cr = ini.find('\r', start)) {
@@ -51,21 +51,21 @@ std::vector<std::string> styleNames() {
     return names;
 }
 
-std::string folderName(size_t index) {
+std::string folder_name(size_t index) {
     char name[8];
     std::snprintf(name, sizeof name, "%02zu", index + 1);
     return name;
 }
 
-std::vector<fs::path> shippedTemplates() {
+std::vector<fs::path> shipped_templates() {
     std::vector<fs::path> templates;
-    for (size_t k = 0; k < styleNames().size(); ++k) templates.push_back(styleRoot() / folderName(k) / "normal.htm");
+    for (size_t k = 0; k < style_names().size(); ++k) templates.push_back(style_root() / folder_name(k) / "normal.htm");
     return templates;
 }
 
 // Problems of a template as the expansion would meet them: a bracket that does not open
 // [NNNN] with NNNN in 0..5701, or a double-byte character whose trail byte is 0x5B.
-std::vector<std::string> referenceProblems(const std::string& bytes, std::set<int>* referenced) {
+std::vector<std::string> reference_problems(const std::string& bytes, std::set<int>* referenced) {
     std::vector<std::string> problems;
     for (size_t i = 0; i < bytes.size(); ++i) {
         unsigned char b = static_cast<unsigned char>(bytes[i]);
@@ -77,10 +77,10 @@ std::vector<std::string> referenceProblems(const std::string& bytes, std::set<in
         }
         if (b != '[') continue;
         std::string ref = bytes.substr(i, 6);
-        bool wellFormed = ref.size() == 6 && ref[5] == ']' &&
+        bool well_formed = ref.size() == 6 && ref[5] == ']' &&
                           std::all_of(ref.begin() + 1, ref.begin() + 5, [](unsigned char c) { return std::isdigit(c); });
-        int n = wellFormed ? std::stoi(ref.substr(1, 4)) : -1;
-        if (!wellFormed || n > 5701) {
+        int n = well_formed ? std::stoi(ref.substr(1, 4)) : -1;
+        if (!well_formed || n > 5701) {
             problems.push_back("bad reference \"" + ref + "\" at " + std::to_string(i));
         } else if (referenced) {
             referenced->insert(n);
@@ -91,8 +91,8 @@ std::vector<std::string> referenceProblems(const std::string& bytes, std::set<in
 }
 
 TEST(ShippedStyles, StyleIniIsGbkWithCrLfLinesNamingAtLeastFiveStyles) {
-    std::string ini = readBytes(styleRoot() / "style.ini");
-    ASSERT_FALSE(ini.empty()) << styleRoot() / "style.ini";
+    std::string ini = read_bytes(style_root() / "style.ini");
+    ASSERT_FALSE(ini.empty()) << style_root() / "style.ini";
     EXPECT_TRUE(platform::gbk_to_utf8(ini).has_value());
     EXPECT_LE(ini.size(), 6400u);
     ASSERT_GE(ini.size(), 2u);
@@ -105,17 +105,17 @@ TEST(ShippedStyles, StyleIniIsGbkWithCrLfLinesNamingAtLeastFiveStyles) {
             EXPECT_TRUE(i > 0 && ini[i - 1] == '\r') << "LF without CR at " << i;
         }
     }
-    std::vector<std::string> names = styleNames();
+    std::vector<std::string> names = style_names();
     EXPECT_GE(names.size(), 5u);
     EXPECT_LE(names.size(), 20u);
     for (const std::string& name : names) EXPECT_FALSE(name.empty());
 }
 
 TEST(ShippedStyles, EveryNamedFolderHoldsTemplateAndFramePage) {
-    std::vector<std::string> names = styleNames();
+    std::vector<std::string> names = style_names();
     ASSERT_FALSE(names.empty());
     for (size_t k = 0; k < names.size(); ++k) {
-        fs::path folder = styleRoot() / folderName(k);
+        fs::path folder = style_root() / folder_name(k);
         EXPECT_TRUE(fs::is_regular_file(folder / "normal.htm")) << folder;
         EXPECT_TRUE(fs::is_regular_file(folder / "index.htm")) << folder;
         EXPECT_FALSE(fs::exists(folder / "right.htm")) << "a written report does not ship: " << folder;
@@ -123,9 +123,9 @@ TEST(ShippedStyles, EveryNamedFolderHoldsTemplateAndFramePage) {
 }
 
 TEST(ShippedTemplates, AreGbkDeclaredAsGbkAndFitTheTemplateBuffer) {
-    for (const fs::path& path : shippedTemplates()) {
+    for (const fs::path& path : shipped_templates()) {
         SCOPED_TRACE(path.string());
-        std::string bytes = readBytes(path);
+        std::string bytes = read_bytes(path);
         ASSERT_FALSE(bytes.empty());
         EXPECT_LT(bytes.size(), 640000u);
         EXPECT_TRUE(platform::gbk_to_utf8(bytes).has_value()) << "not decodable as GBK";
@@ -134,36 +134,36 @@ TEST(ShippedTemplates, AreGbkDeclaredAsGbkAndFitTheTemplateBuffer) {
 }
 
 TEST(ShippedTemplates, UseBracketsOnlyForFieldReferences) {
-    for (const fs::path& path : shippedTemplates()) {
+    for (const fs::path& path : shipped_templates()) {
         SCOPED_TRACE(path.string());
-        for (const std::string& problem : referenceProblems(readBytes(path), nullptr)) ADD_FAILURE() << problem;
+        for (const std::string& problem : reference_problems(read_bytes(path), nullptr)) ADD_FAILURE() << problem;
     }
 }
 
 TEST(ShippedTemplates, PlaceEveryFieldTheProducersWrite) {
-    for (const fs::path& path : shippedTemplates()) {
+    for (const fs::path& path : shipped_templates()) {
         SCOPED_TRACE(path.string());
         std::set<int> referenced;
-        referenceProblems(readBytes(path), &referenced);
+        reference_problems(read_bytes(path), &referenced);
         std::string missing;
-        for (int n : orvane::mappedFields())
+        for (int n : orvane::mapped_fields())
             if (!referenced.count(n)) missing += " " + std::to_string(n);
         EXPECT_TRUE(missing.empty()) << "fields not placed:" << missing;
     }
 }
 
 TEST(ShippedTemplates, DefineTheVoteFunctionOfTheVoteButtons) {
-    for (const fs::path& path : shippedTemplates()) {
+    for (const fs::path& path : shipped_templates()) {
         SCOPED_TRACE(path.string());
-        EXPECT_NE(std::string::npos, readBytes(path).find("function v(id)"));
+        EXPECT_NE(std::string::npos, read_bytes(path).find("function v(id)"));
     }
 }
 
 TEST(ShippedFramePages, AreGbkAndFrameTheWrittenReport) {
-    for (size_t k = 0; k < styleNames().size(); ++k) {
-        fs::path path = styleRoot() / folderName(k) / "index.htm";
+    for (size_t k = 0; k < style_names().size(); ++k) {
+        fs::path path = style_root() / folder_name(k) / "index.htm";
         SCOPED_TRACE(path.string());
-        std::string bytes = readBytes(path);
+        std::string bytes = read_bytes(path);
         EXPECT_TRUE(platform::gbk_to_utf8(bytes).has_value());
         std::string lower = lowered(bytes);
         EXPECT_NE(std::string::npos, lower.find("<meta charset=\"gbk\">"));
@@ -175,15 +175,15 @@ TEST(ShippedFramePages, AreGbkAndFrameTheWrittenReport) {
 
 TEST(TemplateScanCheck, CatchesStrayBracketsAndTrailBytes) {
     std::set<int> referenced;
-    EXPECT_TRUE(referenceProblems("<p>[0101] [5701]</p>", &referenced).empty());
+    EXPECT_TRUE(reference_problems("<p>[0101] [5701]</p>", &referenced).empty());
     EXPECT_EQ((std::set<int>{101, 5701}), referenced);
-    EXPECT_EQ(1u, referenceProblems("a[5702]", nullptr).size());
-    EXPECT_EQ(1u, referenceProblems("x = a[0];", nullptr).size());
-    EXPECT_EQ(1u, referenceProblems("[010", nullptr).size());
+    EXPECT_EQ(1u, reference_problems("a[5702]", nullptr).size());
+    EXPECT_EQ(1u, reference_problems("x = a[0];", nullptr).size());
+    EXPECT_EQ(1u, reference_problems("[010", nullptr).size());
     // A double-byte character whose trail byte is 0x5B.
-    EXPECT_EQ(1u, referenceProblems(std::string("\x81[0101]"), nullptr).size());
+    EXPECT_EQ(1u, reference_problems(std::string("\x81[0101]"), nullptr).size());
     // Trail bytes are skipped: "\xB0\xA1" is one character, then a good reference.
-    EXPECT_TRUE(referenceProblems(std::string("\xB0\xA1[0001]"), nullptr).empty());
+    EXPECT_TRUE(reference_problems(std::string("\xB0\xA1[0001]"), nullptr).empty());
 }
 
 }  // namespace

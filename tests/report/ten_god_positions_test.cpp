@@ -21,7 +21,7 @@ namespace {
 
 const std::string& f(int n) { return ReportFieldTable[static_cast<std::size_t>(n)]; }
 
-std::string noVotes(int number) {
+std::string no_votes(int number) {
     const std::string n = std::to_string(number);
     return "未有投票数据<div id='d" + n + "'><button type='button' onClick=\"v('" + n + "')\">投票</button></div>";
 }
@@ -43,7 +43,7 @@ const std::vector<std::string> kMarks = {"①", "②", "③", "④", "⑤"};
 
 // The remarks of a verse split at ①, ② …; empty when it does not start at ① or
 // a mark is out of order.
-std::vector<std::string> remarksOf(const std::string& verse) {
+std::vector<std::string> remarks_of(const std::string& verse) {
     std::vector<std::string> remarks;
     std::size_t start = 0;
     for (std::size_t k = 0; k < kMarks.size(); ++k) {
@@ -110,8 +110,8 @@ TEST(TenGodPositionFields, ShangGuanMonthBranchPutsEveryPairingInGroupFive) {
         EXPECT_GBK_EQ("伤官", f(4532));
         EXPECT_GBK_EQ(ParentsRelationTexts[static_cast<std::size_t>(god)][5], f(4523)) << god;
         EXPECT_GBK_EQ(SpouseRelationTexts[static_cast<std::size_t>(god)][5], f(4533)) << god;
-        EXPECT_GBK_EQ(noVotes(258000 + 5 * god + 5), f(4548));
-        EXPECT_GBK_EQ(noVotes(259000 + 5 * god + 5), f(4549));
+        EXPECT_GBK_EQ(no_votes(258000 + 5 * god + 5), f(4548));
+        EXPECT_GBK_EQ(no_votes(259000 + 5 * god + 5), f(4549));
     }
 }
 
@@ -139,7 +139,7 @@ TEST(TenGodPositionFields, CastChartFillsTheLayout) {
         const auto& e = expected[slot];
         EXPECT_GBK_EQ(e.name, f(e.field));
         EXPECT_GBK_EQ(e.verse, f(e.field + 1));
-        EXPECT_GBK_EQ(noVotes(e.vote), f(4541 + static_cast<int>(slot)));
+        EXPECT_GBK_EQ(no_votes(e.vote), f(4541 + static_cast<int>(slot)));
     }
     EXPECT_GBK_EQ("正财", f(4521));
     EXPECT_GBK_EQ("比劫", f(4522));
@@ -147,8 +147,8 @@ TEST(TenGodPositionFields, CastChartFillsTheLayout) {
     EXPECT_GBK_EQ("比肩", f(4531));
     EXPECT_GBK_EQ("比劫", f(4532));
     EXPECT_GBK_EQ(SpouseRelationTexts[0][1], f(4533));
-    EXPECT_GBK_EQ(noVotes(258036), f(4548));
-    EXPECT_GBK_EQ(noVotes(259001), f(4549));
+    EXPECT_GBK_EQ(no_votes(258036), f(4548));
+    EXPECT_GBK_EQ(no_votes(259001), f(4549));
     // The day stem has no place of its own, nor do the gaps between the blocks.
     for (int n : {4509, 4510, 4517, 4520, 4524, 4530, 4534, 4540, 4550}) EXPECT_TRUE(f(n).empty()) << n;
 }
@@ -170,7 +170,7 @@ TEST(TenGodPositionTexts, EveryVerseIsARunOfNumberedRemarks) {
                 continue;
             }
             EXPECT_TRUE(pure_gbk(verse)) << testsupport::readable(where);
-            const auto remarks = remarksOf(verse);
+            const auto remarks = remarks_of(verse);
             const bool quotedSingle = code == 9 && position == 7;
             EXPECT_GE(remarks.size(), quotedSingle ? 1u : 2u) << testsupport::readable(where);
             EXPECT_LE(remarks.size(), 4u) << testsupport::readable(where);
@@ -200,7 +200,7 @@ TEST(TenGodPositionTexts, NoTextOrRemarkRepeated) {
     std::set<std::string> seen;
     for (std::size_t code = 0; code < 10; ++code) {
         for (std::size_t position = 0; position < 8; ++position) {
-            for (const std::string& remark : remarksOf(TenGodPositionVerses[code][position]))
+            for (const std::string& remark : remarks_of(TenGodPositionVerses[code][position]))
                 EXPECT_TRUE(seen.insert(remark).second) << testsupport::readable(remark);
         }
         for (std::size_t group = 1; group <= 5; ++group) {

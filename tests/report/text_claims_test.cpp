@@ -36,7 +36,7 @@ struct TextKey {
 };
 
 // GBK text as a list of characters (two bytes each, one for ASCII).
-std::vector<std::string> charsOf(const std::string& gbk) {
+std::vector<std::string> chars_of(const std::string& gbk) {
     std::vector<std::string> chars;
     for (std::size_t i = 0; i < gbk.size();) {
         const std::size_t n = static_cast<unsigned char>(gbk[i]) >= 0x81 && i + 1 < gbk.size() ? 2 : 1;
@@ -81,7 +81,7 @@ const std::vector<Word> kStageWords = {
 const Word* word_at(const std::vector<std::string>& chars, std::size_t i, const std::vector<Word>& words,
                    std::size_t& length) {
     for (const Word& w : words) {
-        const std::vector<std::string> wc = charsOf(w.gbk);
+        const std::vector<std::string> wc = chars_of(w.gbk);
         if (i + wc.size() > chars.size()) continue;
         bool same = true;
         for (std::size_t k = 0; k < wc.size() && same; ++k) same = chars[i + k] == wc[k];
@@ -95,7 +95,7 @@ const Word* word_at(const std::vector<std::string>& chars, std::size_t i, const 
 
 int five_rat_hour_stem(int dayStem, int hourBranch) { return wrap1((dayStem - 1) % 5 * 2 + hourBranch, 10); }
 
-int main_stem_of(int branch) { return hiddenStemsOf(branch)[0]; }
+int main_stem_of(int branch) { return hidden_stems_of(branch)[0]; }
 
 bool is_yang_ren(int stem, int branch) {
     const ShenShaRuleRow* row = first_shen_sha_rule(422, stem);
@@ -108,7 +108,7 @@ bool stage_holds(const std::set<int>& stages, int stem, int branch) {
 }
 
 // The stems a ten-god word stands for against the day stem.
-std::set<int> stemsOfTenGod(int dayStem, const std::set<int>& gods) {
+std::set<int> stems_of_ten_god(int dayStem, const std::set<int>& gods) {
     std::set<int> stems;
     for (int s = 1; s <= 10; ++s)
         if (gods.contains(ten_god_of_stems(dayStem, s))) stems.insert(s);
@@ -150,7 +150,7 @@ struct Tally {
 
 // Reads the claims of one text against its key.
 void check_text(const std::string& text, const TextKey& key, Tally& tally) {
-    const std::vector<std::string> c = charsOf(text);
+    const std::vector<std::string> c = chars_of(text);
     const auto at = [&](std::size_t i) -> const std::string& {
         static const std::string none;
         return i < c.size() ? c[i] : none;
@@ -180,7 +180,7 @@ void check_text(const std::string& text, const TextKey& key, Tally& tally) {
                     int stem = 0;
                     if (i >= 1 && stem_of_char(at(i - 1))) stem = stem_of_char(at(i - 1));
                     if (i >= 2 && element_of_char(at(i - 1)) && stem_of_char(at(i - 2))) stem = stem_of_char(at(i - 2));
-                    const std::set<int> candidates = stemsOfTenGod(key.dayStem, god->values);
+                    const std::set<int> candidates = stems_of_ten_god(key.dayStem, god->values);
                     if (stem) {
                         tally.claim(candidates.contains(stem), key, c, i, "ten god of a stem");
                     } else if (key.hourStem && candidates.contains(key.hourStem)) {

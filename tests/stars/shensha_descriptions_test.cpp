@@ -179,7 +179,7 @@ TEST(ShenShaDescriptions, DayPillarWordingOnlyForStarsFoundOnTheDay) {
     for (const auto& row : ShenShaSM) {
         const std::string text = row.SM;
         if (text.find("日柱逢之") == std::string::npos) continue;
-        for (const auto& position : shenShaPositions(row.starId)) {
+        for (const auto& position : shen_sha_positions(row.starId)) {
             const std::string code = position.code;
             EXPECT_TRUE(code == "d" || code == "dg" || code == "dz" || code == "lz")
                 << row.starId << " is also found at " << code;

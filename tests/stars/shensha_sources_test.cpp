@@ -49,13 +49,13 @@ struct StarComment {
     bool reconstructed = false;
 };
 
-std::filesystem::path dataFolder() {
+std::filesystem::path data_folder() {
     // This file is tests/stars/…; the rows are in stars/data/ of the same tree.
     return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "stars" / "data";
 }
 
 // The comment block that opens each star's rows ("// NNN name …" and the comment lines after it).
-std::map<int, StarComment> readStarComments() {
+std::map<int, StarComment> read_star_comments() {
     static const std::regex opening(R"(^\s*// (\d{3})\b.*)");
     static const std::regex commentLine(R"(^\s*//.*)");
     std::map<int, StarComment> comments;
@@ -63,8 +63,8 @@ std::map<int, StarComment> readStarComments() {
                            "shensha_rules_month_branch.cpp", "shensha_rules_day_stem.cpp",
                            "shensha_rules_day_branch.cpp"};
     for (const char* file : files) {
-        std::ifstream in(dataFolder() / file);
-        EXPECT_TRUE(in) << (dataFolder() / file);
+        std::ifstream in(data_folder() / file);
+        EXPECT_TRUE(in) << (data_folder() / file);
         std::string line;
         int star = 0;
         while (std::getline(in, line)) {
@@ -86,22 +86,22 @@ std::map<int, StarComment> readStarComments() {
     return comments;
 }
 
-const std::map<int, StarComment>& starComments() {
-    static const std::map<int, StarComment> comments = readStarComments();
+const std::map<int, StarComment>& star_comments() {
+    static const std::map<int, StarComment> comments = read_star_comments();
     return comments;
 }
 
-std::vector<int> starsWithRows() {
+std::vector<int> stars_with_rows() {
     std::vector<int> stars;
     for (int n = 101; n <= 509; ++n)
-        if (is_star_id(n) && !shenShaRules(n).empty()) stars.push_back(n);
+        if (is_star_id(n) && !shen_sha_rules(n).empty()) stars.push_back(n);
     return stars;
 }
 
 TEST(ShenShaSources, EveryStarWithOpenRowsNamesItsSourceOrItsRule) {
-    const auto& comments = starComments();
+    const auto& comments = star_comments();
     ASSERT_FALSE(comments.empty());
-    for (int star : starsWithRows()) {
+    for (int star : stars_with_rows()) {
         const auto it = comments.find(star);
         ASSERT_NE(it, comments.end()) << "star " << star << " has rows but no comment";
         const StarComment& c = it->second;
@@ -114,7 +114,7 @@ TEST(ShenShaSources, EveryStarWithOpenRowsNamesItsSourceOrItsRule) {
 
 TEST(ShenShaSources, ReconstructedStarsAreTheListedOnes) {
     std::set<int> found;
-    for (const auto& [star, c] : starComments())
+    for (const auto& [star, c] : star_comments())
         if (c.reconstructed) found.insert(star);
     EXPECT_EQ(found, kReconstructed);
 }
@@ -125,9 +125,9 @@ TEST(ShenShaSources, ReconstructedStarsAreTheListedOnes) {
 TEST(ShenShaSources, StarsSharingTheirRowsNameEachOther) {
     using Rows = std::vector<std::array<int, 4>>;
     std::map<Rows, std::vector<int>> starsByRows;
-    for (int star : starsWithRows()) {
+    for (int star : stars_with_rows()) {
         Rows rows;
-        for (const auto& r : shenShaRules(star)) rows.push_back({r.key, r.cycle, r.stem, r.branch});
+        for (const auto& r : shen_sha_rules(star)) rows.push_back({r.key, r.cycle, r.stem, r.branch});
         std::ranges::sort(rows);
         const int group = star_group(star);
         const int kind = group == 4 ? 1 : group == 5 ? 2 : group;
@@ -135,7 +135,7 @@ TEST(ShenShaSources, StarsSharingTheirRowsNameEachOther) {
         starsByRows[rows].push_back(star);
     }
     const auto names = [](int from, int to) {
-        const std::string& text = starComments().at(from).text;
+        const std::string& text = star_comments().at(from).text;
         return std::regex_search(text, std::regex("\\b" + std::to_string(to) + "\\b"));
     };
     for (const auto& [rows, stars] : starsByRows) {
@@ -160,7 +160,7 @@ TEST(ShenShaSources, StarsSharingTheirRowsNameEachOther) {
 
 // --- stars read from the classical day lists
 
-std::set<int> pillarsNamed(const std::string& gbkList) {
+std::set<int> pillars_named(const std::string& gbkList) {
     std::set<int> pillars;
     std::istringstream in(gbkList);
     std::string name;
@@ -169,25 +169,25 @@ std::set<int> pillarsNamed(const std::string& gbkList) {
 }
 
 // The day pillars at which a day-stem star is found on the day branch.
-std::set<int> daysCarrying(int star) {
+std::set<int> days_carrying(int star) {
     std::set<int> days;
     for (int day = 0; day < 60; ++day)
-        if (!EvaluateGenericRule(star, stem_of(day), 33, branch_of(day)).empty()) days.insert(day);
+        if (!evaluate_generic_rule(star, stem_of(day), 33, branch_of(day)).empty()) days.insert(day);
     return days;
 }
 
 TEST(ClassicalDayStars, JiuChouOnTheTenDaysOfSanMingTongHui) {
-    EXPECT_EQ(daysCarrying(432), pillarsNamed("乙卯 乙酉 戊子 戊午 己卯 己酉 辛卯 辛酉 壬子 壬午"));
+    EXPECT_EQ(days_carrying(432), pillars_named("乙卯 乙酉 戊子 戊午 己卯 己酉 辛卯 辛酉 壬子 壬午"));
 }
 
 TEST(ClassicalDayStars, GuLuanOnTheEightDaysWithRenYinAsTheNinth) {
-    EXPECT_EQ(daysCarrying(433), pillarsNamed("甲寅 乙巳 丙午 丁巳 戊午 戊申 辛亥 壬子 壬寅"));
+    EXPECT_EQ(days_carrying(433), pillars_named("甲寅 乙巳 丙午 丁巳 戊午 戊申 辛亥 壬子 壬寅"));
 }
 
 TEST(ClassicalDayStars, KuiGangAndRiDeOnTheirDays) {
-    EXPECT_EQ(daysCarrying(413), pillarsNamed("庚辰 庚戌 壬辰 戊戌"));
-    EXPECT_EQ(daysCarrying(412), pillarsNamed("甲寅 丙辰 戊辰 庚辰 壬戌"));
-    EXPECT_EQ(daysCarrying(431), pillarsNamed("甲寅 乙卯 丁未 戊戌 己未 庚申 辛酉 癸丑"));
+    EXPECT_EQ(days_carrying(413), pillars_named("庚辰 庚戌 壬辰 戊戌"));
+    EXPECT_EQ(days_carrying(412), pillars_named("甲寅 丙辰 戊辰 庚辰 壬戌"));
+    EXPECT_EQ(days_carrying(431), pillars_named("甲寅 乙卯 丁未 戊戌 己未 庚申 辛酉 癸丑"));
 }
 
 // Per key, the one branch a year-keyed star falls on, read from a "key branch" list.
@@ -206,7 +206,7 @@ void expect_branch_of_each_key(int star, const std::string& gbkPairs, bool keyIs
         }
         ASSERT_TRUE(key && branch) << testsupport::readable(pair);
         for (int b = 1; b <= 12; ++b)
-            EXPECT_EQ(!EvaluateGenericRule(star, key, 43, b).empty(), b == branch)
+            EXPECT_EQ(!evaluate_generic_rule(star, key, 43, b).empty(), b == branch)
                 << star << " " << testsupport::readable(pair) << " at " << b;
         ++checked;
     }
@@ -231,16 +231,16 @@ TEST(ClassicalYearStars, TianYinGuiFollowsTheChosenTable) {
             }
             ASSERT_TRUE(stem && branch);
             for (int b = 1; b <= 12; ++b)
-                EXPECT_EQ(!EvaluateGenericRule(starId, stem, 13, b).empty(), b == branch) << stem << " at " << b;
+                EXPECT_EQ(!evaluate_generic_rule(starId, stem, 13, b).empty(), b == branch) << stem << " at " << b;
         }
     }
 }
 
 // 福星贵人: the thirteen pillars of the verse without 癸丑.
 TEST(ClassicalYearStars, FuXingGuiRenKeepsThirteenPillarsOfTheVerse) {
-    const std::set<int> verse = pillarsNamed("甲寅 甲子 丙寅 丙子 乙丑 乙卯 癸卯 戊申 己未 丁亥 庚午 辛巳 壬辰");
+    const std::set<int> verse = pillars_named("甲寅 甲子 丙寅 丙子 乙丑 乙卯 癸卯 戊申 己未 丁亥 庚午 辛巳 壬辰");
     std::set<int> rows;
-    for (const auto& r : shenShaRules(128)) {
+    for (const auto& r : shen_sha_rules(128)) {
         EXPECT_EQ(stem_of(r.cycle), r.key);
         rows.insert(cycle(r.cycle));
     }
@@ -252,7 +252,7 @@ TEST(ClassicalYearStars, FuXingGuiRenKeepsThirteenPillarsOfTheVerse) {
 TEST(ClassicalMonthStars, SiFeiBranchesStayInTheirSeason) {
     using namespace signs;
     const std::map<int, std::set<int>> ofSeason = {{1, {申, 酉}}, {2, {子, 亥}}, {3, {寅, 卯}}, {4, {午, 巳}}};
-    for (const auto& r : shenShaRules(332)) {
+    for (const auto& r : shen_sha_rules(332)) {
         const int season = r.key / 3 == 0 ? 4 : r.key / 3;
         EXPECT_TRUE(ofSeason.at(season).contains(r.branch)) << "month " << r.key << " branch " << r.branch;
     }

@@ -275,10 +275,10 @@ std::vector<std::string> words(std::string_view text) {
     return out;
 }
 
-std::vector<ShenShaRuleRow> allRules() {
+std::vector<ShenShaRuleRow> all_rules() {
     std::vector<ShenShaRuleRow> rows;
     for (int group = 1; group <= 5; ++group)
-        for (const auto& row : shenShaRuleGroup(group)) rows.push_back(row);
+        for (const auto& row : shen_sha_rule_group(group)) rows.push_back(row);
     return rows;
 }
 
@@ -333,15 +333,15 @@ NotedRow read_row(std::string_view token) {
     return row;
 }
 
-std::vector<NotedRow> readRows(std::string_view text) {
+std::vector<NotedRow> read_rows(std::string_view text) {
     std::vector<NotedRow> rows;
     for (const auto& token : words(text)) rows.push_back(read_row(token));
     return rows;
 }
 
-std::vector<NotedRow> tableRows(int starId) {
+std::vector<NotedRow> table_rows(int starId) {
     std::vector<NotedRow> rows;
-    for (const auto& row : shenShaRules(starId)) rows.push_back({row.key, row.cycle, row.stem, row.branch});
+    for (const auto& row : shen_sha_rules(starId)) rows.push_back({row.key, row.cycle, row.stem, row.branch});
     return rows;
 }
 
@@ -356,19 +356,19 @@ bool is_usable_code(std::string_view code) {
 TEST(ShenShaTables, EveryStarHasItsNumberOfRuleRows) {
     ASSERT_EQ(std::size(ExpectedStars), 235u);
     for (const auto& star : ExpectedStars)
-        EXPECT_EQ(shenShaRules(star.starId).size(), static_cast<size_t>(star.ruleRows)) << star.starId;
+        EXPECT_EQ(shen_sha_rules(star.starId).size(), static_cast<size_t>(star.ruleRows)) << star.starId;
 }
 
 TEST(ShenShaTables, NoRuleRowBelongsToAStarOutsideTheList) {
     size_t listed = 0;
     for (const auto& star : ExpectedStars) listed += static_cast<size_t>(star.ruleRows);
-    EXPECT_EQ(allRules().size(), listed);
+    EXPECT_EQ(all_rules().size(), listed);
 }
 
 TEST(ShenShaTables, EveryStarIsLookedForAtItsPositionsInOrder) {
     for (const auto& star : ExpectedStars) {
         std::vector<std::string> usable;
-        for (const auto& row : shenShaPositions(star.starId))
+        for (const auto& row : shen_sha_positions(star.starId))
             if (is_usable_code(row.code)) usable.emplace_back(row.code);
         EXPECT_EQ(usable, words(star.positions)) << star.starId;
     }
@@ -381,12 +381,12 @@ TEST(ShenShaTables, OnlyZhuShouKeepsAnInertPosition) {
         }
     }
     EXPECT_TRUE(shen_sha_has_position(307, "gz"));
-    EXPECT_TRUE(shenShaPositions(383).empty());
+    EXPECT_TRUE(shen_sha_positions(383).empty());
 }
 
 TEST(ShenShaTables, RowsAreGroupedByStarIdInAscendingOrder) {
     for (int group = 1; group <= 5; ++group) {
-        const auto rows = shenShaRuleGroup(group);
+        const auto rows = shen_sha_rule_group(group);
         EXPECT_TRUE(std::ranges::is_sorted(rows, {}, &ShenShaRuleRow::starId)) << group;
         for (const auto& row : rows) EXPECT_EQ(star_group(row.starId), group) << row.starId;
     }
@@ -420,18 +420,18 @@ TEST(ShenShaTables, RowsWrittenOutAreReproducedExactly) {
         {501, "子午 丑亥 寅戌 卯酉 辰申 巳未 午子 未巳 申辰 酉卯 戌寅 亥丑"},
         {505, "子丙 子庚 申戊 酉丁"},
     };
-    for (const auto& [starId, text] : written) EXPECT_EQ(tableRows(starId), readRows(text)) << starId;
+    for (const auto& [starId, text] : written) EXPECT_EQ(table_rows(starId), read_rows(text)) << starId;
 
     // 天马: only the 子 palace group is written out; it opens the star's rows.
-    const auto ziPalace = readRows("子宫甲→午 子宫乙→午 子宫丙→酉 子宫丁→子 子宫戊→卯 "
+    const auto ziPalace = read_rows("子宫甲→午 子宫乙→午 子宫丙→酉 子宫丁→子 子宫戊→卯 "
                                    "子宫己→午 子宫庚→午 子宫辛→酉 子宫壬→子 子宫癸→卯");
-    const auto tianMa = tableRows(129);
-    ASSERT_GE(tianMa.size(), ziPalace.size());
-    EXPECT_EQ(std::vector<NotedRow>(tianMa.begin(), tianMa.begin() + 10), ziPalace);
+    const auto tian_ma = table_rows(129);
+    ASSERT_GE(tian_ma.size(), ziPalace.size());
+    EXPECT_EQ(std::vector<NotedRow>(tian_ma.begin(), tian_ma.begin() + 10), ziPalace);
 }
 
 TEST(ShenShaTables, ValuesStayInRangeAndEveryRowCarriesOne) {
-    for (const auto& row : allRules()) {
+    for (const auto& row : all_rules()) {
         EXPECT_TRUE(row.cycle >= 0 && row.cycle <= 60) << row.starId;
         EXPECT_TRUE(row.stem >= 0 && row.stem <= 10) << row.starId;
         EXPECT_TRUE(row.branch >= 0 && row.branch <= 12) << row.starId;
@@ -442,7 +442,7 @@ TEST(ShenShaTables, ValuesStayInRangeAndEveryRowCarriesOne) {
 
 // A plain key is the chart value of the star's source; the composite keys are the exceptions.
 TEST(ShenShaTables, KeysAreValuesOfTheStarsSource) {
-    for (const auto& row : allRules()) {
+    for (const auto& row : all_rules()) {
         const int n = row.starId;
         int low = 1, high = 0;
         if (n == 129) low = 101, high = 1210;
@@ -461,9 +461,9 @@ TEST(ShenShaTables, KeyedSpecialRulesHaveOneRowPerKey) {
     for (int n = 240; n <= 254; ++n) keyed.push_back(n);
     for (const int n : keyed) {
         std::set<int> keys;
-        for (const auto& row : shenShaRules(n)) EXPECT_TRUE(keys.insert(row.key).second) << n;
+        for (const auto& row : shen_sha_rules(n)) EXPECT_TRUE(keys.insert(row.key).second) << n;
     }
-    EXPECT_EQ(shenShaRules(129).size(), 120u);  // twelve palaces, ten stems each
+    EXPECT_EQ(shen_sha_rules(129).size(), 120u);  // twelve palaces, ten stems each
 }
 
 // A row of a generically matched star has to carry a value of a kind the star is looked for at,
@@ -478,11 +478,11 @@ TEST(ShenShaTables, EveryRowCanMeetOneOfItsStarsPositions) {
             stem |= code.ends_with('g');
             branch |= code.ends_with('z');
         }
-        for (const auto& row : shenShaRules(star.starId))
+        for (const auto& row : shen_sha_rules(star.starId))
             EXPECT_TRUE((pillar && row.cycle) || (stem && row.stem) || (branch && row.branch))
                 << star.starId;
     }
-    for (const auto& row : shenShaRules(342)) EXPECT_EQ(row.branch, 0);
+    for (const auto& row : shen_sha_rules(342)) EXPECT_EQ(row.branch, 0);
 }
 
 TEST(ShenShaTables, PassingBranchStarsInTableOrder) {
@@ -525,16 +525,16 @@ TEST(ShenShaNames, SameNameInDifferentGroups) {
 // --- lookups
 
 TEST(ShenShaLookup, RuleOnlyStarsHaveNoRows) {
-    for (const int n : {208, 323, 382, 411, 414, 442, 504}) EXPECT_TRUE(shenShaRules(n).empty()) << n;
+    for (const int n : {208, 323, 382, 411, 414, 442, 504}) EXPECT_TRUE(shen_sha_rules(n).empty()) << n;
 }
 
 TEST(ShenShaLookup, FirstRowOfAKeyIsTheEarliest) {
     const auto* taiJi = first_shen_sha_rule(108, 1);  // 甲 gives 子 before 午
     ASSERT_NE(taiJi, nullptr);
     EXPECT_EQ(taiJi->branch, 1);
-    const auto* yuanChen = first_shen_sha_rule(207, yin_male_yang_female_key(12));  // 阴男阳女亥 → 辰
-    ASSERT_NE(yuanChen, nullptr);
-    EXPECT_EQ(yuanChen->branch, 5);
+    const auto* yuan_chen = first_shen_sha_rule(207, yin_male_yang_female_key(12));  // 阴男阳女亥 → 辰
+    ASSERT_NE(yuan_chen, nullptr);
+    EXPECT_EQ(yuan_chen->branch, 5);
     EXPECT_EQ(first_shen_sha_rule(207, 12), nullptr);  // a bare branch is no 元辰 key
 }
 
@@ -542,8 +542,8 @@ TEST(ShenShaLookup, PositionsAndNamesOfUnknownNumbers) {
     EXPECT_TRUE(shen_sha_has_position(215, "lz"));
     EXPECT_FALSE(shen_sha_has_position(101, "y"));
     EXPECT_FALSE(shen_sha_has_position(999, "yz"));
-    EXPECT_TRUE(shenShaRules(132).empty());
-    EXPECT_TRUE(shenShaRules(0).empty());
+    EXPECT_TRUE(shen_sha_rules(132).empty());
+    EXPECT_TRUE(shen_sha_rules(0).empty());
     EXPECT_GBK_EQ("", shen_sha_name(132));
     EXPECT_FALSE(is_star_id(100));
     EXPECT_FALSE(is_star_id(257));
@@ -563,8 +563,8 @@ int five_tiger_stem(int yearStem, int branch) {
 TEST(ShenShaConsistency, TrueStarsAreTheirBaseBranchWithTheFiveTigerStem) {
     const std::pair<int, int> pairs[] = {{104, 103}, {117, 101}, {118, 102}, {119, 105}, {423, 422}};
     for (const auto& [trueStar, base] : pairs) {
-        const auto baseRows = shenShaRules(base);
-        const auto trueRows = shenShaRules(trueStar);
+        const auto baseRows = shen_sha_rules(base);
+        const auto trueRows = shen_sha_rules(trueStar);
         ASSERT_EQ(trueRows.size(), baseRows.size()) << trueStar;
         for (size_t i = 0; i < baseRows.size(); ++i) {
             const auto& b = baseRows[i];
@@ -585,7 +585,7 @@ TEST(ShenShaConsistency, YearNoblesMatchTheDayAndNightNobles) {
 TEST(ShenShaConsistency, StarsOfOneRuleUnderTwoSourcesAgree) {
     const std::pair<int, int> pairs[] = {{122, 417}, {126, 407}, {105, 403}, {403, 436}, {403, 445}};
     for (const auto& [a, b] : pairs) {
-        const auto rowsA = tableRows(a), rowsB = tableRows(b);
+        const auto rowsA = table_rows(a), rowsB = table_rows(b);
         EXPECT_EQ(rowsA, rowsB) << a << " and " << b;
     }
 }

@@ -52,7 +52,7 @@ void set_hour(const char* hour) {
 }
 
 // The star names of a cell, which separates them by two blanks.
-std::vector<std::string> namesIn(const std::string& cell) {
+std::vector<std::string> names_in(const std::string& cell) {
     std::vector<std::string> names;
     std::size_t from = 0;
     while (from < cell.size()) {
@@ -66,7 +66,7 @@ std::vector<std::string> namesIn(const std::string& cell) {
 
 int count_of(const std::string& cell, const std::string& name) {
     int n = 0;
-    for (const std::string& each : namesIn(cell)) n += each == name ? 1 : 0;
+    for (const std::string& each : names_in(cell)) n += each == name ? 1 : 0;
     return n;
 }
 
@@ -83,7 +83,7 @@ int count_of(const std::string& cell, const std::string& name) {
 }
 
 // The cell a full evaluation wrote for a position and a source.
-const std::string& cellField(int position, int source) {
+const std::string& cell_field(int position, int source) {
     int p = 0, s = 0;
     while (StarPositions[static_cast<std::size_t>(p)] != position) ++p;
     while (StarSources[static_cast<std::size_t>(s)] != source) ++s;
@@ -428,7 +428,7 @@ TEST(StarList, AStarFoundAtSeveralPositionsIsWrittenInEachCellAndListedOnce) {
     // 丁 year: 天乙 on 亥, here the year, month and day branches; 午 hour is a day hour.
     set_pillars("丁亥", "辛亥", "己亥", "丙午");
     evaluate_fresh();
-    for (int p : {YZ, MZ, DZ}) EXPECT_TRUE(Carries(cellField(p, YearStem), "天乙"));
+    for (int p : {YZ, MZ, DZ}) EXPECT_TRUE(Carries(cell_field(p, YearStem), "天乙"));
     const std::string& list = ReportFieldTable[kStarListField];
     const ShenShaSMRow* tianYi = find_star_description(101);
     ASSERT_NE(tianYi, nullptr);
@@ -589,20 +589,20 @@ TEST(KnownChartStars, GuiHaiYiChouWuChenYiMao) {
     ASSERT_TRUE(testsupport::cast({1984, 2, 4, 5, 6}));
     ASSERT_EQ(chart.lifePalace, pillar_named("乙丑"));
     evaluate_fresh();
-    EXPECT_TRUE(Carries(cellField(TZ, YearStem), "文昌"));       // 癸 year: 文昌 on 卯 (癸人见卯)
-    EXPECT_TRUE(Carries(cellField(TZ, YearStem), "元星"));       // 癸's 长生 is 卯
-    EXPECT_TRUE(Carries(cellField(DG, YearStem), "岁德"));       // 癸 year's 岁德 is 戊
-    EXPECT_TRUE(Carries(cellField(DG, YearStem), "岁干合"));     // 戊 combines with 癸
-    EXPECT_TRUE(Carries(cellField(DZ, YearStem), "天马"));       // 丑 palace, 癸 year: 辰
-    EXPECT_TRUE(Carries(cellField(TZ, YearBranch), "将星"));     // 亥卯未 years: 将星 卯
-    EXPECT_TRUE(Carries(cellField(DZ, YearBranch), "元辰"));     // 阴男: 亥 clashes 巳, one back is 辰
-    EXPECT_TRUE(Carries(cellField(TG, MonthBranch), "天德合"));  // 丑 month: 天德 庚, its partner 乙
-    EXPECT_TRUE(Carries(cellField(TG, MonthBranch), "月德合"));  // 巳酉丑 months: 月德 庚, partner 乙
-    EXPECT_TRUE(Carries(cellField(MZ, DayStem), "天乙贵人"));    // 戊 day by day: 丑 (甲戊庚牛羊)
-    EXPECT_TRUE(Carries(cellField(MZ, DayStem), "国印贵人"));    // 戊 day: 国印 丑
-    EXPECT_TRUE(Carries(cellField(DZ, DayStem), "红艳煞"));      // 戊 day: 红艳 辰
-    EXPECT_TRUE(Carries(cellField(DZ, DayStem), "日德"));        // 戊辰 is one of the five 日德 days
-    EXPECT_TRUE(Carries(cellField(Y, YearBranch), "词馆"));      // 大海水 year: 词馆 癸亥
+    EXPECT_TRUE(Carries(cell_field(TZ, YearStem), "文昌"));       // 癸 year: 文昌 on 卯 (癸人见卯)
+    EXPECT_TRUE(Carries(cell_field(TZ, YearStem), "元星"));       // 癸's 长生 is 卯
+    EXPECT_TRUE(Carries(cell_field(DG, YearStem), "岁德"));       // 癸 year's 岁德 is 戊
+    EXPECT_TRUE(Carries(cell_field(DG, YearStem), "岁干合"));     // 戊 combines with 癸
+    EXPECT_TRUE(Carries(cell_field(DZ, YearStem), "天马"));       // 丑 palace, 癸 year: 辰
+    EXPECT_TRUE(Carries(cell_field(TZ, YearBranch), "将星"));     // 亥卯未 years: 将星 卯
+    EXPECT_TRUE(Carries(cell_field(DZ, YearBranch), "元辰"));     // 阴男: 亥 clashes 巳, one back is 辰
+    EXPECT_TRUE(Carries(cell_field(TG, MonthBranch), "天德合"));  // 丑 month: 天德 庚, its partner 乙
+    EXPECT_TRUE(Carries(cell_field(TG, MonthBranch), "月德合"));  // 巳酉丑 months: 月德 庚, partner 乙
+    EXPECT_TRUE(Carries(cell_field(MZ, DayStem), "天乙贵人"));    // 戊 day by day: 丑 (甲戊庚牛羊)
+    EXPECT_TRUE(Carries(cell_field(MZ, DayStem), "国印贵人"));    // 戊 day: 国印 丑
+    EXPECT_TRUE(Carries(cell_field(DZ, DayStem), "红艳煞"));      // 戊 day: 红艳 辰
+    EXPECT_TRUE(Carries(cell_field(DZ, DayStem), "日德"));        // 戊辰 is one of the five 日德 days
+    EXPECT_TRUE(Carries(cell_field(Y, YearBranch), "词馆"));      // 大海水 year: 词馆 癸亥
     EXPECT_FALSE(StarFound[101]);  // 癸 year: 天乙 巳, no 巳 in the chart
     EXPECT_FALSE(StarFound[201]);  // 亥卯未 years: 驿马 巳
     EXPECT_FALSE(StarFound[219]);  // 亥卯未 years: 桃花 子
@@ -620,19 +620,19 @@ TEST(KnownChartStars, GengWuJiMaoJiaWuJiaZi) {
     ASSERT_EQ(chart.dayPillar, pillar_named("甲午"));
     ASSERT_EQ(chart.hourPillar, pillar_named("甲子"));
     evaluate_fresh();
-    EXPECT_TRUE(Carries(cellField(YG, YearStem), "岁德"));       // 庚 year's 岁德 is 庚 itself
-    EXPECT_TRUE(Carries(cellField(YZ, YearBranch), "将星"));     // 寅午戌 years: 将星 午
-    EXPECT_TRUE(Carries(cellField(DZ, YearBranch), "将星"));     // … on the day branch too
-    EXPECT_TRUE(Carries(cellField(TZ, YearBranch), "灾杀"));     // 寅午戌 years: 灾杀 子
-    EXPECT_TRUE(Carries(cellField(MZ, YearBranch), "勾绞"));     // 午 year: no 酉, so only 卯 counts
-    EXPECT_TRUE(Carries(cellField(DG, MonthBranch), "月德"));    // 亥卯未 months: 月德 甲
-    EXPECT_TRUE(Carries(cellField(TG, MonthBranch), "月德"));
-    EXPECT_TRUE(Carries(cellField(MZ, DayStem), "羊刃"));        // 甲 day: 羊刃 卯
-    EXPECT_TRUE(Carries(cellField(YZ, DayStem), "红艳煞"));      // 甲 day: 红艳 午
-    EXPECT_TRUE(Carries(cellField(DZ, DayStem), "红艳煞"));
-    EXPECT_TRUE(Carries(cellField(DZ, DayStem), "进神"));        // 甲午 is a 进神 day
-    EXPECT_TRUE(Carries(cellField(D, DayStem), "风云庆会"));     // lunar day 3 with a 甲 day
-    EXPECT_TRUE(Carries(cellField(TZ, DayBranch), "天屠杀"));    // 午 day: 天屠 子
+    EXPECT_TRUE(Carries(cell_field(YG, YearStem), "岁德"));       // 庚 year's 岁德 is 庚 itself
+    EXPECT_TRUE(Carries(cell_field(YZ, YearBranch), "将星"));     // 寅午戌 years: 将星 午
+    EXPECT_TRUE(Carries(cell_field(DZ, YearBranch), "将星"));     // … on the day branch too
+    EXPECT_TRUE(Carries(cell_field(TZ, YearBranch), "灾杀"));     // 寅午戌 years: 灾杀 子
+    EXPECT_TRUE(Carries(cell_field(MZ, YearBranch), "勾绞"));     // 午 year: no 酉, so only 卯 counts
+    EXPECT_TRUE(Carries(cell_field(DG, MonthBranch), "月德"));    // 亥卯未 months: 月德 甲
+    EXPECT_TRUE(Carries(cell_field(TG, MonthBranch), "月德"));
+    EXPECT_TRUE(Carries(cell_field(MZ, DayStem), "羊刃"));        // 甲 day: 羊刃 卯
+    EXPECT_TRUE(Carries(cell_field(YZ, DayStem), "红艳煞"));      // 甲 day: 红艳 午
+    EXPECT_TRUE(Carries(cell_field(DZ, DayStem), "红艳煞"));
+    EXPECT_TRUE(Carries(cell_field(DZ, DayStem), "进神"));        // 甲午 is a 进神 day
+    EXPECT_TRUE(Carries(cell_field(D, DayStem), "风云庆会"));     // lunar day 3 with a 甲 day
+    EXPECT_TRUE(Carries(cell_field(TZ, DayBranch), "天屠杀"));    // 午 day: 天屠 子
     const std::string& list = ReportFieldTable[kStarListField];
     EXPECT_EQ(list.find("★221"), list.rfind("★221"));          // 将星 twice, listed once
     EXPECT_FALSE(StarFound[102]);  // 庚 year by night: 玉堂 未, no 未
@@ -651,19 +651,19 @@ TEST(KnownChartStars, BingChenYiWeiXinSiGengYin) {
     ASSERT_EQ(chart.dayPillar, pillar_named("辛巳"));
     ASSERT_EQ(chart.lifePalace, pillar_named("乙未"));
     evaluate_fresh();
-    EXPECT_TRUE(Carries(cellField(DZ, YearStem), "元禄神"));     // 丙 year: 禄 巳
-    EXPECT_TRUE(Carries(cellField(TZ, YearStem), "元星"));       // 丙's 长生 is 寅
-    EXPECT_TRUE(Carries(cellField(TZ, YearStem), "红艳煞"));     // 丙 year: 红艳 寅
-    EXPECT_TRUE(Carries(cellField(YG, YearStem), "岁德"));       // 丙 year's 岁德 is 丙
-    EXPECT_TRUE(Carries(cellField(DG, YearStem), "岁干合"));     // 辛 combines with 丙
-    EXPECT_TRUE(Carries(cellField(YZ, YearStem), "天马"));       // 未 palace, 丙 year: 辰
-    EXPECT_TRUE(Carries(cellField(DZ, YearBranch), "劫煞"));     // 申子辰 years: 劫煞 巳
-    EXPECT_TRUE(Carries(cellField(DZ, YearBranch), "孤辰"));     // 寅卯辰 years: 孤辰 巳
-    EXPECT_TRUE(Carries(cellField(DG, MonthBranch), "地扫星"));  // 未 month with 辛 day and 庚 hour
-    EXPECT_TRUE(Carries(cellField(TG, MonthBranch), "地扫星"));
-    EXPECT_TRUE(Carries(cellField(TZ, DayStem), "天乙贵人"));    // 辛 day by day: 寅 (六辛逢马虎)
-    EXPECT_TRUE(Carries(cellField(DZ, DayStem), "国印贵人"));    // 辛 day: 国印 巳
-    EXPECT_TRUE(Carries(cellField(DZ, DayStem), "十恶大败"));    // 辛巳 is one of the ten days
+    EXPECT_TRUE(Carries(cell_field(DZ, YearStem), "元禄神"));     // 丙 year: 禄 巳
+    EXPECT_TRUE(Carries(cell_field(TZ, YearStem), "元星"));       // 丙's 长生 is 寅
+    EXPECT_TRUE(Carries(cell_field(TZ, YearStem), "红艳煞"));     // 丙 year: 红艳 寅
+    EXPECT_TRUE(Carries(cell_field(YG, YearStem), "岁德"));       // 丙 year's 岁德 is 丙
+    EXPECT_TRUE(Carries(cell_field(DG, YearStem), "岁干合"));     // 辛 combines with 丙
+    EXPECT_TRUE(Carries(cell_field(YZ, YearStem), "天马"));       // 未 palace, 丙 year: 辰
+    EXPECT_TRUE(Carries(cell_field(DZ, YearBranch), "劫煞"));     // 申子辰 years: 劫煞 巳
+    EXPECT_TRUE(Carries(cell_field(DZ, YearBranch), "孤辰"));     // 寅卯辰 years: 孤辰 巳
+    EXPECT_TRUE(Carries(cell_field(DG, MonthBranch), "地扫星"));  // 未 month with 辛 day and 庚 hour
+    EXPECT_TRUE(Carries(cell_field(TG, MonthBranch), "地扫星"));
+    EXPECT_TRUE(Carries(cell_field(TZ, DayStem), "天乙贵人"));    // 辛 day by day: 寅 (六辛逢马虎)
+    EXPECT_TRUE(Carries(cell_field(DZ, DayStem), "国印贵人"));    // 辛 day: 国印 巳
+    EXPECT_TRUE(Carries(cell_field(DZ, DayStem), "十恶大败"));    // 辛巳 is one of the ten days
     EXPECT_FALSE(StarFound[201]);  // 申子辰 years: 驿马 寅, but 驿马 looks at month and day only
     EXPECT_FALSE(StarFound[208]);  // 辰 year: 未 is there but 丑 is not, and 丑 alone would count
     EXPECT_FALSE(StarFound[411]);  // 辛 day with 巳 but no 酉 or 丑

@@ -44,7 +44,7 @@ const char* const kHiddenRoles[3] = {"本气", "中气", "余气"};
 
 std::string hidden_stems(int b, bool withElements) {
     std::vector<std::string> parts;
-    const auto& hidden = hiddenStemsOf(b);
+    const auto& hidden = hidden_stems_of(b);
     for (int i = 0; i < 3; ++i) {
         if (hidden[static_cast<size_t>(i)] < 0) continue;
         const int s = hidden[static_cast<size_t>(i)];
@@ -187,7 +187,7 @@ std::string ten_gods_of_branches(const Args&) {
         std::vector<std::string> row = {stem(s) + "日"};
         for (int b = 1; b <= 12; ++b) {
             std::vector<std::string> gods;
-            for (int h : hiddenStemsOf(b))
+            for (int h : hidden_stems_of(b))
                 if (h > 0) gods.push_back(ten_god(ten_god_of_stems(s, h)));
             row.push_back(join(gods, "<br>"));
         }
@@ -254,7 +254,7 @@ std::string branch_pair_list(const Args& args) {
 // 六害, as star 213 宅杀 holds it: the branch that harms each year branch.
 std::string harms(const Args&) {
     std::vector<std::string> pairs;
-    for (const ShenShaRuleRow& row : shenShaRules(213))
+    for (const ShenShaRuleRow& row : shen_sha_rules(213))
         if (row.key < row.branch) pairs.push_back(branch(row.key) + branch(row.branch));
     return "<p class=\"pairs\">" + join(pairs, "　") + "</p>\n";
 }

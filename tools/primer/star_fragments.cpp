@@ -84,7 +84,7 @@ struct Positions {
 
 Positions positions_of(int starId) {
     Positions p;
-    for (const ShenShaJianRow& row : shenShaPositions(starId)) {
+    for (const ShenShaJianRow& row : shen_sha_positions(starId)) {
         const std::string code = row.code;
         const std::string name = position_name(code);
         if (name.empty()) continue;
@@ -146,13 +146,13 @@ std::string row_value(const ShenShaRuleRow& row, const Positions& p) {
 
 bool mixes_stem_and_branch(int starId, const Positions& p) {
     if (starId == 222 || !(p.kinds[2] && p.kinds[3])) return false;
-    for (const ShenShaRuleRow& row : shenShaRules(starId))
+    for (const ShenShaRuleRow& row : shen_sha_rules(starId))
         if (row.stem != 0 && row.branch != 0 && row.cycle == 0) return true;
     return false;
 }
 
 std::string rule_table(int starId, const Positions& p) {
-    const auto rows = shenShaRules(starId);
+    const auto rows = shen_sha_rules(starId);
     if (rows.empty()) return "";
     std::vector<std::string> prefixes, cores;
     std::map<std::pair<std::string, std::string>, std::vector<std::string>> cells;
@@ -198,7 +198,7 @@ std::string star_block(int starId) {
     if (const char* rule = own_rule(starId))
         html += rule;
     else if (table.empty() && !p.names.empty())
-        html += shenShaRules(starId).empty() ? "表中没有查表行，命盘中不会出现。"
+        html += shen_sha_rules(starId).empty() ? "表中没有查表行，命盘中不会出现。"
                                              : "表中各行没有可在这些位置比对的值，命盘中不会出现。";
     if (mixes_stem_and_branch(starId, p)) html += "表中写作“干某、支某”的，干位见前者、支位见后者都算。";
     html += "</p>\n";

@@ -11,7 +11,7 @@ namespace primer {
 inline std::string stem(int s) { return orvane::StemNames[static_cast<size_t>(orvane::wrap1(s, 10))]; }
 inline std::string branch(int b) { return orvane::BranchNames[static_cast<size_t>(orvane::wrap1(b, 12))]; }
 inline std::string element(int e) { return orvane::ElementNames[static_cast<size_t>(orvane::wrap1(e, 5))]; }
-inline std::string pillar(int c) { return orvane::cycleName(c); }
+inline std::string pillar(int c) { return orvane::cycle_name(c); }
 inline std::string ten_god(int code) { return orvane::TenGodNames[static_cast<size_t>(code)]; }
 inline std::string nayin(int c) { return orvane::NayinNames[static_cast<size_t>(orvane::nayin_code(c))]; }
 

@@ -95,7 +95,7 @@ protected:
 
 TEST_F(CalendarWindow, OpensOnTodayWithTheTodayLine) {
     ExpectShown(2023, 4, 9);
-    EXPECT_EQ(wxString(TodayText(2023, 4, 9).c_str(), wxCSConv("GBK")), m_dialog->TodayLine()->GetLabel());
+    EXPECT_EQ(wxString(today_text(2023, 4, 9).c_str(), wxCSConv("GBK")), m_dialog->TodayLine()->GetLabel());
     EXPECT_EQ(wxString(L"Kerrow万年历"), m_dialog->GetTitle());
 }
 
@@ -290,7 +290,7 @@ TEST_F(CalendarWindow, MinimisingHidesInTheTrayWithTodaysTip) {
     EXPECT_FALSE(m_dialog->IsShown());
     EXPECT_TRUE(m_dialog->IsMinimised());
     EXPECT_TRUE(m_dialog->InTray());
-    EXPECT_EQ(TrayTipText(2023, 4, 9), m_dialog->TrayTip());
+    EXPECT_EQ(tray_tip_text(2023, 4, 9), m_dialog->TrayTip());
     m_dialog->RestoreFromTray();
     pump(100);
     EXPECT_TRUE(m_dialog->IsShown());
