@@ -11,6 +11,11 @@
 #include "engine/options.h"
 #include "platform/message.h"
 
+#include <algorithm>
+#include <array>
+#include <string_view>
+#include <utility>
+
 namespace cli {
 
 struct MessageCapture::Impl {
@@ -38,24 +43,92 @@ MessageCapture::~MessageCapture() {
     delete impl_;
 }
 
+namespace {
+
+// One BIRTH option: a value, or a flag when `flag` is set. In the order of --help.
+struct BirthOption {
+    const char* name;
+    std::string BirthArgs::*value;
+    bool BirthArgs::*flag;
+    const char* help;
+    bool required;  // unless the caller lets BIRTH be left out
+};
+
+constexpr BirthOption kBirthOptions[] = {
+    {"--solar", &BirthArgs::solar, nullptr, "solar birth date YYYY-MM-DD", false},
+    {"--lunar", &BirthArgs::lunar, nullptr, "lunar birth date YYYY-MM-DD (month 1-12)", false},
+    {"--leap", nullptr, &BirthArgs::leap, "the lunar month is the leap month", false},
+    {"--time", &BirthArgs::time, nullptr, "birth time HH:MM (standard time of the place)", true},
+    {"--sex", &BirthArgs::sex, nullptr, "male or female", true},
+    {"--name", &BirthArgs::name, nullptr, "the person's name (at most 19 bytes of GBK)", false},
+    {"--place", &BirthArgs::place, nullptr, "birth place as province/city of the built-in table", false},
+    {"--coords", &BirthArgs::coords, nullptr, "a place outside the table: LON,LAT in degrees east and north", false},
+    {"--tz", &BirthArgs::zone, nullptr, "the time zone of that place, e.g. America/New_York", false},
+    {"--options", &BirthArgs::options, nullptr,
+     "four switches 0/1: midnight day boundary, late Zi next stem, true solar time, save history (default: option.dat)",
+     false},
+    {"--yes", nullptr, &BirthArgs::yes, "answer yes to the program's question", false},
+    {"--no", nullptr, &BirthArgs::no, "answer no to the program's question (default)", false},
+};
+
+// Pairs that may not be given together.
+constexpr std::pair<const char*, const char*> kExcludedPairs[] = {
+    {"--solar", "--lunar"}, {"--coords", "--place"}, {"--tz", "--place"}, {"--yes", "--no"}};
+
+constexpr const char* kSexOption = "--sex";
+const std::vector<std::string> kSexes = {"male", "female"};
+
+constexpr std::size_t kOptionCount = std::size(kBirthOptions);
+
+// The place of an option in kBirthOptions; kOptionCount when it is none of them.
+std::size_t option_index(std::string_view name) {
+    for (std::size_t i = 0; i < kOptionCount; ++i)
+        if (name == kBirthOptions[i].name) return i;
+    return kOptionCount;
+}
+
+// A value the general parser takes as it stands: not an option, a number or
+// anything it would unquote.
+bool plain_value(const std::string& word) {
+    return !word.empty() && word[0] != '-' && word.find_first_of("\"'`=") == std::string::npos;
+}
+
+}  // namespace
+
 void add_birth_options(CLI::App& app, BirthArgs& args, bool required) {
-    auto* solar = app.add_option("--solar", args.solar, "solar birth date YYYY-MM-DD");
-    auto* lunar = app.add_option("--lunar", args.lunar, "lunar birth date YYYY-MM-DD (month 1-12)");
-    solar->excludes(lunar);
-    app.add_flag("--leap", args.leap, "the lunar month is the leap month");
-    app.add_option("--time", args.time, "birth time HH:MM (standard time of the place)")->required(required);
-    app.add_option("--sex", args.sex, "male or female")->required(required)->check(CLI::IsMember({"male", "female"}));
-    app.add_option("--name", args.name, "the person's name (at most 19 bytes of GBK)");
-    auto* place = app.add_option("--place", args.place, "birth place as province/city of the built-in table");
-    auto* coords = app.add_option("--coords", args.coords, "a place outside the table: LON,LAT in degrees east and north");
-    auto* zone = app.add_option("--tz", args.zone, "the time zone of that place, e.g. America/New_York");
-    coords->excludes(place);
-    zone->excludes(place);
-    app.add_option("--options", args.options, "four switches 0/1: midnight day boundary, late Zi next stem, "
-                                              "true solar time, save history (default: option.dat)");
-    auto* yes = app.add_flag("--yes", args.yes, "answer yes to the program's question");
-    auto* no = app.add_flag("--no", args.no, "answer no to the program's question (default)");
-    yes->excludes(no);
+    std::array<CLI::Option*, kOptionCount> added{};
+    for (std::size_t i = 0; i < kOptionCount; ++i) {
+        const BirthOption& o = kBirthOptions[i];
+        CLI::Option* option = o.flag ? app.add_flag(o.name, args.*o.flag, o.help) : app.add_option(o.name, args.*o.value, o.help);
+        if (o.required) option->required(required);
+        if (o.name == std::string_view(kSexOption)) option->check(CLI::IsMember(kSexes));
+        added[i] = option;
+    }
+    for (const auto& [one, other] : kExcludedPairs) added[option_index(one)]->excludes(added[option_index(other)]);
+}
+
+bool read_plain_birth_words(const std::vector<std::string>& words, BirthArgs& args) {
+    std::array<bool, kOptionCount> given{};
+    BirthArgs read;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::size_t at = option_index(words[i]);
+        if (at == kOptionCount || given[at]) return false;
+        given[at] = true;
+        const BirthOption& o = kBirthOptions[at];
+        if (o.flag) {
+            read.*o.flag = true;
+            continue;
+        }
+        if (++i == words.size() || !plain_value(words[i])) return false;
+        read.*o.value = words[i];
+    }
+    for (const auto& [one, other] : kExcludedPairs)
+        if (given[option_index(one)] && given[option_index(other)]) return false;
+    for (std::size_t i = 0; i < kOptionCount; ++i)
+        if (kBirthOptions[i].required && !given[i]) return false;
+    if (std::find(kSexes.begin(), kSexes.end(), read.sex) == kSexes.end()) return false;
+    args = std::move(read);
+    return true;
 }
 
 namespace {

@@ -28,6 +28,13 @@ struct BirthArgs {
 // (report --history casts from a stored record instead).
 void add_birth_options(CLI::App& app, BirthArgs& args, bool required = true);
 
+// The words of a batch line in their plain shape, read without the general
+// parser: each word a BIRTH option followed by its value (a flag alone), none
+// twice, none with another it excludes, the required ones there and the sex
+// one of its choices. Returns false, leaving `args` alone, for any other shape;
+// the general parser then gives the same result or its refusal.
+bool read_plain_birth_words(const std::vector<std::string>& words, BirthArgs& args);
+
 // Captures every message box shown while it lives, and answers the yes/no
 // questions as the arguments say.
 class MessageCapture {

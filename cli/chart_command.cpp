@@ -15,6 +15,9 @@ class ChartCommand : public WritingCommand {
 public:
     void configure(CLI::App& app) override { add_birth_options(app, birth_); }
     void reset() override { birth_ = BirthArgs{}; }
+    bool take_plain_arguments(const std::vector<std::string>& args) override {
+        return read_plain_birth_words(args, birth_);
+    }
 
     void write_json(JsonWriter& out) override {
         MessageCapture capture(birth_.yes);

@@ -29,6 +29,10 @@ public:
     virtual void reset() {}
     // The number of the batch line about to run, from 1.
     virtual void set_batch_line(int line) {}
+    // Takes the arguments without the general parser when they have the plain
+    // shape most batch lines have, and says so; false leaves them, untouched,
+    // to the parser.
+    virtual bool take_plain_arguments(const std::vector<std::string>& args) { (void)args; return false; }
 };
 
 // A command that only writes its JSON; its tree, for whoever still asks, is

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <istream>
 #include <string>
+#include <vector>
 
 namespace cli {
 
@@ -18,13 +20,24 @@ struct InputLine {
 
 class InputLines {
 public:
-    explicit InputLines(std::istream& in) : in_(in) {}
+    explicit InputLines(std::istream& in) : in_(&in) {}
+    // Reads the descriptor itself; `beforeWaiting` runs each time the lines
+    // read so far are used up and reading may block (the place to flush
+    // answers, so that a program feeding one line at a time gets each one).
+    InputLines(int fd, std::function<void()> beforeWaiting) : fd_(fd), beforeWaiting_(std::move(beforeWaiting)) {}
     // The next line; false at the end of the input. A last line without a line
     // end still counts.
     bool next(InputLine& line);
 
 private:
-    std::istream& in_;
+    bool refill();  // false at the end of the input
+
+    std::istream* in_ = nullptr;
+    int fd_ = -1;
+    std::function<void()> beforeWaiting_;
+    std::vector<char> buffer_;
+    std::size_t at_ = 0, end_ = 0;
+    bool ended_ = false;
     int number_ = 0;
 };
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <type_traits>
 
 #include <nlohmann/json.hpp>
 
@@ -32,41 +34,54 @@ void JsonWriter::grow(std::size_t bytes) {
     end_ = out_.data() + out_.size();
 }
 
-void JsonWriter::value(std::int64_t number) {
-    char* p = room(20);
-    cursor_ = std::to_chars(p, p + 20, number).ptr;
-    needsComma_ = true;
-}
-
-void JsonWriter::value(std::uint64_t number) {
-    char* p = room(20);
-    cursor_ = std::to_chars(p, p + 20, number).ptr;
-    needsComma_ = true;
-}
-
 namespace {
 
-// Most numbers of a chart are codes and counts below 100.
+// Two digits at a time, from the right.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+char* write_unsigned(char* p, std::uint32_t n) {
+    int digits = 1;
+    for (std::uint32_t bound = 10; digits < 10 && n >= bound; bound *= 10) ++digits;
+    char* end = p + digits;
+    char* q = end;
+    while (n >= 100) {
+        const std::uint32_t pair = (n % 100) * 2;
+        n /= 100;
+        *--q = kDigitPairs[pair + 1];
+        *--q = kDigitPairs[pair];
+    }
+    if (n >= 10) {
+        *--q = kDigitPairs[n * 2 + 1];
+        *--q = kDigitPairs[n * 2];
+    } else {
+        *--q = static_cast<char>('0' + n);
+    }
+    return end;
+}
+
+// Most numbers of a chart are codes, counts and years of int size.
 template <typename Number>
-char* write_number(char* p, Number n, std::size_t width) {
-    if (n >= 0 && n < 10) {
-        *p++ = static_cast<char>('0' + n);
-        return p;
+char* write_number(char* p, Number n) {
+    if constexpr (std::is_signed_v<Number>) {
+        if (n < 0) {
+            if (n < -static_cast<std::int64_t>(UINT32_MAX)) return std::to_chars(p, p + 20, n).ptr;
+            *p++ = '-';
+            return write_unsigned(p, static_cast<std::uint32_t>(-static_cast<std::int64_t>(n)));
+        }
     }
-    if (n >= 10 && n < 100) {
-        *p++ = static_cast<char>('0' + n / 10);
-        *p++ = static_cast<char>('0' + n % 10);
-        return p;
-    }
-    return std::to_chars(p, p + width, n).ptr;
+    if (static_cast<std::uint64_t>(n) > UINT32_MAX) return std::to_chars(p, p + 20, n).ptr;
+    return write_unsigned(p, static_cast<std::uint32_t>(n));
 }
 
 template <typename Number>
-char* write_numbers(char* p, const Number* numbers, std::size_t count, std::size_t width) {
+char* write_numbers(char* p, const Number* numbers, std::size_t count) {
     *p++ = '[';
     for (std::size_t i = 0; i < count; ++i) {
         if (i > 0) *p++ = ',';
-        p = write_number(p, numbers[i], width);
+        p = write_number(p, numbers[i]);
     }
     *p++ = ']';
     return p;
@@ -74,15 +89,25 @@ char* write_numbers(char* p, const Number* numbers, std::size_t count, std::size
 
 }  // namespace
 
+void JsonWriter::value(std::int64_t number) {
+    cursor_ = write_number(room(20), number);
+    needsComma_ = true;
+}
+
+void JsonWriter::value(std::uint64_t number) {
+    cursor_ = write_number(room(20), number);
+    needsComma_ = true;
+}
+
 void JsonWriter::values(const int* numbers, std::size_t count) {
     const std::size_t width = 11;  // "-2147483648"
-    cursor_ = write_numbers(room(2 + count * (width + 1)), numbers, count, width);
+    cursor_ = write_numbers(room(2 + count * (width + 1)), numbers, count);
     needsComma_ = true;
 }
 
 void JsonWriter::values(const std::uint8_t* numbers, std::size_t count) {
     const std::size_t width = 3;
-    cursor_ = write_numbers(room(2 + count * (width + 1)), numbers, count, width);
+    cursor_ = write_numbers(room(2 + count * (width + 1)), numbers, count);
     needsComma_ = true;
 }
 
@@ -91,6 +116,11 @@ void JsonWriter::value(double number) {
     if (!std::isfinite(number)) {
         std::memcpy(p, "null", 4);
         cursor_ = p + 4;
+    } else if (number == 0) {
+        // Most coordinates of a chart: no shortest-form search for them.
+        const std::string_view zero = std::signbit(number) ? "-0.0" : "0.0";
+        std::memcpy(p, zero.data(), zero.size());
+        cursor_ = p + zero.size();
     } else {
         // nlohmann's own shortest form (with its ".0" and "e+NN"), so that the text does not move.
         cursor_ = nlohmann::detail::to_chars(p, p + 64, number);

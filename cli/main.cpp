@@ -2,10 +2,11 @@
 // batch work and tests. Output is UTF-8 JSON; a refused input exits with 2 and
 // the program's own message on stderr. Every message the program shows on the
 // way goes to stderr as well, in success as in refusal.
-#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+
+#include <unistd.h>
 
 #include "cli/cli_support.h"
 #include "cli/command.h"
@@ -62,11 +63,13 @@ public:
         messageLog.clear();
         command_->reset();
         command_->set_batch_line(batchLine);
-        app_.clear();
         output.clear();
         try {
-            reversed_.assign(args.rbegin(), args.rend());
-            app_.parse(reversed_);
+            if (!command_->take_plain_arguments(args)) {
+                app_.clear();
+                reversed_.assign(args.rbegin(), args.rend());
+                app_.parse(reversed_);
+            }
             if (command_->writes_json()) {
                 cli::JsonWriter writer(output);
                 command_->write_json(writer);
@@ -121,7 +124,8 @@ int run_once(const cli::CommandInfo& info, const std::vector<std::string>& args)
 
 // The words of a line, split at white space as a stream would, appended to `words`.
 void split_words(const std::string& line, std::vector<std::string>& words) {
-    const auto space = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+    // The C locale's white space, which the program never leaves.
+    const auto space = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
     for (size_t i = 0; i < line.size();) {
         while (i < line.size() && space(line[i])) ++i;
         const size_t start = i;
@@ -135,7 +139,12 @@ void split_words(const std::string& line, std::vector<std::string>& words) {
 // {"error": message}; the batch goes on and ends with status 2.
 int run_batch(const cli::CommandInfo& info, const std::vector<std::string>& fixedArgs) {
     Invocation invocation(info);
-    cli::InputLines input(std::cin);
+    // Answers wait in stdout's buffer while more lines are at hand, and leave
+    // before the next wait for input: a program that feeds one line and waits
+    // for its answer (a coprocess) gets it at once.
+    static char answers[1 << 16];
+    std::setvbuf(stdout, answers, _IOFBF, sizeof answers);
+    cli::InputLines input(STDIN_FILENO, [] { std::fflush(stdout); });
     int status = 0;
     std::string out;
     std::vector<std::string> args;
@@ -159,12 +168,11 @@ int run_batch(const cli::CommandInfo& info, const std::vector<std::string>& fixe
             status = outcome.status;
         }
         out += '\n';
-        // Each answer leaves at once: a program that feeds one line and waits
-        // for its answer (a coprocess) must not wait for the buffer to fill.
         std::fwrite(out.data(), 1, out.size(), stdout);
-        std::fflush(stdout);
-        if (!messageLog.everything.empty() || !outcome.error.empty())
+        if (!messageLog.everything.empty() || !outcome.error.empty()) {
+            std::fflush(stdout);  // the line's answer before its messages
             print_messages(std::to_string(line.number) + ": ", outcome);
+        }
         messageLog.clear();
     }
     std::fflush(stdout);

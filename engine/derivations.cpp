@@ -6,19 +6,6 @@
 
 namespace orvane {
 
-int ten_god_of_stems(int dayStem, int otherStem) {
-    const int d = wrap(element_of_stem(dayStem) - element_of_stem(otherStem), 5);
-    const bool samePolarity = (dayStem + otherStem) % 2 == 0;
-    // d: 0 same element, 1 it generates the day, 2 it controls the day,
-    // 3 the day controls it, 4 the day generates it.
-    return 2 * d + (samePolarity ? 0 : 1);
-}
-
-int tenGod(int dayPillar, int other) {
-    if (other == -1) return 10;
-    return ten_god_of_stems(wrap1(dayPillar, 10), wrap1(other, 10));
-}
-
 int life_stage_of_branch(int dayPillarOrStem, int branchOrPillar) {
     const int r = wrap(branchOrPillar, 12);  // 0 = 亥
     switch (wrap(dayPillarOrStem, 10)) {     // 0 = 癸

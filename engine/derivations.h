@@ -10,11 +10,20 @@
 namespace orvane {
 
 // 十神 code [0, 9] of stem t against day stem s (both [1, 10]).
-int ten_god_of_stems(int dayStem, int otherStem);
+constexpr int ten_god_of_stems(int dayStem, int otherStem) {
+    const int d = wrap(element_of_stem(dayStem) - element_of_stem(otherStem), 5);
+    const bool samePolarity = (dayStem + otherStem) % 2 == 0;
+    // d: 0 same element, 1 it generates the day, 2 it controls the day,
+    // 3 the day controls it, 4 the day generates it.
+    return 2 * d + (samePolarity ? 0 : 1);
+}
 
 // TenGodCode of other's stem against dayPillar's stem (only n mod 10 is used);
 // other = -1 gives 10 (none).
-int tenGod(int dayPillar, int other);
+constexpr int tenGod(int dayPillar, int other) {
+    if (other == -1) return 10;
+    return ten_god_of_stems(wrap1(dayPillar, 10), wrap1(other, 10));
+}
 
 // 长生十二宫 code [0, 11] of a branch (n mod 12, 0 = 亥) for a day stem (n mod 10, 0 = 癸).
 int life_stage_of_branch(int dayPillarOrStem, int branchOrPillar);

@@ -66,7 +66,16 @@ void compute_luck_start() {
 
 int first_luck_age() { return chart.luckStartYears + year_shift_of_chart() + 1; }
 
-int annual_base_code(int yearCycle) {
+namespace {
+
+// The annual base codes of a chart: each ten god's code rests on the pillars
+// alone, except 伤官's, which also looks at the year's branch.
+struct AnnualCodes {
+    std::array<int, 10> ofGod{};
+    bool chenInPillars = false, xuInPillars = false;
+};
+
+AnnualCodes annual_codes_of_chart() {
     using namespace signs;
     const int gods[3] = {chart.tenGodYear, chart.tenGodMonth, chart.tenGodHour};
     auto amongGods = [&](std::initializer_list<int> codes) {
@@ -75,43 +84,57 @@ int annual_base_code(int yearCycle) {
                 if (g == c) return true;
         return false;
     };
-    switch (tenGod(chart.dayPillar, yearCycle)) {
-    case 比肩: return 1000;
-    case 比劫: return amongGods({食神}) ? 101 : 100;
-    case 偏印: return 200;
-    case 正印: {
-        int wealth = 0;
-        for (int g : gods) wealth += (g == 偏财 || g == 正财) ? 1 : 0;
-        return wealth >= 2 ? 301 : 300;
-    }
-    case 七杀: return 401;
-    case 正官: return amongGods({七杀, 伤官}) ? 501 : 500;
-    case 偏财: return 600;
-    case 正财: return amongGods({比劫, 偏印, 正印}) ? 701 : 700;
-    case 食神: return (chart.harmonyCount > 0 ? 810 : 800) + (chart.punishmentCount > 0 || chart.clashCount > 0 ? 1 : 0);
-    default: {
-        // 伤官 meets 辰 and 戌 among the year's and the pillars' branches.
-        auto hasBranch = [&](int b) { return branch_of(yearCycle) == b || branchCount(b) > 0; };
-        return hasBranch(辰) && hasBranch(戌) ? 901 : 900;
-    }
-    }
+    int wealth = 0;
+    for (int g : gods) wealth += (g == 偏财 || g == 正财) ? 1 : 0;
+    AnnualCodes codes;
+    codes.ofGod[比肩] = 1000;
+    codes.ofGod[比劫] = amongGods({食神}) ? 101 : 100;
+    codes.ofGod[偏印] = 200;
+    codes.ofGod[正印] = wealth >= 2 ? 301 : 300;
+    codes.ofGod[七杀] = 401;
+    codes.ofGod[正官] = amongGods({七杀, 伤官}) ? 501 : 500;
+    codes.ofGod[偏财] = 600;
+    codes.ofGod[正财] = amongGods({比劫, 偏印, 正印}) ? 701 : 700;
+    codes.ofGod[食神] = (chart.harmonyCount > 0 ? 810 : 800) + (chart.punishmentCount > 0 || chart.clashCount > 0 ? 1 : 0);
+    codes.ofGod[伤官] = 900;
+    codes.chenInPillars = branchCount(辰) > 0;
+    codes.xuInPillars = branchCount(戌) > 0;
+    return codes;
 }
+
+int annual_code(const AnnualCodes& codes, int dayPillar, int yearCycle) {
+    using namespace signs;
+    const int god = tenGod(dayPillar, yearCycle);
+    if (god != 伤官) return codes.ofGod[static_cast<size_t>(god)];
+    // 伤官 meets 辰 and 戌 among the year's and the pillars' branches.
+    const int branch = branch_of(yearCycle);
+    return (branch == 辰 || codes.chenInPillars) && (branch == 戌 || codes.xuInPillars) ? 901 : 900;
+}
+
+}  // namespace
+
+int annual_base_code(int yearCycle) { return annual_code(annual_codes_of_chart(), chart.dayPillar, yearCycle); }
 
 void compute_year_codes() {
     const bool forward = luck_runs_forward(chart.sexFlag, chart.yearPillar);
     const int a0 = first_luck_age();
+    const AnnualCodes codes = annual_codes_of_chart();
+    // Read into locals and written once: a store into the record could alias them.
+    const int dayPillar = chart.dayPillar, monthPillar = chart.monthPillar, yearCycle = chart.lunarYearCycle;
+    std::array<int, 80> yearCodes{};
     for (int i = 0; i < 80; ++i) {
         const int age = i + 1;
-        const int c = cycle(chart.lunarYearCycle + i);
-        int code = annual_base_code(c);
+        const int c = cycle(yearCycle + i);
+        int code = annual_code(codes, dayPillar, c);
         if (age >= a0) {
             const int p = (age - a0) / 10;
-            if (c == luck_pillar_of(chart.monthPillar, p, forward)) code += 10000;
-            if (age != a0 && wrap(age, 10) == wrap(a0, 10) && c == luck_pillar_of(chart.monthPillar, p - 1, forward))
+            if (c == luck_pillar_of(monthPillar, p, forward)) code += 10000;
+            if (age != a0 && wrap(age, 10) == wrap(a0, 10) && c == luck_pillar_of(monthPillar, p - 1, forward))
                 code += 10000;
         }
-        chart.yearCodes[static_cast<size_t>(i)] = code;
+        yearCodes[static_cast<size_t>(i)] = code;
     }
+    chart.yearCodes = yearCodes;
 }
 
 }  // namespace orvane

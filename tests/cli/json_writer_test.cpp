@@ -6,6 +6,7 @@
 #include <cstring>
 #include <limits>
 #include <random>
+#include <vector>
 
 #include "cli/cli_support.h"
 #include "cli/json_writer.h"
@@ -55,6 +56,40 @@ TEST(JsonWriter, NumbersAsNlohmannDumpsThem) {
     tree.push_back(true);
     out.value(false);
     tree.push_back(false);
+    out.end_array();
+    EXPECT_EQ(out.finish(), nlohmann_text(tree));
+}
+
+// Every digit count and both signs, one by one and as whole arrays, around the
+// edges where the digit writer changes its way.
+TEST(JsonWriter, IntegersOfEveryLengthAsNlohmann) {
+    std::vector<std::int64_t> numbers = {std::numeric_limits<std::int64_t>::min(), -4294967296LL, -4294967295LL,
+                                         4294967295LL, 4294967296LL, std::numeric_limits<std::int64_t>::max()};
+    for (std::int64_t power = 1; power <= 1000000000000LL; power *= 10)
+        for (std::int64_t n : {power - 1, power, power + 1, 5 * power, -power, -(power - 1)}) numbers.push_back(n);
+    std::mt19937 random(27);
+    std::uniform_int_distribution<int> any(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    std::vector<int> ints = {0, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()};
+    for (int i = 0; i < 3000; ++i) ints.push_back(i % 2 ? any(random) >> (i % 31) : any(random));
+    std::vector<std::uint8_t> bytes;
+    for (int b = 0; b < 256; ++b) bytes.push_back(static_cast<std::uint8_t>(b));
+
+    std::string text;
+    cli::JsonWriter out(text);
+    ordered_json tree = ordered_json::array();
+    out.begin_array();
+    for (std::int64_t n : numbers) {
+        out.value(n);
+        tree.push_back(n);
+        if (n >= 0) {
+            out.value(static_cast<std::uint64_t>(n));
+            tree.push_back(static_cast<std::uint64_t>(n));
+        }
+    }
+    out.values(ints.data(), ints.size());
+    tree.push_back(ints);
+    out.values(bytes.data(), bytes.size());
+    tree.push_back(bytes);
     out.end_array();
     EXPECT_EQ(out.finish(), nlohmann_text(tree));
 }
