@@ -1,9 +1,9 @@
 #include "engine/chart_code.h"
 
 #include <cctype>
-#include <cstdio>
 
 #include "engine/chart_state.h"
+#include "platform/decimal.h"
 #include "platform/files.h"
 #include "platform/program_dir.h"
 
@@ -37,11 +37,13 @@ std::string installation_identifier() {
 }
 
 std::string make_chart_code() {
-    char buffer[128];
-    std::snprintf(buffer, sizeof buffer, "%s%d%02d%02d%02d%02d%d%02d%02d%02d%02d", installation_identifier().c_str(),
-                  chart.solarYear, chart.solarMonth, chart.solarDay, chart.birthHour, chart.birthMinute,
-                  chart.sexFlag ? 1 : 0, chart.yearPillar, chart.monthPillar, chart.dayPillar, chart.hourPillar);
-    return buffer;
+    std::string code = installation_identifier();
+    code.reserve(code.size() + 24);
+    platform::append_decimal(code, chart.solarYear);
+    for (int n : {chart.solarMonth, chart.solarDay, chart.birthHour, chart.birthMinute}) platform::append_decimal(code, n, 2, '0');
+    platform::append_decimal(code, chart.sexFlag ? 1 : 0);
+    for (int n : {chart.yearPillar, chart.monthPillar, chart.dayPillar, chart.hourPillar}) platform::append_decimal(code, n, 2, '0');
+    return code;
 }
 
 }  // namespace orvane

@@ -1,7 +1,6 @@
 #include "report/annual_table.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "engine/chart_state.h"
 #include "engine/cycle.h"
@@ -11,6 +10,7 @@
 #include "report/field_map.h"
 #include "report/report_fields.h"
 #include "stars/special_stars.h"
+#include "platform/decimal.h"
 
 namespace orvane {
 namespace {
@@ -19,11 +19,7 @@ constexpr FieldBlock kAnnualFields = field_block("annualTable");
 
 std::string& field(int n) { return ReportFieldTable[static_cast<std::size_t>(n)]; }
 
-std::string age2(int age) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%2d", age);
-    return text;
-}
+std::string age2(int age) { return platform::decimal(age, 2); }
 
 bool branches_clash(int x, int y) {
     const int gap = wrap(x, 12) - wrap(y, 12);

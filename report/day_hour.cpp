@@ -1,6 +1,8 @@
 // 三命通会日时断: keys and texts of the 960 rows and the fields 4001 … 4010.
 #include "report/day_hour.h"
 
+#include <unordered_map>
+
 #include "engine/chart_state.h"
 #include "engine/cycle.h"
 #include "engine/names.h"
@@ -55,9 +57,14 @@ std::string str_RiShiDuan_Shi(int row) {
 std::string lookup_day_hour_text(const std::string& key) {
     // The general rows carry no key, so an empty key must not land on row 1.
     if (key.empty()) return {};
-    for (int row = 1; row <= kDayHourRows; ++row)
-        if (str_RiShiDuan_DateTime(row) == key) return str_RiShiDuan_Shi(row);
-    return {};
+    // Each key's first row, gathered once: the rows never change.
+    static const std::unordered_map<std::string, int> rowOfKey = [] {
+        std::unordered_map<std::string, int> rows;
+        for (int row = 1; row <= kDayHourRows; ++row) rows.emplace(str_RiShiDuan_DateTime(row), row);
+        return rows;
+    }();
+    const auto found = rowOfKey.find(key);
+    return found == rowOfKey.end() ? std::string() : str_RiShiDuan_Shi(found->second);
 }
 
 void write_day_hour_fields() {

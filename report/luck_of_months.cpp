@@ -1,7 +1,6 @@
 // 流月运气: twelve rows of nine fields, or only the message for a minor.
 #include "report/luck_of_months.h"
 
-#include <cstdio>
 #include <string>
 
 #include "engine/chart_state.h"
@@ -15,6 +14,7 @@
 #include "report/report_fields.h"
 #include "report/texts/year_judgements.h"
 #include "report/votes.h"
+#include "platform/decimal.h"
 
 namespace orvane {
 
@@ -24,12 +24,6 @@ constexpr int kMessageField = field_block("luckOfMonths")[0];
 constexpr FieldBlock kMonthRowFields = field_block("luckOfMonthRows");
 constexpr int kVoteBase = 230000;
 constexpr long long kAdultDays = 6205;  // about seventeen years; 18 by nominal age
-
-std::string formatted(const char* format, int value) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, format, value);
-    return buffer;
-}
 
 long long seconds_of(int year, int month, int day, int hour, int minute, int second) {
     return static_cast<long long>(days_from_civil(year, month, day)) * 86400 + hour * 3600 + minute * 60 + second;
@@ -76,12 +70,12 @@ void write_luck_of_months_fields() {
         const int vote = kVoteBase + row;
         const auto r = static_cast<std::size_t>(row);
 
-        f[R] = formatted("%4d", rowYear);
-        f[R + 1] = formatted("%2d", month);
-        f[R + 2] = formatted("%2d", start_day(month));
-        f[R + 3] = formatted("%4d", rowYear + (month == 12 ? 1 : 0));
+        f[R] = platform::decimal(rowYear, 4);
+        f[R + 1] = platform::decimal(month, 2);
+        f[R + 2] = platform::decimal(start_day(month), 2);
+        f[R + 3] = platform::decimal(rowYear + (month == 12 ? 1 : 0), 4);
         f[R + 4] = vote_text(vote) + (past ? vote_button(vote) : std::string());
-        f[R + 5] = formatted("%2d", start_day(month % 12 + 1));
+        f[R + 5] = platform::decimal(start_day(month % 12 + 1), 2);
         f[R + 6] = str_LiuNianDuan_Text1[r];
         f[R + 7] = str_LiuNianDuan_Text2[r];
         f[R + 8] = str_LiuNianDuan_Text3[static_cast<std::size_t>(year_judgement_note_of(row))];

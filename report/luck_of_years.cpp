@@ -1,6 +1,7 @@
 // 流年运气: ten rows of fields per year of age, from 18 to 70.
 #include "report/luck_of_years.h"
 
+#include <array>
 #include <string>
 
 #include "engine/chart_state.h"
@@ -37,8 +38,15 @@ int lookup_year_judgement(std::string_view firstGod, std::string_view secondGod)
 int lookup_year_judgement(int firstGodCode, int secondGodCode) {
     const auto valid = [](int code) { return code >= 0 && code <= 9; };
     if (!valid(firstGodCode) || !valid(secondGodCode)) return 0;
-    return lookup_year_judgement(TenGodNames[static_cast<std::size_t>(firstGodCode)],
-                                 TenGodNames[static_cast<std::size_t>(secondGodCode)]);
+    // The row of every pair, found by name once: the table never changes.
+    static const auto rowOfPair = [] {
+        std::array<std::array<int, 10>, 10> rows{};
+        for (std::size_t first = 0; first < 10; ++first)
+            for (std::size_t second = 0; second < 10; ++second)
+                rows[first][second] = lookup_year_judgement(TenGodNames[first], TenGodNames[second]);
+        return rows;
+    }();
+    return rowOfPair[static_cast<std::size_t>(firstGodCode)][static_cast<std::size_t>(secondGodCode)];
 }
 
 int year_judgement_note_of(int row) { return wrap1(row, 10); }

@@ -1,6 +1,5 @@
 #include "report/luck_periods.h"
 
-#include <cstdio>
 #include <string>
 
 #include "engine/chart_state.h"
@@ -12,6 +11,7 @@
 #include "report/field_map.h"
 #include "report/report_fields.h"
 #include "stars/special_stars.h"
+#include "platform/decimal.h"
 
 namespace orvane {
 
@@ -21,11 +21,7 @@ namespace {
 
 std::string& field(int n) { return ReportFieldTable[static_cast<std::size_t>(n)]; }
 
-std::string number2(int value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%2d", value);
-    return text;
-}
+std::string number2(int value) { return platform::decimal(value, 2); }
 
 const char* element_of(int stem) { return ElementNames[static_cast<std::size_t>(element_of_stem(stem))]; }
 const char* ten_god_of(int stem) { return TenGodNames[static_cast<std::size_t>(tenGod(chart.dayPillar, stem))]; }

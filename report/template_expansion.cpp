@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <vector>
 
 #include "platform/message.h"
 #include "report/report_fields.h"
@@ -26,63 +27,103 @@ int reference_number(const char* digits) {
     return n;
 }
 
-// The template's bytes, kept between reports so that its memory is reused.
-std::string& template_buffer() {
-    static std::string bytes;
-    return bytes;
-}
+// A template cut into its pieces: each a literal run followed by a field
+// reference, a malformed one (its bytes kept for the message) or the end.
+struct TemplatePiece {
+    enum Kind { field, bad, end };
+    std::size_t literalStart = 0, literalLength = 0;
+    Kind kind = end;
+    int fieldNumber = 0;
+    std::string badReference;  // the five bytes after "[", padded with blanks when cut off
+};
 
-// The length of the page the template expands to, without showing anything: the
-// literal bytes and the text of every valid reference.
-std::size_t expanded_size(const std::string& bytes) {
-    std::size_t total = 0;
+std::vector<TemplatePiece> pieces_of(const std::string& bytes) {
+    std::vector<TemplatePiece> pieces;
     const std::size_t size = bytes.size();
     std::size_t p = 0;
     while (p < size) {
+        TemplatePiece piece;
+        piece.literalStart = p;
         const std::size_t bracket = bytes.find('[', p);
-        if (bracket == std::string::npos) return total + (size - p);
-        total += bracket - p;
-        if (size - bracket < kReferenceLength) return total;
+        if (bracket == std::string::npos) {
+            piece.literalLength = size - p;
+            pieces.push_back(std::move(piece));
+            break;
+        }
+        piece.literalLength = bracket - p;
+        if (size - bracket < kReferenceLength) {
+            // A reference cut off by the end of the template: what is there,
+            // padded with blanks, and nothing after it.
+            piece.kind = TemplatePiece::bad;
+            piece.badReference = bytes.substr(bracket + 1);
+            piece.badReference.resize(kReferenceLength - 1, ' ');
+            pieces.push_back(std::move(piece));
+            break;
+        }
         const int n = reference_number(bytes.data() + bracket + 1);
-        if (n >= 0 && n < kReportFieldCount) total += ReportFieldTable[static_cast<std::size_t>(n)].size();
+        if (n >= 0 && n < kReportFieldCount) {
+            piece.kind = TemplatePiece::field;
+            piece.fieldNumber = n;
+        } else {
+            piece.kind = TemplatePiece::bad;
+            piece.badReference = bytes.substr(bracket + 1, kReferenceLength - 1);
+        }
+        pieces.push_back(std::move(piece));
         p = bracket + kReferenceLength;
     }
-    return total;
+    return pieces;
+}
+
+// The last template cut and its pieces: a batch of reports, or the window
+// casting chart after chart, cuts the same bytes only once.
+struct CutTemplate {
+    bool cut = false;
+    std::string bytes;
+    std::vector<TemplatePiece> pieces;
+};
+
+const CutTemplate& cut_template(const std::string& bytes) {
+    static CutTemplate last;
+    if (!last.cut || last.bytes != bytes) {
+        last.pieces = pieces_of(bytes);
+        last.bytes = bytes;
+        last.cut = true;
+    }
+    return last;
+}
+
+// The template's bytes as read from the file, kept between reports so that
+// their memory is reused.
+std::string& template_buffer() {
+    static std::string bytes;
+    return bytes;
 }
 
 }  // namespace
 
 bool expand_template_bytes_into(const std::string& bytes, std::string& page) {
     page.clear();
-    const std::size_t pageSize = expanded_size(bytes);  // one pass to size, one to write
+    const CutTemplate& cut = cut_template(bytes);
+    // The page's length first, without showing anything: past the limit
+    // nothing is expanded.
+    std::size_t pageSize = 0;
+    for (const TemplatePiece& piece : cut.pieces) {
+        pageSize += piece.literalLength;
+        if (piece.kind == TemplatePiece::field)
+            pageSize += ReportFieldTable[static_cast<std::size_t>(piece.fieldNumber)].size();
+    }
     if (pageSize > kPageLimit) {
         platform::show_message(kPageTooLongMessage);
         return false;
     }
     page.reserve(pageSize);
-    const std::size_t size = bytes.size();
-    std::size_t p = 0;
-    while (p < size) {
-        const std::size_t bracket = bytes.find('[', p);
-        if (bracket == std::string::npos) {
-            page.append(bytes, p, std::string::npos);
-            break;
-        }
-        page.append(bytes, p, bracket - p);
-        if (size - bracket < kReferenceLength) {
-            // A reference cut off by the end of the template: report what is
-            // there, padded with blanks, and stop.
-            std::string rest = bytes.substr(bracket + 1);
-            rest.resize(kReferenceLength - 1, ' ');
-            report_bad_reference(rest);
-            break;
-        }
-        const int n = reference_number(bytes.data() + bracket + 1);
-        if (n >= 0 && n < kReportFieldCount)
-            page += ReportFieldTable[static_cast<std::size_t>(n)];
-        else
-            report_bad_reference(bytes.substr(bracket + 1, kReferenceLength - 1));
-        p = bracket + kReferenceLength;
+    const char* literals = cut.bytes.data();
+    for (const TemplatePiece& piece : cut.pieces) {
+        page.append(literals + piece.literalStart, piece.literalLength);
+        if (piece.kind == TemplatePiece::field)
+            page += ReportFieldTable[static_cast<std::size_t>(piece.fieldNumber)];
+        else if (piece.kind == TemplatePiece::bad)
+            report_bad_reference(piece.badReference);
     }
     return true;
 }

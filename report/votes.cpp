@@ -6,12 +6,12 @@
 #include <strings.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <unordered_map>
 
 #include "platform/files.h"
 #include "platform/program_dir.h"
+#include "platform/decimal.h"
 
 namespace orvane {
 namespace {
@@ -79,10 +79,8 @@ std::string vote_text(int number) {
 }
 
 std::string vote_button(int number) {
-    char buffer[160];
-    std::snprintf(buffer, sizeof buffer, "<div id='d%d'><button type='button' onClick=\"v('%d')\">投票</button></div>",
-                  number, number);
-    return buffer;
+    const std::string n = platform::decimal(number);
+    return "<div id='d" + n + "'><button type='button' onClick=\"v('" + n + "')\">投票</button></div>";
 }
 
 std::string vote_text_and_button(int number) { return vote_text(number) + vote_button(number); }

@@ -1,15 +1,16 @@
 #include "stars/special_stars.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "engine/chart_state.h"
 #include "engine/cycle.h"
 #include "platform/message.h"
 #include "stars/shensha_descriptions.h"
 #include "stars/shensha_tables.h"
+#include "platform/decimal.h"
 
 namespace orvane {
 
@@ -70,9 +71,8 @@ bool code_is(const char* code, std::string_view wanted) {
 
 // The list line of one star: ★NNN, then its list name and paragraph when it has them.
 std::string list_line(int starId) {
-    char number[16];
-    std::snprintf(number, sizeof number, "★%3d", starId);
-    std::string line = number;
+    std::string line = "★";
+    platform::append_decimal(line, starId, 3);
     if (const ShenShaSMRow* row = find_star_description(starId)) {
         line += row->Name;
         line += "：";
@@ -94,6 +94,38 @@ std::string found_stars_list() {
         list += list_line(n);
     }
     return list;
+}
+
+struct StarAtPosition {
+    int starId;
+    bool special;  // judged by its own rule, not by its rows alone
+};
+
+// The stars of a source group looked for at a position, in StarId order: those
+// with a position row of the position's code. Gathered once per pair: the
+// tables never change.
+const std::vector<StarAtPosition>& stars_looked_for(int source, int position) {
+    static const auto lists = [] {
+        std::array<std::array<std::vector<StarAtPosition>, StarPositions.size()>, StarSources.size()> all;
+        for (std::size_t s = 0; s < StarSources.size(); ++s)
+            for (std::size_t p = 0; p < StarPositions.size(); ++p) {
+                const Source from = *sourceOf(StarSources[s]);  // only its star range is used
+                const std::string_view code = position_of(StarPositions[p])->code;
+                const auto first = std::ranges::lower_bound(ShenShaJian, from.firstStar, {}, &ShenShaJianRow::starId);
+                const auto last = std::ranges::upper_bound(ShenShaJian, from.lastStar, {}, &ShenShaJianRow::starId);
+                int previous = 0;
+                for (auto row = first; row != last; ++row) {
+                    const int n = row->starId;
+                    if (n == previous || !code_is(row->code, code)) continue;
+                    previous = n;
+                    all[s][p].push_back({n, is_special_rule_star(n)});
+                }
+            }
+        return all;
+    }();
+    const auto s = std::ranges::find(StarSources, source) - StarSources.begin();
+    const auto p = std::ranges::find(StarPositions, position) - StarPositions.begin();
+    return lists[static_cast<std::size_t>(s)][static_cast<std::size_t>(p)];
 }
 
 }  // namespace
@@ -128,18 +160,10 @@ std::string EvaluateStarGroup(int source, int position) {
         platform::show_message("神煞错Jian");
         return "";
     }
-    // The position rows of the group's stars, in StarId order: a star is looked for here when
-    // one of its rows names this position.
-    const auto first = std::ranges::lower_bound(ShenShaJian, from->firstStar, {}, &ShenShaJianRow::starId);
-    const auto last = std::ranges::upper_bound(ShenShaJian, from->lastStar, {}, &ShenShaJianRow::starId);
     std::string cell;
-    int previous = 0;
-    for (auto row = first; row != last; ++row) {
-        const int n = row->starId;
-        if (n == previous || !code_is(row->code, at->code)) continue;
-        previous = n;
-        cell += is_special_rule_star(n) ? EvaluateSpecialRule(n, source, position, from->keyValue, at->value)
-                                     : evaluate_generic_rule(n, from->keyValue, position, at->value);
+    for (const StarAtPosition& star : stars_looked_for(source, position)) {
+        cell += star.special ? EvaluateSpecialRule(star.starId, source, position, from->keyValue, at->value)
+                             : evaluate_generic_rule(star.starId, from->keyValue, position, at->value);
     }
     return cell;
 }

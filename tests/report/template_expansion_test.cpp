@@ -58,6 +58,24 @@ TEST(TemplateExpansion, ReferenceCutOffByTheEndStopsTheScan) {
     EXPECT_EQ(expand_template_bytes("[0101]"), "张三");  // exactly six bytes is whole
 }
 
+// The pieces of a template are kept between expansions: the fields must still
+// be read anew each time, the messages shown again, and a template that differs
+// in one byte of the same length cut again.
+TEST(TemplateExpansion, AKeptTemplateStillReadsTheFieldsOfEachReport) {
+    Fields fields;
+    platform::MessageRecorder recorder;
+    const std::string bytes = "<p>[0101]</p>[9999]";
+    EXPECT_GBK_EQ("<p>张三</p>", expand_template_bytes(bytes));
+    ReportFieldTable[101] = "李四";
+    EXPECT_GBK_EQ("<p>李四</p>", expand_template_bytes(bytes));
+    EXPECT_EQ(recorder.messages.size(), 2u);  // the bad reference, once per expansion
+    const std::string changed = "<p>[0101]</p>[1694]";  // as long, four bytes apart
+    EXPECT_GBK_EQ("<p>李四</p>x", expand_template_bytes(changed));
+    EXPECT_EQ(recorder.messages.size(), 2u);
+    EXPECT_GBK_EQ("<p>李四</p>", expand_template_bytes(bytes));
+    EXPECT_EQ(recorder.messages.size(), 3u);
+}
+
 TEST(TemplateExpansion, GbkTrailByteBracketStartsAReference) {
     Fields fields;
     platform::MessageRecorder recorder;
