@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <vector>
 
 #include "platform/message.h"
@@ -116,14 +117,19 @@ bool expand_template_bytes_into(const std::string& bytes, std::string& page) {
         platform::show_message(kPageTooLongMessage);
         return false;
     }
-    page.reserve(pageSize);
+    page.resize(pageSize);
+    char* out = page.data();
     const char* literals = cut.bytes.data();
     for (const TemplatePiece& piece : cut.pieces) {
-        page.append(literals + piece.literalStart, piece.literalLength);
-        if (piece.kind == TemplatePiece::field)
-            page += ReportFieldTable[static_cast<std::size_t>(piece.fieldNumber)];
-        else if (piece.kind == TemplatePiece::bad)
+        std::memcpy(out, literals + piece.literalStart, piece.literalLength);
+        out += piece.literalLength;
+        if (piece.kind == TemplatePiece::field) {
+            const std::string& text = ReportFieldTable[static_cast<std::size_t>(piece.fieldNumber)];
+            std::memcpy(out, text.data(), text.size());
+            out += text.size();
+        } else if (piece.kind == TemplatePiece::bad) {
             report_bad_reference(piece.badReference);
+        }
     }
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -99,6 +100,7 @@ std::string found_stars_list() {
 struct StarAtPosition {
     int starId;
     bool special;  // judged by its own rule, not by its rows alone
+    std::span<const ShenShaRuleRow> rules;
 };
 
 // The stars of a source group looked for at a position, in StarId order: those
@@ -118,7 +120,7 @@ const std::vector<StarAtPosition>& stars_looked_for(int source, int position) {
                     const int n = row->starId;
                     if (n == previous || !code_is(row->code, code)) continue;
                     previous = n;
-                    all[s][p].push_back({n, is_special_rule_star(n)});
+                    all[s][p].push_back({n, is_special_rule_star(n), shen_sha_rules(n)});
                 }
             }
         return all;
@@ -128,11 +130,12 @@ const std::vector<StarAtPosition>& stars_looked_for(int source, int position) {
     return lists[static_cast<std::size_t>(s)][static_cast<std::size_t>(p)];
 }
 
-}  // namespace
-
-std::string evaluate_generic_rule(int starId, int keyValue, int position, int positionValue) {
+// The cell of a star judged by its rows alone: its name for every row of the
+// key that names the value at the position.
+std::string generic_rule_cell(std::span<const ShenShaRuleRow> rules, int starId, int keyValue, int position,
+                              int positionValue) {
     std::string cell;
-    for (const ShenShaRuleRow& row : shen_sha_rules(starId)) {
+    for (const ShenShaRuleRow& row : rules) {
         if (row.key != keyValue) continue;
         bool matches = false;
         switch (position % 10) {
@@ -149,6 +152,12 @@ std::string evaluate_generic_rule(int starId, int keyValue, int position, int po
     return cell;
 }
 
+}  // namespace
+
+std::string evaluate_generic_rule(int starId, int keyValue, int position, int positionValue) {
+    return generic_rule_cell(shen_sha_rules(starId), starId, keyValue, position, positionValue);
+}
+
 std::string EvaluateStarGroup(int source, int position) {
     const std::optional<Source> from = sourceOf(source);
     if (!from) {
@@ -163,7 +172,7 @@ std::string EvaluateStarGroup(int source, int position) {
     std::string cell;
     for (const StarAtPosition& star : stars_looked_for(source, position)) {
         cell += star.special ? EvaluateSpecialRule(star.starId, source, position, from->keyValue, at->value)
-                             : evaluate_generic_rule(star.starId, from->keyValue, position, at->value);
+                             : generic_rule_cell(star.rules, star.starId, from->keyValue, position, at->value);
     }
     return cell;
 }
