@@ -72,6 +72,7 @@ namespace {
 // alone, except 伤官's, which also looks at the year's branch.
 struct AnnualCodes {
     std::array<int, 10> ofGod{};
+    std::array<int, 10> godOfStem{};  // the ten god of a year stem (n mod 10) against the day
     bool chenInPillars = false, xuInPillars = false;
 };
 
@@ -99,12 +100,13 @@ AnnualCodes annual_codes_of_chart() {
     codes.ofGod[伤官] = 900;
     codes.chenInPillars = branchCount(辰) > 0;
     codes.xuInPillars = branchCount(戌) > 0;
+    for (int stem = 0; stem < 10; ++stem) codes.godOfStem[static_cast<size_t>(stem)] = tenGod(chart.dayPillar, stem);
     return codes;
 }
 
-int annual_code(const AnnualCodes& codes, int dayPillar, int yearCycle) {
+int annual_code(const AnnualCodes& codes, int yearCycle) {
     using namespace signs;
-    const int god = tenGod(dayPillar, yearCycle);
+    const int god = codes.godOfStem[static_cast<size_t>(wrap(yearCycle, 10))];
     if (god != 伤官) return codes.ofGod[static_cast<size_t>(god)];
     // 伤官 meets 辰 and 戌 among the year's and the pillars' branches.
     const int branch = branch_of(yearCycle);
@@ -113,19 +115,18 @@ int annual_code(const AnnualCodes& codes, int dayPillar, int yearCycle) {
 
 }  // namespace
 
-int annual_base_code(int yearCycle) { return annual_code(annual_codes_of_chart(), chart.dayPillar, yearCycle); }
+int annual_base_code(int yearCycle) { return annual_code(annual_codes_of_chart(), yearCycle); }
 
 void compute_year_codes() {
     const bool forward = luck_runs_forward(chart.sexFlag, chart.yearPillar);
     const int a0 = first_luck_age();
     const AnnualCodes codes = annual_codes_of_chart();
     // Read into locals and written once: a store into the record could alias them.
-    const int dayPillar = chart.dayPillar, monthPillar = chart.monthPillar, yearCycle = chart.lunarYearCycle;
+    const int monthPillar = chart.monthPillar, yearCycle = chart.lunarYearCycle;
     std::array<int, 80> yearCodes{};
-    for (int i = 0; i < 80; ++i) {
+    for (int i = 0, c = cycle(yearCycle); i < 80; ++i, c = c == 59 ? 0 : c + 1) {
         const int age = i + 1;
-        const int c = cycle(yearCycle + i);
-        int code = annual_code(codes, dayPillar, c);
+        int code = annual_code(codes, c);
         if (age >= a0) {
             const int p = (age - a0) / 10;
             if (c == luck_pillar_of(monthPillar, p, forward)) code += 10000;
