@@ -114,11 +114,11 @@ shot_area() {
   echo "take.sh: $name.png"
 }
 
-# Index of an item in a list sorted as the dialogs sort it (by character code).
+# Index of an item in a list sorted as the dialogs sort it (by GBK code).
 sorted_index() {
-  python3 -c 'import sys; items = sorted(set(sys.argv[2:])); print(items.index(sys.argv[1]))' "$@"
+  python3 -c 'import sys; items = sorted(set(sys.argv[2:]), key=lambda s: s.encode("gbk")); print(items.index(sys.argv[1]))' "$@"
 }
-city_data="$root/app/data/city_table_data.cpp"
+city_data="$root/engine/data/city_table_data.cpp"
 provinces() { sed -n 's/^    {"\([^"]\+\)", "[^"]*".*/\1/p' "$city_data"; }
 cities_of() { sed -n "s/^    {\"$1\", \"\\([^\"]*\\)\".*/\\1/p" "$city_data"; }
 
