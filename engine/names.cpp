@@ -36,7 +36,15 @@ const std::array<const char*, 24> SolarTermNames = {
 
 const std::array<const char*, 6> ElementNames = {"", "木", "火", "土", "金", "水"};
 
-std::string cycle_name(int cycleIndex) { return CycleNames[static_cast<size_t>(wrap(cycleIndex, 60))]; }
+const std::string& cycle_name(int cycleIndex) {
+    // Made once: a report asks for thousands of names.
+    static const std::array<std::string, 60> names = [] {
+        std::array<std::string, 60> all;
+        for (std::size_t i = 0; i < all.size(); ++i) all[i] = CycleNames[i];
+        return all;
+    }();
+    return names[static_cast<size_t>(wrap(cycleIndex, 60))];
+}
 
 std::string branch_name(int branch) { return BranchNames[static_cast<size_t>(wrap1(branch, 12))]; }
 

@@ -17,7 +17,7 @@ extern const std::array<const char*, 24> SolarTermNames;  // by SolarTermNo: [0]
 extern const std::array<const char*, 6> ElementNames;     // [1, 5] 木 火 土 金 水; [0] empty
 
 // Name of a pillar given as any integer (taken modulo 60).
-std::string cycle_name(int cycleIndex);
+const std::string& cycle_name(int cycleIndex);
 // Branch name of a branch number taken modulo 12 (0 and 12 are 亥).
 std::string branch_name(int branch);
 
