@@ -1,5 +1,10 @@
 #include "cli/birth_args.h"
 
+#include <algorithm>
+#include <array>
+#include <string_view>
+#include <utility>
+
 #include "engine/city_table.h"
 #include "app/options_file.h"
 #include "cli/cli_support.h"
@@ -10,11 +15,6 @@
 #include "engine/lunar_calendar.h"
 #include "engine/options.h"
 #include "platform/message.h"
-
-#include <algorithm>
-#include <array>
-#include <string_view>
-#include <utility>
 
 namespace cli {
 
@@ -45,6 +45,8 @@ MessageCapture::~MessageCapture() {
 
 namespace {
 
+const std::vector<std::string> kSexes = {"male", "female"};
+
 // One BIRTH option: a value, or a flag when `flag` is set. In the order of --help.
 struct BirthOption {
     const char* name;
@@ -52,6 +54,7 @@ struct BirthOption {
     bool BirthArgs::*flag;
     const char* help;
     bool required;  // unless the caller lets BIRTH be left out
+    const std::vector<std::string>* choices = nullptr;  // the values it takes, when it takes only some
 };
 
 constexpr BirthOption kBirthOptions[] = {
@@ -59,7 +62,7 @@ constexpr BirthOption kBirthOptions[] = {
     {"--lunar", &BirthArgs::lunar, nullptr, "lunar birth date YYYY-MM-DD (month 1-12)", false},
     {"--leap", nullptr, &BirthArgs::leap, "the lunar month is the leap month", false},
     {"--time", &BirthArgs::time, nullptr, "birth time HH:MM (standard time of the place)", true},
-    {"--sex", &BirthArgs::sex, nullptr, "male or female", true},
+    {"--sex", &BirthArgs::sex, nullptr, "male or female", true, &kSexes},
     {"--name", &BirthArgs::name, nullptr, "the person's name (at most 19 bytes of GBK)", false},
     {"--place", &BirthArgs::place, nullptr, "birth place as province/city of the built-in table", false},
     {"--coords", &BirthArgs::coords, nullptr, "a place outside the table: LON,LAT in degrees east and north", false},
@@ -74,9 +77,6 @@ constexpr BirthOption kBirthOptions[] = {
 // Pairs that may not be given together.
 constexpr std::pair<const char*, const char*> kExcludedPairs[] = {
     {"--solar", "--lunar"}, {"--coords", "--place"}, {"--tz", "--place"}, {"--yes", "--no"}};
-
-constexpr const char* kSexOption = "--sex";
-const std::vector<std::string> kSexes = {"male", "female"};
 
 constexpr std::size_t kOptionCount = std::size(kBirthOptions);
 
@@ -101,7 +101,7 @@ void add_birth_options(CLI::App& app, BirthArgs& args, bool required) {
         const BirthOption& o = kBirthOptions[i];
         CLI::Option* option = o.flag ? app.add_flag(o.name, args.*o.flag, o.help) : app.add_option(o.name, args.*o.value, o.help);
         if (o.required) option->required(required);
-        if (o.name == std::string_view(kSexOption)) option->check(CLI::IsMember(kSexes));
+        if (o.choices) option->check(CLI::IsMember(*o.choices));
         added[i] = option;
     }
     for (const auto& [one, other] : kExcludedPairs) added[option_index(one)]->excludes(added[option_index(other)]);
@@ -124,9 +124,11 @@ bool read_plain_birth_words(const std::vector<std::string>& words, BirthArgs& ar
     }
     for (const auto& [one, other] : kExcludedPairs)
         if (given[option_index(one)] && given[option_index(other)]) return false;
-    for (std::size_t i = 0; i < kOptionCount; ++i)
-        if (kBirthOptions[i].required && !given[i]) return false;
-    if (std::find(kSexes.begin(), kSexes.end(), read.sex) == kSexes.end()) return false;
+    for (std::size_t i = 0; i < kOptionCount; ++i) {
+        const BirthOption& o = kBirthOptions[i];
+        if (o.required && !given[i]) return false;
+        if (given[i] && o.choices && std::ranges::find(*o.choices, read.*o.value) == o.choices->end()) return false;
+    }
     args = std::move(read);
     return true;
 }

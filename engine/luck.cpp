@@ -110,7 +110,8 @@ int annual_code(const AnnualCodes& codes, int yearCycle) {
     if (god != 伤官) return codes.ofGod[static_cast<size_t>(god)];
     // 伤官 meets 辰 and 戌 among the year's and the pillars' branches.
     const int branch = branch_of(yearCycle);
-    return (branch == 辰 || codes.chenInPillars) && (branch == 戌 || codes.xuInPillars) ? 901 : 900;
+    const bool meets = (branch == 辰 || codes.chenInPillars) && (branch == 戌 || codes.xuInPillars);
+    return codes.ofGod[伤官] + (meets ? 1 : 0);
 }
 
 }  // namespace

@@ -7,10 +7,10 @@
 #include "engine/derivations.h"
 #include "engine/luck.h"
 #include "engine/names.h"
+#include "platform/decimal.h"
 #include "report/field_map.h"
 #include "report/report_fields.h"
 #include "stars/special_stars.h"
-#include "platform/decimal.h"
 
 namespace orvane {
 namespace {

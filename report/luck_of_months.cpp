@@ -9,12 +9,12 @@
 #include "engine/gregorian.h"
 #include "engine/lunar_calendar.h"
 #include "platform/clock.h"
+#include "platform/decimal.h"
 #include "report/luck_of_years.h"
 #include "report/field_map.h"
 #include "report/report_fields.h"
 #include "report/texts/year_judgements.h"
 #include "report/votes.h"
-#include "platform/decimal.h"
 
 namespace orvane {
 

@@ -7,11 +7,11 @@
 #include "engine/derivations.h"
 #include "engine/luck.h"
 #include "engine/names.h"
+#include "platform/decimal.h"
 #include "report/chart_page.h"
 #include "report/field_map.h"
 #include "report/report_fields.h"
 #include "stars/special_stars.h"
-#include "platform/decimal.h"
 
 namespace orvane {
 

@@ -78,17 +78,15 @@ std::vector<TemplatePiece> pieces_of(const std::string& bytes) {
 // The last template cut and its pieces: a batch of reports, or the window
 // casting chart after chart, cuts the same bytes only once.
 struct CutTemplate {
-    bool cut = false;
     std::string bytes;
-    std::vector<TemplatePiece> pieces;
+    std::vector<TemplatePiece> pieces;  // of the empty template at first: none
 };
 
 const CutTemplate& cut_template(const std::string& bytes) {
     static CutTemplate last;
-    if (!last.cut || last.bytes != bytes) {
+    if (last.bytes != bytes) {
         last.pieces = pieces_of(bytes);
         last.bytes = bytes;
-        last.cut = true;
     }
     return last;
 }

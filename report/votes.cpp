@@ -9,9 +9,9 @@
 #include <cstring>
 #include <unordered_map>
 
+#include "platform/decimal.h"
 #include "platform/files.h"
 #include "platform/program_dir.h"
-#include "platform/decimal.h"
 
 namespace orvane {
 namespace {

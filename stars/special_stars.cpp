@@ -8,10 +8,10 @@
 
 #include "engine/chart_state.h"
 #include "engine/cycle.h"
+#include "platform/decimal.h"
 #include "platform/message.h"
 #include "stars/shensha_descriptions.h"
 #include "stars/shensha_tables.h"
-#include "platform/decimal.h"
 
 namespace orvane {
 
